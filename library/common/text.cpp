@@ -1,0 +1,101 @@
+#include "library/common/text.h"
+
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/os/exception.h"
+
+std::string Trim(const std::string& text) {
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+    return text.substr(begin, end - begin);
+}
+
+namespace {
+
+unsigned char FoldAscii(char c) {
+    unsigned char u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
+}
+
+bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsDecDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+int CompareText(const std::string& a, const std::string& b) {
+    size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (size_t i = 0; i < n; ++i) {
+        unsigned char x = FoldAscii(a[i]);
+        unsigned char y = FoldAscii(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+bool SameText(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && CompareText(a, b) == 0;
+}
+
+bool TryStrToInt(const std::string& text, int& value) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+
+    int base = 10;
+    if (i < text.size() && text[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i == text.size()) return false;
+
+    long long magnitude = 0;
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        if (base == 10 ? !IsDecDigit(c) : !IsHexDigit(c)) return false;
+        int digit = IsDecDigit(c) ? c - '0' : (FoldAscii(c) - 'a' + 10);
+        magnitude = magnitude * base + digit;
+        if (magnitude > static_cast<long long>(INT_MAX) + 1) return false;
+    }
+    long long result = negative ? -magnitude : magnitude;
+    if (result > INT_MAX || result < INT_MIN) return false;
+    value = static_cast<int>(result);
+    return true;
+}
+
+int StrToInt(const std::string& text) {
+    int value = 0;
+    if (!TryStrToInt(text, value))
+        throw os::ConvertError("'" + text + "' is not a valid integer value");
+    return value;
+}
+
+std::string IntToStr(long long value) { return std::to_string(value); }
+
+std::string FloatToStr(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    std::string text = buffer;
+    // "1E+20" -> "1E20", "1.5E-07" -> "1.5E-7": the exponent without '+' and
+    // without leading zeros.
+    size_t e = text.find('E');
+    if (e == std::string::npos) return text;
+    std::string mantissa = text.substr(0, e);
+    std::string exponent = text.substr(e + 1);
+    bool negative = !exponent.empty() && exponent[0] == '-';
+    if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) exponent.erase(0, 1);
+    size_t nonZero = exponent.find_first_not_of('0');
+    exponent = nonZero == std::string::npos ? "0" : exponent.substr(nonZero);
+    return mantissa + "E" + (negative ? "-" : "") + exponent;
+}
