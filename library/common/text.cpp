@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <clocale>
 #include <cstring>
 
 #include "platform/os/exception.h"
@@ -87,6 +88,13 @@ std::string FloatToStr(double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.15G", value);
     std::string text = buffer;
+    // snprintf follows the process locale, which the window library sets from
+    // the environment; the program's number texts always use a point.
+    const char* point = std::localeconv()->decimal_point;
+    if (point != nullptr && std::strcmp(point, ".") != 0) {
+        size_t at = text.find(point);
+        if (at != std::string::npos) text.replace(at, std::strlen(point), ".");
+    }
     // "1E+20" -> "1E20", "1.5E-07" -> "1.5E-7": the exponent without '+' and
     // without leading zeros.
     size_t e = text.find('E');
