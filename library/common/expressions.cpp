@@ -13,7 +13,7 @@ namespace {
 
 const std::string kNow = "NOW";
 
-[[noreturn]] void RaiseBadOperand() { RaiseCommonError(VK_ERR_BAD_LOGIC_OPERAND); }
+[[noreturn]] void RaiseBadOperand() { RaiseError(VK_ERR_BAD_LOGIC_OPERAND); }
 
 // The ')' that matches the '(' at `open`, counting nesting from there;
 // npos when there is none.

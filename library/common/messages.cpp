@@ -215,15 +215,7 @@ std::string MessageText(int code) {
     return TextOfEntry(VkSNMPLayerMessages, 28);
 }
 
-std::string CommonMessage(int code) { return MessageText(code); }
-
-std::string LayerMessage(int code) { return MessageText(code); }
-
 void RaiseError(int code) { throw os::Exception(MessageText(code), code); }
-
-void RaiseCommonError(int code) { RaiseError(code); }
-
-void RaiseLayerError(int code) { RaiseError(code); }
 
 namespace {
 

@@ -109,17 +109,8 @@ enum : int {
 // ("(ZuDUZU++) Unknown error code!").
 std::string MessageText(int code);
 
-// The text of a VkCommon code (0, -1 .. -18); other codes as MessageText.
-std::string CommonMessage(int code);
-
-// The text of a request-layer code (0, -501 .. -528); other codes as
-// MessageText.
-std::string LayerMessage(int code);
-
 // Raise the program's exception, os::Exception(text of the code, code).
 [[noreturn]] void RaiseError(int code);
-[[noreturn]] void RaiseCommonError(int code);
-[[noreturn]] void RaiseLayerError(int code);
 
 // Replaces one table from one message file:
 // - a file that cannot be opened or read leaves the table unchanged;

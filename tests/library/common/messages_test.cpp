@@ -227,18 +227,18 @@ TEST(Messages, CommonEntryZeroTemplatesAndOddities) {
 
 TEST(Messages, HelpersGiveTextsAndRaiseTheProgramsException) {
     ResetAllTables();
-    EXPECT_EQ(CommonMessage(-1), "(VkCommon) Bad logic operand!");
-    EXPECT_EQ(CommonMessage(-18), "(VkCommon) Fail to read option data from file([FILENAME])!");
-    EXPECT_EQ(LayerMessage(0), "(ZuDUZU++) Ok!");
-    EXPECT_EQ(LayerMessage(-509), "(ZuDUZU++) Invalid IP Address or DNS name!");
-    EXPECT_EQ(LayerMessage(-528), "(ZuDUZU++) Unknown error code!");
+    EXPECT_EQ(MessageText(-1), "(VkCommon) Bad logic operand!");
+    EXPECT_EQ(MessageText(-18), "(VkCommon) Fail to read option data from file([FILENAME])!");
+    EXPECT_EQ(MessageText(0), "(ZuDUZU++) Ok!");
+    EXPECT_EQ(MessageText(-509), "(ZuDUZU++) Invalid IP Address or DNS name!");
+    EXPECT_EQ(MessageText(-528), "(ZuDUZU++) Unknown error code!");
 
     struct Raise { void (*raise)(int); int code; const char* text; };
     const Raise cases[] = {
-        {RaiseCommonError, -1, "(VkCommon) Bad logic operand!"},
-        {RaiseCommonError, -2, "(VkCommon) Bad format specifier of edit's constraint!"},
-        {RaiseLayerError, -506, "(ZuDUZU++) Cannot create the global ZuDUZU++ session!"},
-        {RaiseLayerError, -522, "(ZuDUZU++) Count of the associated visual controls is not enough!"},
+        {RaiseError, -1, "(VkCommon) Bad logic operand!"},
+        {RaiseError, -2, "(VkCommon) Bad format specifier of edit's constraint!"},
+        {RaiseError, -506, "(ZuDUZU++) Cannot create the global ZuDUZU++ session!"},
+        {RaiseError, -522, "(ZuDUZU++) Count of the associated visual controls is not enough!"},
         {RaiseError, -405, "(SNMPClass) SNMP request timed out!"},
     };
     for (const Raise& r : cases) {
@@ -332,25 +332,25 @@ TEST_F(MessageFile, BlankLinesDoNotShiftTheNumbering) {
 TEST_F(MessageFile, FewerLinesThanEntriesKeepTheBuiltInTexts) {
     LoadMessageFile(VkSNMPLayerMessages, Write("vksnmp.err", "Fine!\nfirst\n"));
     EXPECT_EQ(VkSNMPLayerMessages.LoadedCount(), 2u);
-    EXPECT_EQ(LayerMessage(0), "Fine!");
-    EXPECT_EQ(LayerMessage(-501), "first");
-    EXPECT_EQ(LayerMessage(-502),
+    EXPECT_EQ(MessageText(0), "Fine!");
+    EXPECT_EQ(MessageText(-501), "first");
+    EXPECT_EQ(MessageText(-502),
               "(ZuDUZU++) Bad format at line([LINENO])in SNMP variables file([FILENAME])!");
-    EXPECT_EQ(LayerMessage(-528), "(ZuDUZU++) Unknown error code!");
+    EXPECT_EQ(MessageText(-528), "(ZuDUZU++) Unknown error code!");
     EXPECT_EQ(VkSNMPLayerMessages.Text(28), "(ZuDUZU++) Unknown error code!");
     EXPECT_EQ(VkSNMPLayerMessages.Text(29), "");  // beyond both: nothing read past the end
 }
 
 TEST_F(MessageFile, MissingEmptyOrUnreadableFileLeavesTheTableUnchanged) {
     LoadMessageFile(VkCommonMessages, Write("first.err", "zero\nBad operand, translated\n"));
-    ASSERT_EQ(CommonMessage(-1), "Bad operand, translated");
+    ASSERT_EQ(MessageText(-1), "Bad operand, translated");
     const std::string missing = dir_ + "/does-not-exist.err";
     for (const std::string& path :
          {missing, Write("empty.err", ""), Write("blank.err", "  \n\r\n\t\n \x02 \n"), dir_}) {
         LoadMessageFile(VkCommonMessages, path);
         EXPECT_EQ(VkCommonMessages.LoadedCount(), 2u) << path;
-        EXPECT_EQ(CommonMessage(-1), "Bad operand, translated") << path;
-        EXPECT_EQ(CommonMessage(-2), "(VkCommon) Bad format specifier of edit's constraint!") << path;
+        EXPECT_EQ(MessageText(-1), "Bad operand, translated") << path;
+        EXPECT_EQ(MessageText(-2), "(VkCommon) Bad format specifier of edit's constraint!") << path;
     }
 }
 
