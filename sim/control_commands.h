@@ -1,0 +1,40 @@
+#pragma once
+// The commands of the test control channel. One line each; the reply is zero
+// or more data lines followed by "ok" or "error <reason>":
+//   ping                     is the simulator there
+//   drop N                   drop the next N requests unanswered
+//   delay MS                 answer every request MS later (0: at once)
+//   error OID STATUS         answer STATUS (number or name, e.g. genErr) for
+//                            OID on the next SET that writes it
+//   down | up                stop answering / answer again (same boot)
+//   restart                  down for the restart time, then a new boot
+//   set OID VALUE            store a value (typed as the object is)
+//   get OID                  one data line: the value
+//   leds L24 L5 LAN          set the three LED modes
+//   log                      one data line per received PDU
+//   clearlog                 empty the PDU log
+//   tftp                     one data line: the last transfer's result
+//   quit                     stop the simulator
+
+#include <string>
+
+namespace sim {
+
+class Device;
+class Liveness;
+class PduLog;
+class SetErrorPlan;
+class TrafficGate;
+
+struct ControlTargets {
+    Device& device;
+    TrafficGate& gate;
+    Liveness& liveness;
+    PduLog& log;
+    SetErrorPlan& errors;
+    bool& quit;
+};
+
+std::string RunControlCommand(const std::string& line, ControlTargets& targets);
+
+}  // namespace sim

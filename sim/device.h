@@ -1,0 +1,114 @@
+#pragma once
+// What the simulated access point does beyond storing values: the device
+// commands (apply, discard, restart, factory default, TFTP transfers and what
+// follows them), the pending and activated copies of the settings, and the
+// boot time that sysUpTime counts from.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "sim/object_store.h"
+#include "sim/transfer_job.h"
+
+namespace sim {
+
+struct DeviceOptions {
+    std::string fileFolder;  // where fetched files are kept
+    int tftpPort = 69;
+    int tftpConnectTimeoutMs = 5000;
+};
+
+// The last TFTP transfer as a test reads it through the control channel.
+struct TransferStatus {
+    std::string state = "idle";  // idle, busy, done, failed
+    std::string operation;       // get, put, putacl
+    std::string file;
+    size_t bytes = 0;
+    std::string message;
+};
+
+class Device {
+public:
+    Device(ObjectStore& store, DeviceOptions options);
+
+    ObjectStore& Store() { return store_; }
+
+    // The value a read returns: the stored one, except sysUpTime.
+    Value Read(const ObjectStore::Entry& entry) const;
+
+    // Takes the current settings as the activated ones (what a discard
+    // returns to).
+    void ActivateSettings();
+
+    // Runs the commands among the objects one SET has written, after all its
+    // values are stored; each command object then reads "nothing" again.
+    void Commit(const std::vector<Oid>& written);
+
+    // True once after a command asked for a restart (the caller answers the
+    // SET first, then takes the device down).
+    bool TakeRestartRequest();
+
+    // True once after the settings were applied (the caller may pause the
+    // device for a while, as applying them takes).
+    bool TakeApplyRequest();
+
+    // A new boot: sysUpTime from 0 and the LED modes on (5 GHz by the band).
+    void Boot();
+
+    // Collects a finished transfer and runs the commands that waited for it.
+    void Poll();
+
+    const TransferStatus& Transfer() const { return transfer_; }
+
+    // The three LED mode objects (2.4 GHz, 5 GHz, LAN).
+    void SetLeds(long wireless24, long wireless5, long lan);
+
+    // The settings as a configuration file: one "<oid> <value>" line per
+    // writable object that is not a command.
+    std::string ConfigurationText() const;
+
+private:
+    struct Command {
+        Oid oid;
+        void (Device::*run)(long value);
+    };
+
+    void Apply(long value);  // activates the settings
+    void Discard(long value);
+    void FactoryDefault(long value);
+    void Restart(long value);
+    void ClearLanguagePack(long value);
+    void TftpCommand(long value);
+    void UpgradeCommand(long value);
+    void RunUpgrade(long value);
+
+    void StartTransfer(TransferKind kind, const std::string& operation, const std::string& content);
+    void FinishTransfer(const TransferResult& result);
+    bool IsCommand(const Oid& oid) const;
+    // Settings are the writable objects that are not commands; the firmware
+    // version, LEDs and status objects are not among them.
+    bool IsSetting(const ObjectStore::Entry& entry) const;
+    ObjectStore::Values Settings() const;
+    ObjectStore::Values FactorySettings() const;
+    void RestoreConfiguration(const std::string& text);
+    void SetNumber(const char* oid, long value);
+    void SetText(const char* oid, const std::string& text);
+    long Number(const char* oid) const;
+    std::string Text(const char* oid) const;
+
+    ObjectStore& store_;
+    DeviceOptions options_;
+    std::vector<Command> commands_;
+    ObjectStore::Values activated_;
+    uint64_t bootTick_;
+    bool restartRequested_ = false;
+    bool applyRequested_ = false;
+    TransferJob job_;
+    TransferStatus transfer_;
+    std::vector<long> upgradesWaiting_;
+    std::string fetched_;  // content of the last file fetched
+    std::string acl_;      // the MAC access-control list as last adopted
+};
+
+}  // namespace sim
