@@ -4,23 +4,15 @@
 // on their click logic running when a read shows a value). Setting the state
 // it already has runs nothing.
 
-#include <string>
-
-#include "platform/ui/control.h"
+#include "platform/ui/toggle_button.h"
 
 namespace ui {
 
-class CheckBox : public Control {
+class CheckBox : public ToggleButton {
 public:
     explicit CheckBox(Control* parent);
 
-    std::string Caption() const;
-    void SetCaption(const std::string& caption);
-
-    bool Checked() const;
     void SetChecked(bool checked);
-
-    NotifyEvent OnClick;
 };
 
 }  // namespace ui

@@ -2,23 +2,15 @@
 // A single radio button; the radio buttons of one parent exclude each other.
 // OnClick runs when the button becomes checked, by the user or the program.
 
-#include <string>
-
-#include "platform/ui/control.h"
+#include "platform/ui/toggle_button.h"
 
 namespace ui {
 
-class RadioButton : public Control {
+class RadioButton : public ToggleButton {
 public:
     explicit RadioButton(Control* parent);
 
-    std::string Caption() const;
-    void SetCaption(const std::string& caption);
-
-    bool Checked() const;
     void SetChecked(bool checked);
-
-    NotifyEvent OnClick;
 };
 
 }  // namespace ui
