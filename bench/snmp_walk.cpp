@@ -1,0 +1,231 @@
+// Walks a 1000-row, 8-column table of the simulated access point with
+// VkSNMPRequest (asynchronous GET-NEXT steps, one row and eight bindings per
+// step, driven from the result callback as the pages drive it) and with
+// net-snmp's snmptable -v1 given a small MIB file for the table (the same
+// 1000 GET-NEXT round trips with eight bindings each), alternating, and
+// prints the median time of each and the ratio ours/theirs.
+//
+//   snmp_walk [rounds]      (default 7)
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "library/snmp/global_session.h"
+#include "library/snmp/request.h"
+#include "platform/os/process_runner.h"
+#include "platform/ui/application.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr int kRows = 1000;
+constexpr int kColumns = 8;
+const std::string kTable = "1.3.6.1.4.1.32473.10.37.44.98.1";
+
+using Clock = std::chrono::steady_clock;
+
+std::string MakeFolder() {
+    char pattern[] = "/tmp/snmp-walk-bench-XXXXXX";
+    return ::mkdtemp(pattern) == nullptr ? std::string() : std::string(pattern);
+}
+
+int FreeUdpPort() {
+    int descriptor = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof local;
+    bind(descriptor, reinterpret_cast<sockaddr*>(&local), sizeof local);
+    getsockname(descriptor, reinterpret_cast<sockaddr*>(&local), &length);
+    close(descriptor);
+    return ntohs(local.sin_port);
+}
+
+// Eight integer columns 2..9 with rows 1..1000.
+std::string WriteFixture(const std::string& folder) {
+    std::string path = folder + "/bench-table.txt";
+    std::ofstream file(path);
+    for (int column = 2; column < 2 + kColumns; ++column)
+        file << "benchColumn" << column << " E.98.1." << column << ".[1-" << kRows << "] integer ro - "
+             << column << "\n";
+    return path;
+}
+
+pid_t StartSimulator(const std::string& folder, int port) {
+    std::vector<std::string> arguments = {VAP_SIM_PROGRAM, "--listen", "127.0.0.1:" + std::to_string(port),
+                                          "--control", folder + "/control.sock", "--state-dir",
+                                          folder + "/state", "--fixture", WriteFixture(folder)};
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(&argument[0]);
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, (folder + "/sim.log").c_str(), O_WRONLY | O_CREAT, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+// The bench table as a MIB module, so that snmptable knows its columns. The
+// root is spelt from "iso" so that no other module is needed.
+const char* const kMibModule = R"(VAP-BENCH-MIB DEFINITIONS ::= BEGIN
+benchTable OBJECT-TYPE
+    SYNTAX SEQUENCE OF BenchEntry
+    MAX-ACCESS not-accessible
+    STATUS current
+    DESCRIPTION "The benchmark table."
+    ::= { iso 3 6 1 4 1 32473 10 37 44 98 }
+benchEntry OBJECT-TYPE
+    SYNTAX BenchEntry
+    MAX-ACCESS not-accessible
+    STATUS current
+    DESCRIPTION "One row."
+    INDEX { benchIndex }
+    ::= { benchTable 1 }
+BenchEntry ::= SEQUENCE { benchIndex INTEGER, c2 INTEGER, c3 INTEGER, c4 INTEGER,
+    c5 INTEGER, c6 INTEGER, c7 INTEGER, c8 INTEGER, c9 INTEGER }
+benchIndex OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS not-accessible STATUS current DESCRIPTION "i" ::= { benchEntry 1 }
+c2 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current DESCRIPTION "c" ::= { benchEntry 2 }
+c3 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current DESCRIPTION "c" ::= { benchEntry 3 }
+c4 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current DESCRIPTION "c" ::= { benchEntry 4 }
+c5 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current DESCRIPTION "c" ::= { benchEntry 5 }
+c6 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current DESCRIPTION "c" ::= { benchEntry 6 }
+c7 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current DESCRIPTION "c" ::= { benchEntry 7 }
+c8 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current DESCRIPTION "c" ::= { benchEntry 8 }
+c9 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current DESCRIPTION "c" ::= { benchEntry 9 }
+END
+)";
+
+std::vector<std::string> ToolArguments(int port) {
+    return {"-v1", "-c", "public", "-t", "2", "-r", "1", "127.0.0.1:" + std::to_string(port)};
+}
+
+bool WaitUntilAnswering(int port) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::vector<std::string> arguments = ToolArguments(port);
+        arguments.push_back("1.3.6.1.2.1.1.5.0");
+        os::ProcessResult probe = os::RunProcess("snmpget", arguments, 5000);
+        if (probe.outcome == os::ProcessResult::Outcome::Exited && probe.exitCode == 0) return true;
+        usleep(100000);
+    }
+    return false;
+}
+
+std::vector<VkSNMPVarEntry> TableRows() {
+    static std::vector<std::string> oids;
+    oids.clear();
+    for (int column = 1; column < 2 + kColumns; ++column) oids.push_back(kTable + "." + std::to_string(column));
+    std::vector<VkSNMPVarEntry> rows;
+    rows.push_back({oids[0].c_str(), "index", VkSNMPSyntax::integer, VkSNMPAccess::notaccess});
+    for (int column = 1; column <= kColumns; ++column)
+        rows.push_back({oids[column].c_str(), "column", VkSNMPSyntax::integer, VkSNMPAccess::readonly});
+    rows.push_back({});
+    return rows;
+}
+
+// One asynchronous walk through the request; returns the rows read.
+int WalkOurs(int port, const std::vector<VkSNMPVarEntry>& table) {
+    VkSNMPRequest request;
+    request.address = "127.0.0.1";
+    request.port = static_cast<uint16_t>(port);
+    request.version = 0;
+    request.readCommunity = "public";
+    request.timeout = 200;
+    request.vars = VkSNMPVarList(table.data(), MVT_UMV, 1);
+    int rows = 0;
+    bool done = false;
+    VkSNMPResultCallback step = [&](void*, VkSNMPError* result, VkSNMPVarList*) {
+        if (result->endOfTable) {
+            done = true;
+            if (result->code != 0) std::fprintf(stderr, "walk failed: %s\n", result->text.c_str());
+            return;
+        }
+        ++rows;
+        request.GetAsync(step, nullptr, false);
+    };
+    request.GetAsync(step, nullptr, true);
+    while (!done) ui::Application::Instance()->WaitForMessages(20);
+    return rows;
+}
+
+// snmptable prints a title, a blank line and the column names, then one line
+// per row ("2,3,...,9").
+int WalkTheirs(int port, const std::string& mibFolder) {
+    std::vector<std::string> arguments = ToolArguments(port);
+    arguments.insert(arguments.end(), {"-M", mibFolder, "-m", "VAP-BENCH-MIB", "-Cf", ",", "VAP-BENCH-MIB::benchTable"});
+    os::ProcessResult walk = os::RunProcess("snmptable", arguments, 60000);
+    int rows = 0;
+    for (std::size_t start = 0; start < walk.output.size();) {
+        std::size_t end = walk.output.find('\n', start);
+        if (end == std::string::npos) end = walk.output.size();
+        if (walk.output[start] >= '0' && walk.output[start] <= '9') ++rows;
+        start = end + 1;
+    }
+    return rows;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+template <typename Walk>
+double Timed(Walk walk, const char* who) {
+    Clock::time_point start = Clock::now();
+    int rows = walk();
+    double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    if (rows != kRows) std::fprintf(stderr, "%s read %d rows instead of %d\n", who, rows, kRows);
+    return ms;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    setenv("MIBS", "", 1);
+    ui::Application application(argc, argv);
+    std::string folder = MakeFolder();
+    CreateGlobalSNMPSession(folder);
+    int port = FreeUdpPort();
+    pid_t simulator = StartSimulator(folder, port);
+    if (simulator <= 0 || !WaitUntilAnswering(port)) {
+        std::fprintf(stderr, "the simulator did not start (see %s/sim.log)\n", folder.c_str());
+        return 1;
+    }
+    std::ofstream(folder + "/VAP-BENCH-MIB.txt") << kMibModule;
+    std::vector<VkSNMPVarEntry> table = TableRows();
+    std::vector<double> ours;
+    std::vector<double> theirs;
+    for (int round = 0; round < rounds; ++round) {
+        ours.push_back(Timed([&] { return WalkOurs(port, table); }, "VkSNMPRequest"));
+        theirs.push_back(Timed([&] { return WalkTheirs(port, folder); }, "snmptable"));
+    }
+    kill(simulator, SIGTERM);
+    waitpid(simulator, nullptr, 0);
+    FreeSNMPGlobals();
+    std::system(("rm -rf '" + folder + "'").c_str());
+    double ourMedian = Median(ours);
+    double theirMedian = Median(theirs);
+    std::printf("walk of %d rows x %d columns, %d rounds\n", kRows, kColumns, rounds);
+    std::printf("VkSNMPRequest (async, 8 columns): median %.1f ms\n", ourMedian);
+    std::printf("snmptable -v1 (8 columns):        median %.1f ms\n", theirMedian);
+    std::printf("ratio ours/theirs: %.2f\n", ourMedian / theirMedian);
+    return 0;
+}

@@ -1,0 +1,90 @@
+#pragma once
+// The PC side of the device's file transfers: a TFTP server (RFC 1350) that
+// serves files from one folder (its root) and stores received files there.
+// It listens on a UDP port (69 by default, SO_REUSEADDR, any local address),
+// takes read and write requests, and runs each accepted request as one
+// _TFTPSession on a socket of its own. A timer every 20 ms resends or times
+// out stalled transfers and removes finished sessions, one per tick.
+//
+// At most kMostSessions sessions exist at once; a further request gets
+// ERROR 0 and no session. Everything runs on the GUI thread: readiness of the
+// sockets and the timer arrive through the message loop.
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "library/tftp/tftp_msg.h"
+#include "library/tftp/tftp_packet.h"
+#include "library/tftp/tftp_session.h"
+#include "platform/os/udp_socket.h"
+#include "platform/ui/component.h"
+
+namespace ui {
+class SocketNotifier;
+class Timer;
+}  // namespace ui
+
+class VkTFTPServer : public ui::Component {
+public:
+    static constexpr int kDefaultPort = 69;
+    static constexpr size_t kMostSessions = 8;
+
+    // Made with the page as owner; not listening until Start.
+    explicit VkTFTPServer(ui::Component* owner);
+    // Stops, then ends the sessions still left (closing their files).
+    ~VkTFTPServer() override;
+
+    // timeout: one wait for the device, in units of 10 ms; retries: most sends
+    // of one DATA block.
+    void SetTimeout(int timeout, int retries);
+    // Applies to sessions created afterwards.
+    void SetOnStatus(const VkTFTPStatusEvent& onStatus);
+
+    // Serves root (empty: nothing is served; otherwise a '/' is added unless
+    // it ends in one). When already listening only the root changes. Port 0
+    // takes a free port (see ListeningPort). Raises os::Exception with code
+    // -1109 and its text when the port cannot be opened.
+    void Start(const std::string& root, int port = kDefaultPort);
+    // Closes the listener and processes messages until every session is gone
+    // or 10 s have passed; then the timer stops.
+    void Stop();
+
+    // Reads and handles one datagram waiting on the listening socket.
+    void ReceiveRequest();
+    bool IsDuplicateRequest(const VkTFTPMsg& request) const;
+    void TimerTick();
+
+    bool Listening() const { return listenSocket.IsOpen(); }
+    // The port the listener is bound to; 0 when not listening.
+    uint16_t ListeningPort() const { return listenSocket.LocalPort(); }
+    size_t SessionCount() const { return sessions.size(); }
+
+    int retries = 3;
+    VkTFTPMsg msg;
+    VkTFTPStatusEvent onStatus;
+    std::string rootDir;
+
+private:
+    int OpenListener(int port);
+    void CloseListener();
+    void TakeRequest(const os::Datagram& datagram);
+    // Records the request and lists a new session for it; null when the
+    // request is a duplicate or refused.
+    _TFTPSession* ListRequest(const os::Datagram& datagram, const tftp::Request& request);
+    void RemoveSession(size_t index);
+    void TimeOutSession(size_t index);
+    void WaitForSessions();
+
+    os::UdpSocket listenSocket;
+    std::unique_ptr<ui::SocketNotifier> listenNotifier;
+    std::vector<std::unique_ptr<_TFTPSession>> sessions;
+    std::unique_ptr<ui::Timer> timer;
+    // Held during request intake. Everything runs on one thread, and a
+    // status callback may run a nested message loop that takes another
+    // request, so it must allow the same thread in again.
+    std::recursive_mutex lock;
+    bool stopping = false;
+};

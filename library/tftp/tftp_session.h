@@ -1,0 +1,120 @@
+#pragma once
+// One TFTP transfer (RFC 1350) that the server accepted, on a UDP socket of
+// its own (its transfer ID). A read request sends the file in 512-byte DATA
+// blocks and waits for each ACK; a write request receives DATA blocks into a
+// temporary file and acknowledges each. Every change of state goes to the
+// status callback with the session's own copy of the request record.
+//
+// Beyond the plain protocol steps the session:
+// - answers datagrams from any address or port but the requester's with
+//   ERROR 5 and otherwise ignores them;
+// - takes DATA only with the next block number and ACK only for the block it
+//   last sent; block numbers roll over from 65535 to 0;
+// - acknowledges a repeated last DATA block again (its ACK was lost), also for
+//   a while after the final one;
+// - serves only plain files inside the root folder;
+// - replaces a received file only when the whole file has arrived;
+// - on cancel tells the device with ERROR 0;
+// - ends the transfer when the device sends ERROR (status -1101 - its code).
+//
+// The server owns its sessions and destroys them; the destructor closes the
+// socket and the file (removing a partial upload) and reports status 0.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "library/tftp/source_file.h"
+#include "library/tftp/tftp_msg.h"
+#include "library/tftp/upload_file.h"
+#include "platform/os/udp_socket.h"
+
+namespace ui {
+class SocketNotifier;
+}
+
+class _TFTPSession {
+public:
+    enum State { kFailed = 0, kActive = 1, kDone = 2 };
+
+    // Opens the session's socket and reports status 1 (or -1109 when the
+    // socket cannot be set up; such a session never begins).
+    _TFTPSession(const std::string& root, const VkTFTPStatusEvent& statusEvent,
+                 const VkTFTPMsg& request, const std::string& requesterAddress,
+                 uint16_t requesterPort);
+    ~_TFTPSession();
+    _TFTPSession(const _TFTPSession&) = delete;
+    _TFTPSession& operator=(const _TFTPSession&) = delete;
+
+    // Opens the file and sends the first packet (DATA 1 or ACK 0).
+    void Begin();
+    // Called once the device's time to answer has passed: a read session sends
+    // its last DATA again while sends are left. True when the session gives up.
+    bool Resend(int mostSends);
+    // True when opcode, mode, client address and port and file name equal the
+    // request's.
+    bool Matches(const VkTFTPMsg& request) const;
+    // Reads and handles one datagram waiting on the session's socket.
+    void ReceivePacket();
+    // Records and reports a status; 3 ends the session as done, a negative one
+    // as failed.
+    void SetStatus(int status);
+
+    // Ends an active session whose cancel flag is set: ERROR 0 to the device,
+    // status -1114.
+    void CancelTransfer();
+
+    int State() const { return state; }
+    bool CancelRequested() const { return cancel; }
+    bool DeadlinePassed(uint64_t now) const { return deadline != 0 && now >= deadline; }
+    // True while the session is inside one of its own steps (a status callback
+    // may run nested message loops); it must not be destroyed then.
+    bool Busy() const { return busyDepth > 0; }
+    // A finished session may go once it no longer waits for a repeated last
+    // DATA block, or at once when the server stops.
+    bool Removable(uint64_t now, bool stopping) const;
+    const VkTFTPMsg& Msg() const { return msg; }
+
+private:
+    class BusyScope;
+
+    bool OpenSocket();
+    void BeginRead();
+    void BeginWrite();
+    void TakePacket(const os::Datagram& datagram);
+    void TakeError(uint16_t code);
+    void TakeAck(uint16_t block);
+    void TakeData(uint16_t block, const std::string& packet);
+    void StoreData(uint16_t block, const std::string& packet);
+    void SendNextBlock();
+    void AcknowledgeAgain();
+    // Sends ERROR code, then reports status (or -1110 when the send failed).
+    void Fail(uint16_t code, int status, const std::string& message = std::string());
+    bool Send(const std::string& packet);
+    bool IsFromPeer(const os::Datagram& datagram) const;
+    void RenewDeadline();
+    void CloseFile();
+    int WaitMilliseconds() const;
+
+    int state = kActive;
+    uint64_t deadline = 0;     // 0 when no answer is awaited
+    uint64_t lingerUntil = 0;  // a finished write session re-acknowledges until then
+    // The requester: the only address and port the session talks with.
+    std::string peerAddress;
+    uint16_t peerPort;
+    VkTFTPMsg msg;
+    VkTFTPStatusEvent onStatus;
+    std::string rootDir;
+    bool cancel = false;
+    std::string sendBuffer;  // the last DATA packet, kept for resends
+    os::UdpSocket sock;
+    std::unique_ptr<ui::SocketNotifier> notifier;
+    // The file: the one sent (read request) or the one received (write).
+    tftp::SourceFile source;
+    tftp::UploadFile upload;
+    // Read: the number of the DATA block last sent (its ACK is awaited).
+    // Write: the number of the block last acknowledged (0 for the ACK of the
+    // request).
+    uint16_t lastBlock = 0;
+    int busyDepth = 0;
+};
