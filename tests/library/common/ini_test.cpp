@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/temp_folder.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -44,20 +46,9 @@ const char* const kLines[] = {
 
 class IniTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = ::testing::TempDir() + "ini_test_XXXXXX";
-        ASSERT_NE(mkdtemp(&pattern[0]), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override {
-        for (const std::string& file : files_) std::remove(file.c_str());
-        rmdir(folder_.c_str());
-    }
-
     std::string WriteFile(const std::string& name, const std::string& content) {
-        std::string path = folder_ + "/" + name;
+        std::string path = folder_.File(name);
         std::ofstream(path, std::ios::binary) << content;
-        files_.push_back(path);
         return path;
     }
 
@@ -67,8 +58,7 @@ protected:
         return WriteFile(name, content);
     }
 
-    std::string folder_;
-    std::vector<std::string> files_;
+    support::TempFolder folder_;
 };
 
 struct Case {
@@ -130,7 +120,7 @@ TEST_F(IniTest, ReadsTheLastLineWithoutLineEnd) {
 }
 
 TEST_F(IniTest, MissingFileGivesTheDefaultAsForAMissingKey) {
-    VkIni ini(folder_ + "/absent.cfg");
+    VkIni ini(folder_.File("absent.cfg"));
     EXPECT_EQ(ini.ReadString("Program Information", "AgentPort", " 161 "), "161");
     EXPECT_EQ(ini.ReadString("Program Information", "AgentPort", ""), "");
 }

@@ -1,6 +1,8 @@
 #include "library/common/messages.h"
 
 #include <gtest/gtest.h>
+
+#include "tests/support/temp_folder.h"
 #include <stdlib.h>
 
 #include <cstdio>
@@ -257,32 +259,19 @@ TEST(Messages, HelpersGiveTextsAndRaiseTheProgramsException) {
 
 class MessageFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetAllTables();
-        std::string pattern = ::testing::TempDir() + "vap_messages_XXXXXX";
-        std::vector<char> buffer(pattern.begin(), pattern.end());
-        buffer.push_back('\0');
-        ASSERT_NE(mkdtemp(buffer.data()), nullptr);
-        dir_ = buffer.data();
-    }
-    void TearDown() override {
-        ResetAllTables();
-        for (const std::string& f : files_) std::remove(f.c_str());
-        std::remove(dir_.c_str());
-    }
+    void SetUp() override { ResetAllTables(); }
+    void TearDown() override { ResetAllTables(); }
     std::string Write(const std::string& name, const std::string& bytes) {
-        std::string path = dir_ + "/" + name;
+        std::string path = dir_.File(name);
         std::FILE* f = std::fopen(path.c_str(), "wb");
         EXPECT_NE(f, nullptr);
         if (f) {
             std::fwrite(bytes.data(), 1, bytes.size(), f);
             std::fclose(f);
         }
-        files_.push_back(path);
         return path;
     }
-    std::string dir_;
-    std::vector<std::string> files_;
+    support::TempFolder dir_;
 };
 
 TEST_F(MessageFile, LinesBecomeEntriesByTheFileRules) {
@@ -344,9 +333,9 @@ TEST_F(MessageFile, FewerLinesThanEntriesKeepTheBuiltInTexts) {
 TEST_F(MessageFile, MissingEmptyOrUnreadableFileLeavesTheTableUnchanged) {
     LoadMessageFile(VkCommonMessages, Write("first.err", "zero\nBad operand, translated\n"));
     ASSERT_EQ(MessageText(-1), "Bad operand, translated");
-    const std::string missing = dir_ + "/does-not-exist.err";
+    const std::string missing = dir_.File("does-not-exist.err");
     for (const std::string& path :
-         {missing, Write("empty.err", ""), Write("blank.err", "  \n\r\n\t\n \x02 \n"), dir_}) {
+         {missing, Write("empty.err", ""), Write("blank.err", "  \n\r\n\t\n \x02 \n"), dir_.Path()}) {
         LoadMessageFile(VkCommonMessages, path);
         EXPECT_EQ(VkCommonMessages.LoadedCount(), 2u) << path;
         EXPECT_EQ(MessageText(-1), "Bad operand, translated") << path;
@@ -357,7 +346,7 @@ TEST_F(MessageFile, MissingEmptyOrUnreadableFileLeavesTheTableUnchanged) {
 TEST_F(MessageFile, LoadingTwiceLeavesTheSecondFilesTextsWhenItExists) {
     const std::string first = Write("first.err", "A0\nA1\nA2\n");
     const std::string second = Write("second.err", "B0\nB1\n");
-    const std::string missing = dir_ + "/missing.err";
+    const std::string missing = dir_.File("missing.err");
 
     LoadMessageFile(VkSNMPUsmMessages, first);
     LoadMessageFile(VkSNMPUsmMessages, second);

@@ -4,9 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -50,29 +48,6 @@ bool RunUntil(const std::function<bool()>& done, int milliseconds) {
 
 void RunFor(int milliseconds) {
     RunUntil([] { return false; }, milliseconds);
-}
-
-TempFolder::TempFolder() {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") +
-                          "/tftp-test-XXXXXX";
-    char* made = ::mkdtemp(pattern.data());
-    if (made == nullptr) throw std::runtime_error("cannot make a temporary folder");
-    path_ = made;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::vector<std::string> TempFolder::EntriesOf(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 std::string ReadFile(const std::string& path) {

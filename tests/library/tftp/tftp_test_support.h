@@ -13,6 +13,7 @@
 #include "library/tftp/tftp_msg.h"
 #include "library/tftp/tftp_server.h"
 #include "platform/os/udp_socket.h"
+#include "tests/support/temp_folder.h"
 
 namespace tftptest {
 
@@ -21,22 +22,7 @@ namespace tftptest {
 bool RunUntil(const std::function<bool()>& done, int milliseconds = 10000);
 void RunFor(int milliseconds);
 
-// A fresh folder under the temporary folder, removed with its content.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    // Names of the entries, sorted.
-    std::vector<std::string> Entries() const { return EntriesOf(path_); }
-    static std::vector<std::string> EntriesOf(const std::string& folder);
-
-private:
-    std::string path_;
-};
+using support::TempFolder;
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);

@@ -7,26 +7,12 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
 
 namespace os_test {
-
-TempFolder::TempFolder() {
-    std::string pattern = "/tmp/vap-os-test.XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (::mkdtemp(name.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = name.data();
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
 
 ScopedEnv::ScopedEnv(const std::string& name, const std::optional<std::string>& value) : name_(name) {
     if (const char* old = std::getenv(name.c_str())) saved_ = old;

@@ -7,22 +7,11 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/temp_folder.h"
+
 namespace os_test {
 
-// A new empty folder under /tmp, removed with its content at the end.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& Path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
+using support::TempFolder;
 
 // Sets (or, with nothing, unsets) an environment variable until the end of
 // the scope, then restores what was there.
