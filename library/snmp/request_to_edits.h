@@ -1,0 +1,136 @@
+#pragma once
+// VkSNMPRequest2Edits: a control-bound request (request_to_controls.h) whose
+// variables are bound by item number to window controls: labels and static
+// texts, check boxes, combo boxes and radio groups (filled from option
+// lists), edits (each with its input constraint, edit_constraint.h) and at
+// most one list view for a table.
+//
+//   VkSNMPRequest2Edits lan(page);
+//   lan.async = false;
+//   lan.request.vars = VkSNMPVarList(VarsLan, SVT_SV, 0);
+//   lan.BindEdits(0, "%s", addressEdit);
+//   lan.BindComboBox(1, dhcpCombo);
+//   lan.Get();                 // shows the device's values
+//   lan.Set(false, true);      // collects the controls and writes
+//
+// Values move between variables and controls through their octet form
+// (value_octets.h), so a part of a value, single bits and one value over
+// several edits (multi_edit_layout.h) bind alike.
+//
+// A Get shows every answer row in the controls, or adds it to the list view.
+// With a list view, a list of kind MVT_FMV and enableOnSelect, the controls
+// stay disabled after a read until a row is selected (by the user or the
+// program); selecting copies the row into the variables and the controls.
+// The list view's columns are the hidden-column variables (zero width), then
+// the shown ones; rows and the selected row use that same order, and the
+// columns are rebuilt when the set of hidden and shown variables changes.
+//
+// After a read every constrained edit takes the shown value as its last
+// accepted text, so a rejected entry brings back the device's value.
+//
+// Change tracking: a bound combo box's change event and a check box's or
+// radio group's click event run this object's OnControlChange, which calls
+// the page's own handler (saved at binding time) and sets modified.
+//
+// Errors (os::Exception with the request layer's text and the code): -517 a
+// check box on a variable that is not a truth value, -518 / -519 octets too
+// short / a part or bit beyond the value, -520 a combo box or radio group
+// without option list, -521 a control of another class, -522 too few
+// controls.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "library/snmp/control_binding.h"
+#include "library/snmp/edit_constraint.h"
+#include "library/snmp/request_to_controls.h"
+
+namespace ui {
+class CheckBox;
+class ComboBox;
+class Component;
+class Control;
+class Edit;
+class ListItem;
+class ListView;
+}  // namespace ui
+
+using VkSNMPHook = std::function<void()>;
+using VkListSelectEvent = std::function<void(ui::Component* sender, ui::ListItem* item, bool selected)>;
+
+class VkSNMPRequest2Edits : public VkSNMPRequest2Controls {
+public:
+    // Constraints are owned by the page window; remembering accepted texts is on.
+    explicit VkSNMPRequest2Edits(ui::Control* owner);
+    // Gives every hooked control and the list view their own events back.
+    ~VkSNMPRequest2Edits();
+
+    void BeforeGet() override;
+    void BeforeSet() override;
+    void AddRow() override;
+    void CollectValues() override;
+    void AfterGet() override;
+    void AfterSet() override;
+    // slot 8: the bound list view's selection event.
+    virtual void OnListViewSelectItem(ui::Component* sender, ui::ListItem* item, bool selected);
+
+    // Binding operations; item must be an index of the request's list.
+    void BindListView(ui::ListView* view, bool enableOnSelect);
+    void BindLabel(int item, ui::Control* control);
+    void BindCheckBox(int item, ui::Control* control);
+    void BindComboBox(int item, ui::ComboBox* comboBox);
+    // One edit per conversion of the format ("%s", "%u{x100}", "%u%u%u%u").
+    void BindEdits(int item, const std::string& format, ui::Edit* first,
+                   const std::vector<ui::Edit*>& further = {});
+    // Check boxes bound to the bits of the list ("0,9").
+    void BindParts(int item, const std::string& partList, const std::vector<ui::Control*>& controls);
+    void Unbind(int item);
+    void SetConstraintOwner(ui::Control* owner);
+
+    void AddBinding(int item, int partOffset, int partSyntax, const VkOptionList* options,
+                    ui::Control* control, ui::Control* second);
+    void AddBindingList(int item, int partOffset, int partSyntax, const VkOptionList* options,
+                        const std::string& format, const std::vector<ui::Control*>& controls);
+    void AddPartsBinding(int item, int partOffset, int partSyntax, const VkOptionList* options,
+                         const std::string& partList, const std::vector<ui::Control*>& controls);
+
+    // Show in / collect from the controls of one variable's bindings (-1: all).
+    void ValuesToControls(int item);
+    void ControlsToValues(int item);
+    void EnableControls(bool enabled);
+
+    void PrepareColumns();
+    void AddListRow();
+    void SelectedRowToValues();
+
+    void HookControl(VkControlBinding& binding, int k);
+    void UnhookControl(VkControlBinding& binding, int k);
+    void OnControlChange(ui::Component* sender);
+
+    VkSNMPHook OnBeforeGet;
+    VkSNMPHook OnBeforeSet;
+    VkSNMPHook OnAfterGet;
+    VkSNMPHook OnAfterSet;
+    VkListSelectEvent savedOnSelectItem;
+    ui::ListView* listView = nullptr;
+    std::vector<std::unique_ptr<VkControlBinding>> bindings;
+    VkEditConstraint constraints;
+    bool modified = false;
+    bool enableOnSelect = true;
+
+private:
+    bool IsWholeValue(const VkControlBinding& binding) const;
+    const VkOptionList* ListOf(const VkControlBinding& binding) const;
+    void AppendBinding(std::unique_ptr<VkControlBinding> binding);
+    bool IsHookedElsewhere(const ui::Control* control) const;
+    void ShowBinding(VkControlBinding& binding);
+    std::string CollectPart(VkControlBinding& binding, const VkOptionList* list);
+    void CollectVariable(int item);
+
+    // The variables of the list view's columns, in column order; rows and
+    // the selected row follow it.
+    std::vector<int> columnItems_;
+    bool columnsKnown_ = false;
+};
