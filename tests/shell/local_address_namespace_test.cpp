@@ -11,33 +11,18 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "platform/os/process_runner.h"
 #include "shell/local_address_discovery.h"
+#include "tests/support/network_namespace.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
-constexpr int kIpTimeoutMilliseconds = 10000;
-
 using Command = std::vector<std::string>;
-
-bool RunIp(const Command& arguments) {
-    os::ProcessResult result = os::RunProcess("ip", arguments, kIpTimeoutMilliseconds);
-    return result.outcome == os::ProcessResult::Outcome::Exited && result.exitCode == 0;
-}
-
-void WriteAll(int fd, const std::string& text) {
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t wrote = write(fd, text.data() + done, text.size() - done);
-        if (wrote <= 0) return;
-        done += static_cast<size_t>(wrote);
-    }
-}
+using support::RunIp;
+using support::WriteAll;
 
 // Waits for one byte (or the other end closing).
 void AwaitSignal(int fd) {
@@ -110,63 +95,35 @@ std::string Outcome(const DeviceAddresses& device, const std::string& logFolder)
     return (ok ? "true " : "false ") + found;
 }
 
-// In a child process: builds the network in a namespace of its own, runs the
-// discovery for each case and writes one outcome per line to `fd`, or
-// "SKIP <reason>".
-[[noreturn]] void DiscoverInOwnNamespace(int fd, const std::string& logFolder) {
-    if (unshare(CLONE_NEWNET) != 0) {
-        WriteAll(fd, "SKIP cannot create a network namespace (needs root)\n");
-        _exit(0);
-    }
+// In the namespace of its own: builds the network, runs the discovery for
+// each case and describes one outcome per line.
+std::vector<std::string> DiscoverInOwnNamespace(const std::string& logFolder) {
     pid_t device = -1;
     int hold = -1;
     std::string failure = BuildNetwork(device, hold);
+    std::vector<std::string> lines;
     if (!failure.empty()) {
-        WriteAll(fd, "SKIP namespace set-up failed: " + failure + "\n");
+        lines.push_back("SKIP namespace set-up failed: " + failure);
     } else {
         // The device's LAN address; the same with the LAN edits empty, so
         // that the listing of `ip` decides; a device on another network.
-        WriteAll(fd, Outcome({"10.77.0.2", "255.255.255.0", "10.77.0.2"}, logFolder) + "\n");
-        WriteAll(fd, Outcome({"", "", "10.77.0.2"}, logFolder) + "\n");
-        WriteAll(fd, Outcome({"10.78.0.2", "255.255.255.0", "10.78.0.2"}, logFolder) + "\n");
+        lines.push_back(Outcome({"10.77.0.2", "255.255.255.0", "10.77.0.2"}, logFolder));
+        lines.push_back(Outcome({"", "", "10.77.0.2"}, logFolder));
+        lines.push_back(Outcome({"10.78.0.2", "255.255.255.0", "10.78.0.2"}, logFolder));
     }
     if (hold >= 0) close(hold);
     if (device > 0) waitpid(device, nullptr, 0);
-    _exit(0);
-}
-
-std::vector<std::string> OutcomesInOwnNamespace(const std::string& logFolder) {
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC) != 0) return {"FAILED pipe"};
-    pid_t child = fork();
-    if (child == 0) {
-        close(ends[0]);
-        DiscoverInOwnNamespace(ends[1], logFolder);
-    }
-    close(ends[1]);
-    std::string text;
-    char buffer[4096];
-    ssize_t got;
-    while ((got = read(ends[0], buffer, sizeof buffer)) > 0) text.append(buffer, got);
-    close(ends[0]);
-    if (child > 0) waitpid(child, nullptr, 0);
-
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
 }
 
 }  // namespace
 
 TEST(LocalAddressNamespace, FindsThePcEndOfAVethPairAndNothingForAnotherNetwork) {
-    if (os::RunProcess("ip", {"-V"}, kIpTimeoutMilliseconds).outcome ==
-        os::ProcessResult::Outcome::NotStarted)
-        GTEST_SKIP() << "the ip program is not installed";
+    if (!support::IpProgramPresent()) GTEST_SKIP() << "the ip program is not installed";
     support::TempFolder logFolder;
-    std::vector<std::string> outcomes = OutcomesInOwnNamespace(logFolder.Path());
-    if (!outcomes.empty() && outcomes[0].rfind("SKIP ", 0) == 0)
-        GTEST_SKIP() << outcomes[0].substr(5);
+    std::vector<std::string> outcomes = support::LinesFromOwnNetworkNamespace(
+        [&logFolder] { return DiscoverInOwnNamespace(logFolder.Path()); });
+    if (!support::SkipReason(outcomes).empty()) GTEST_SKIP() << support::SkipReason(outcomes);
     EXPECT_EQ(outcomes, (std::vector<std::string>{"true 10.77.0.1", "true 10.77.0.1", "false "}));
     EXPECT_TRUE(logFolder.Entries().empty());
 }
