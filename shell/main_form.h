@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "platform/ui/form.h"
+#include "shell/input_validators.h"
 #include "shell/led_rules.h"
+#include "shell/network_address.h"
 
 namespace ui {
 class ComboBox;
@@ -32,6 +34,20 @@ class TMainForm : public ui::Form {
 public:
     explicit TMainForm(ui::Component* owner);
     ~TMainForm() override;
+
+    // The input checks every page calls through the main window.
+    static bool HasNoEdgeBlank(const std::string& text) { return ::HasNoEdgeBlank(text); }
+    static bool IsValidHostAddress(const std::string& text) { return ::IsValidHostAddress(text); }
+    static bool IsValidLanAddress(const std::string& text) { return ::IsValidLanAddress(text); }
+    static bool IsValidSubnetMask(const std::string& text) { return ::IsValidSubnetMask(text); }
+    static bool IsValidHostInSubnet(const std::string& address, const std::string& mask) {
+        return ::IsValidHostInSubnet(address, mask);
+    }
+    static std::string NetworkAddress(const std::string& address, const std::string& mask) {
+        return ::NetworkAddress(address, mask);
+    }
+    static bool IsAsciiText(const std::string& text) { return ::IsAsciiText(text); }
+    static bool IsValidMacAddress(const std::string& text) { return ::IsValidMacAddress(text); }
 
     // The picture area, the lamps and the status line.
     ui::Image* Image1;  // only its size counts: the picture area

@@ -7,7 +7,13 @@
 // page). When a page is built, its class and pointer move to the page's own
 // files and leave this list.
 
+#include <string>
+
 #include "shell/scaffold_page.h"
+
+namespace ui {
+class Edit;
+}  // namespace ui
 
 class TFM_Information : public TScaffoldPage {
 public:
@@ -174,6 +180,13 @@ extern TFM_StatWLAN* FM_StatWLAN;
 class TLogForm : public TScaffoldPage {
 public:
     explicit TLogForm(ui::Component* owner);
+
+    // The PC address under which the device reaches the module's TFTP server,
+    // found from the main window's device address, mask and PC address list;
+    // written into `target` when found. The file pages call these through a
+    // LogForm pointer that may be null: they use nothing of the form itself.
+    static bool GetPCIPAddress(ui::Edit* target);
+    static std::string NetworkAddress(const std::string& address, const std::string& mask);
 };
 extern TLogForm* LogForm;
 

@@ -231,6 +231,18 @@ TEST_F(MainWindowTest, StartsAgainstTheDeviceWithItsCaptionPictureAndLamps) {
         window.Widget()->window()->grab().save(QString::fromLocal8Bit(picture));
 }
 
+TEST_F(MainWindowTest, TheLogFormFindsThePcAddressFromTheMainWindowsDeviceAddress) {
+    ASSERT_TRUE(started_);
+    TMainForm& window = StartMainWindow();
+    ui::Edit target(&window);
+    // The loopback interface (127.0.0.1/8) lies in a device network 127.0.0.0/8.
+    window.IPAddressEdit->SetText("127.0.0.9");
+    window.SubMaskEdit->SetText("255.0.0.0");
+    EXPECT_TRUE(TLogForm::GetPCIPAddress(&target));
+    EXPECT_EQ(target.Text(), "127.0.0.1");
+    EXPECT_EQ(TLogForm::NetworkAddress("127.0.0.9", "255.0.0.0"), "127.0.0.0");
+}
+
 TEST_F(MainWindowTest, LampsFollowTheLedModesWhileTheDeviceAnswers) {
     ASSERT_TRUE(started_);
     Control("leds 1 1 1");
