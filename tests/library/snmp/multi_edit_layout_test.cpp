@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/raised_code.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,14 +17,7 @@ namespace {
 using namespace VkSNMPSyntax;
 using Texts = std::vector<std::string>;
 
-int CodeOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const os::Exception& e) {
-        return e.HelpContext();
-    }
-    return 0;
-}
+using support::RaisedCode;
 
 // Shows the value text in edits that held `before`, as the binding does:
 // with the octets of the text.
@@ -132,17 +127,17 @@ TEST(MultiEditLayout, TooFewEditsRaiseMinus522) {
         SCOPED_TRACE(c.syntax);
         std::string octets = TextToOctets(c.text, c.syntax);
         Texts fewer(c.enough - 1, "");
-        EXPECT_EQ(CodeOf([&] { ShowOverEdits(c.syntax, c.text, octets, fewer); }), -522);
-        EXPECT_EQ(CodeOf([&] { CollectFromEdits(c.syntax, fewer); }), -522);
+        EXPECT_EQ(RaisedCode([&] { ShowOverEdits(c.syntax, c.text, octets, fewer); }), -522);
+        EXPECT_EQ(RaisedCode([&] { CollectFromEdits(c.syntax, fewer); }), -522);
         Texts enough(c.enough, "");
-        EXPECT_EQ(CodeOf([&] { ShowOverEdits(c.syntax, c.text, octets, enough); }), 0);
-        EXPECT_EQ(CodeOf([&] { CollectFromEdits(c.syntax, enough); }), 0);
+        EXPECT_EQ(RaisedCode([&] { ShowOverEdits(c.syntax, c.text, octets, enough); }), 0);
+        EXPECT_EQ(RaisedCode([&] { CollectFromEdits(c.syntax, enough); }), 0);
     }
     // Octet strings and OIDs need one edit per octet or sub-identifier.
     Texts two(2, "");
-    EXPECT_EQ(CodeOf([&] { ShowOverEdits(octetstr, "010203", TextToOctets("010203", octetstr), two); }),
+    EXPECT_EQ(RaisedCode([&] { ShowOverEdits(octetstr, "010203", TextToOctets("010203", octetstr), two); }),
               -522);
-    EXPECT_EQ(CodeOf([&] { ShowOverEdits(objectid, "1.3.6", TextToOctets("1.3.6", objectid), two); }),
+    EXPECT_EQ(RaisedCode([&] { ShowOverEdits(objectid, "1.3.6", TextToOctets("1.3.6", objectid), two); }),
               -522);
     EXPECT_EQ(CollectFromEdits(objectid, two), "0.0");
 }

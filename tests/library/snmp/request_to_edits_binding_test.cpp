@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/raised_code.h"
+
 #include <QTest>
 #include <QWidget>
 #include <functional>
@@ -51,14 +53,7 @@ const VkSNMPVarEntry kRows[] = {
     {"1.11", "object", objectid, VkSNMPAccess::readwrite, &kPrefix},
     {}};
 
-int CodeOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const os::Exception& e) {
-        return e.HelpContext();
-    }
-    return 0;
-}
+using support::RaisedCode;
 
 class BindingTest : public ::testing::Test {
 protected:
@@ -219,18 +214,18 @@ TEST_F(BindingTest, BindingErrors) {
     };
     for (const ErrorCase& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(CodeOf(c.call), c.code);
+        EXPECT_EQ(RaisedCode(c.call), c.code);
     }
     EXPECT_TRUE(bound_.bindings.empty());
     EXPECT_EQ(spare->ItemCount(), 0);
 
     bound_.BindCheckBox(kPlain, check_);  // an integer without list is no truth value
-    EXPECT_EQ(CodeOf([&] { bound_.ValuesToControls(kPlain); }), VK_ERR_BAD_PART_SYNTAX);
-    EXPECT_EQ(CodeOf([&] { bound_.ControlsToValues(kPlain); }), VK_ERR_BAD_PART_SYNTAX);
+    EXPECT_EQ(RaisedCode([&] { bound_.ValuesToControls(kPlain); }), VK_ERR_BAD_PART_SYNTAX);
+    EXPECT_EQ(RaisedCode([&] { bound_.ControlsToValues(kPlain); }), VK_ERR_BAD_PART_SYNTAX);
     bound_.Unbind(kPlain);
     bound_.BindLabel(kPlain, button);
-    EXPECT_EQ(CodeOf([&] { bound_.ValuesToControls(kPlain); }), VK_ERR_BAD_CONTROL_TYPE);
-    EXPECT_EQ(CodeOf([&] { bound_.ControlsToValues(kPlain); }), VK_ERR_BAD_CONTROL_TYPE);
+    EXPECT_EQ(RaisedCode([&] { bound_.ValuesToControls(kPlain); }), VK_ERR_BAD_CONTROL_TYPE);
+    EXPECT_EQ(RaisedCode([&] { bound_.ControlsToValues(kPlain); }), VK_ERR_BAD_CONTROL_TYPE);
 }
 
 TEST_F(BindingTest, ARadioGroupWithoutChoiceCannotBeCollected) {
@@ -267,7 +262,7 @@ TEST_F(BindingTest, CheckBoxesBoundToBitsShowAndCollectSingleBits) {
     bound_.ControlsToValues(kHex);
     EXPECT_EQ(Var(kHex).value, "0040AA");
     Var(kHex).value = "80";
-    EXPECT_EQ(CodeOf([&] { bound_.ValuesToControls(kHex); }), VK_ERR_PART_INDEX);
+    EXPECT_EQ(RaisedCode([&] { bound_.ValuesToControls(kHex); }), VK_ERR_PART_INDEX);
 }
 
 // The page's own handlers keep running; modified says a user changed a

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/raised_code.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,14 +28,7 @@ std::string Hex(const std::string& octets) {
     return text;
 }
 
-int CodeOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const os::Exception& e) {
-        return e.HelpContext();
-    }
-    return 0;
-}
+using support::RaisedCode;
 
 struct RoundTrip {
     int syntax;
@@ -126,10 +121,10 @@ TEST(ValueOctets, FewerOctetsThanTheMinimumRaiseMinus518) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.syntax);
         if (c.tooFew > 0) {
-            EXPECT_EQ(CodeOf([&] { OctetsToText(std::string(c.tooFew, '\1'), c.syntax); }), -518);
-            EXPECT_EQ(CodeOf([&] { OctetsToText(std::string(c.tooFew + 1, '\1'), c.syntax); }), 0);
+            EXPECT_EQ(RaisedCode([&] { OctetsToText(std::string(c.tooFew, '\1'), c.syntax); }), -518);
+            EXPECT_EQ(RaisedCode([&] { OctetsToText(std::string(c.tooFew + 1, '\1'), c.syntax); }), 0);
         } else {
-            EXPECT_EQ(CodeOf([&] { OctetsToText(std::string(1, '\1'), c.syntax); }), 0);
+            EXPECT_EQ(RaisedCode([&] { OctetsToText(std::string(1, '\1'), c.syntax); }), 0);
         }
     }
 }
@@ -137,9 +132,9 @@ TEST(ValueOctets, FewerOctetsThanTheMinimumRaiseMinus518) {
 TEST(ValueOctets, UnknownSyntaxRaisesMinus511) {
     for (int syntax : {0, 7, 63, 77, 192, 199, -1}) {
         SCOPED_TRACE(syntax);
-        EXPECT_EQ(CodeOf([&] { TextToOctets("1", syntax); }), -511);
-        EXPECT_EQ(CodeOf([&] { OctetsToText("\1\2\3\4", syntax); }), -511);
-        EXPECT_EQ(CodeOf([&] { ExtractPart("\1\2\3\4", 0, syntax); }), -511);
+        EXPECT_EQ(RaisedCode([&] { TextToOctets("1", syntax); }), -511);
+        EXPECT_EQ(RaisedCode([&] { OctetsToText("\1\2\3\4", syntax); }), -511);
+        EXPECT_EQ(RaisedCode([&] { ExtractPart("\1\2\3\4", 0, syntax); }), -511);
     }
 }
 
@@ -176,14 +171,14 @@ TEST(ValueOctets, ExtractPartTakesThePartSizeOrTheRest) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.offset) + " as " + std::to_string(c.syntax));
         std::string part;
-        EXPECT_EQ(CodeOf([&] { part = ExtractPart(value, c.offset, c.syntax); }), c.code);
+        EXPECT_EQ(RaisedCode([&] { part = ExtractPart(value, c.offset, c.syntax); }), c.code);
         if (c.code == 0) {
             EXPECT_EQ(Hex(part), c.part);
         }
     }
     std::string four("\1\2\3\4", 4);
     EXPECT_EQ(Hex(ExtractPart(four, 2, uint16)), "03 04");
-    EXPECT_EQ(CodeOf([&] { ExtractPart(four, 2, integer); }), -519);
+    EXPECT_EQ(RaisedCode([&] { ExtractPart(four, 2, integer); }), -519);
 }
 
 TEST(ValueOctets, PutPartLengthensAndKeepsTheOctetsAfterThePart) {
@@ -211,9 +206,9 @@ TEST(ValueOctets, BitZeroIsTheMostSignificantBitOfOctetZero) {
     EXPECT_EQ(BitsOfOctets("\x80", {0, 1, 7}), (std::vector<bool>{true, false, false}));
     EXPECT_EQ(BitsOfOctets(std::string("\x01\x40", 2), {7, 9, 8}),
               (std::vector<bool>{true, true, false}));
-    EXPECT_EQ(CodeOf([] { BitsOfOctets("\x80", {0, 9}); }), -519);
-    EXPECT_EQ(CodeOf([] { BitsOfOctets("", {0}); }), -519);
-    EXPECT_EQ(CodeOf([] { BitsOfOctets("\xFF", {-1}); }), -519);
+    EXPECT_EQ(RaisedCode([] { BitsOfOctets("\x80", {0, 9}); }), -519);
+    EXPECT_EQ(RaisedCode([] { BitsOfOctets("", {0}); }), -519);
+    EXPECT_EQ(RaisedCode([] { BitsOfOctets("\xFF", {-1}); }), -519);
 }
 
 // The round trip of a collected part through its value: the part goes in at
