@@ -22,6 +22,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/os/executable_path.h"
 #include "platform/ui/application.h"
 #include "platform/ui/form.h"
 
@@ -75,7 +76,9 @@ void Stop(pid_t pid) {
 double CpuSeconds(pid_t pid) {
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    size_t nameEnd = text.rfind(')');
+    if (nameEnd == std::string::npos || nameEnd + 2 > text.size()) return 0;  // the process is gone
+    std::istringstream fields(text.substr(nameEnd + 2));
     std::string field;
     unsigned long user = 0, system = 0;
     for (int i = 3; i <= 15 && fields >> field; ++i) {
@@ -142,10 +145,15 @@ int main(int argc, char** argv) {
                                                "XDG_RUNTIME_DIR=" + folder};
     if (::chdir(folder.c_str()) != 0) return 1;
     pid_t module = Spawn({VAP_MODULE_PROGRAM, "/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1"}, log, headless);
+    if (simulator <= 0 || module <= 0) {
+        std::fprintf(stderr, "idle_module: cannot start the simulator or the module\n");
+        return 1;
+    }
     Usage moduleUsage = Measure(module, seconds);
     Stop(module);
     Stop(simulator);
-    pid_t bare = Spawn({argv[0], "--bare-window"}, log, headless);
+    // The working folder has changed: start this program by its full path.
+    pid_t bare = Spawn({os::ExecutablePath(), "--bare-window"}, log, headless);
     Usage bareUsage = Measure(bare, seconds);
     Stop(bare);
     std::printf("idle for %d s (after %d s of start-up), module against the simulated device:\n", seconds,
