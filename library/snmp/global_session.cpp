@@ -57,10 +57,12 @@ _SnmpEventProcessor::_SnmpEventProcessor() : timer_(std::make_unique<ui::Timer>(
     timer_->SetInterval(kPumpIntervalMs);
     timer_->OnTimer = [this](ui::Component*) { Pump(); };
     snmpengine::SetSessionsChangedHandler([this] { FollowSessions(); });
+    snmpengine::SetWorkQueuedHandler([this] { WorkQueued(); });
 }
 
 _SnmpEventProcessor::~_SnmpEventProcessor() {
     snmpengine::SetSessionsChangedHandler(nullptr);
+    snmpengine::SetWorkQueuedHandler(nullptr);
     running_ = false;
     timer_->SetEnabled(false);
 }
@@ -91,9 +93,20 @@ void _SnmpEventProcessor::Pump() {
     if (GlobalSNMPSession != nullptr) snmpengine::ProcessPendingEvents();
 }
 
+// The timer only runs while something waits for the pump (time-outs,
+// resends, completions to run): an idle module does not wake up every 20 ms.
+// The socket notifiers cost nothing while no datagram arrives.
 void _SnmpEventProcessor::SetTriggersEnabled(bool enabled) {
-    timer_->SetEnabled(enabled);
+    timer_->SetEnabled(enabled && snmpengine::HasPendingWork());
     for (auto& entry : notifiers_) entry.second->SetEnabled(enabled);
+}
+
+bool _SnmpEventProcessor::TimerRunning() const { return timer_->Enabled(); }
+
+// A send was recorded: start the timer unless it runs, or the pump is off or
+// running (it re-arms itself when it returns).
+void _SnmpEventProcessor::WorkQueued() {
+    if (running_ && !pumping_ && !timer_->Enabled()) timer_->SetEnabled(true);
 }
 
 // One read notifier per session socket, so that an answer is taken as soon as

@@ -66,6 +66,8 @@ public:
     void Start();
     void Stop();
     bool Running() const { return running_; }
+    // Whether the 20 ms timer runs: only while something waits for the pump.
+    bool TimerRunning() const;
 
     // One pass of the pump, as the timer runs it.
     void Pump();
@@ -73,6 +75,7 @@ public:
 private:
     void SetTriggersEnabled(bool enabled);
     void FollowSessions();
+    void WorkQueued();
 
     std::unique_ptr<ui::Timer> timer_;
     std::map<int, std::unique_ptr<ui::SocketNotifier>> notifiers_;

@@ -57,6 +57,7 @@ struct EngineState {
     std::deque<uint64_t> finished;
     uint64_t nextId = 1;
     std::function<void()> sessionsChanged;
+    std::function<void()> workQueued;
 };
 
 // Lives for the whole process, like net-snmp's own state (reachable, so never
@@ -99,6 +100,7 @@ void NotifySessionsChanged() {
 uint64_t NewRecord(Pending record) {
     uint64_t id = State().nextId++;
     State().pending.emplace(id, std::move(record));
+    if (State().workQueued) State().workQueued();
     return id;
 }
 
@@ -502,6 +504,12 @@ std::vector<int> SessionDescriptors() {
 
 void SetSessionsChangedHandler(std::function<void()> handler) {
     State().sessionsChanged = std::move(handler);
+}
+
+bool HasPendingWork() { return !State().pending.empty(); }
+
+void SetWorkQueuedHandler(std::function<void()> handler) {
+    State().workQueued = std::move(handler);
 }
 
 int OutstandingCount() {

@@ -80,4 +80,11 @@ void SetSessionsChangedHandler(std::function<void()> handler);
 // The asynchronous sends whose completion has not run yet.
 int OutstandingCount();
 
+// Whether anything (a send, a discovery or a completion) waits for
+// ProcessPendingEvents; the pump's timer needs to run only then.
+bool HasPendingWork();
+
+// Called whenever a new asynchronous send or discovery is recorded.
+void SetWorkQueuedHandler(std::function<void()> handler);
+
 }  // namespace snmpengine

@@ -111,4 +111,28 @@ TEST(GlobalSession, CompletionsNeverNest) {
     EXPECT_EQ(deepest, 1);
 }
 
+// The pump's timer runs only while an answer or a completion is awaited, so
+// an idle module does not wake up every 20 ms; a send starts it again.
+TEST(GlobalSession, ThePumpTimerRunsOnlyWhileSomethingIsAwaited) {
+    snmptest::TestAgent agent;
+    ASSERT_TRUE(agent.Started());
+    const VkSNMPVarEntry rows[] = {
+        {"1.3.6.1.4.1.32473.10.37.44.99.1.1", "tScalarInt", VkSNMPSyntax::integer, VkSNMPAccess::readonly}, {}};
+    VkSNMPRequest request;
+    snmptest::AllModes()[1].ApplyTo(request, agent.Sim());
+    request.vars = VkSNMPVarList(rows, SVT_SV, 0);
+    ASSERT_TRUE(snmptest::RunUntil([] { return !GlobalEventProcessor->TimerRunning(); }));
+    int calls = 0;
+    request.GetAsync([&](void*, VkSNMPError* result, VkSNMPVarList*) {
+        EXPECT_EQ(result->code, 0);
+        ++calls;
+    }, nullptr, true);
+    EXPECT_TRUE(GlobalEventProcessor->Running());
+    EXPECT_TRUE(GlobalEventProcessor->TimerRunning());
+    ASSERT_TRUE(snmptest::RunUntil([&] { return calls == 1; }));
+    snmptest::RunFor(100);
+    EXPECT_FALSE(GlobalEventProcessor->TimerRunning());
+    EXPECT_EQ(calls, 1);
+}
+
 }  // namespace
