@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "platform/os/executable_path.h"
+#include "platform/os/udp_socket.h"
 #include "platform/ui/application.h"
 #include "platform/ui/form.h"
 
@@ -41,11 +42,6 @@ struct Usage {
 std::string MakeFolder() {
     char pattern[] = "/tmp/idle-module-bench-XXXXXX";
     return ::mkdtemp(pattern) == nullptr ? std::string() : std::string(pattern);
-}
-
-int FreeUdpPort() {
-    std::srand(static_cast<unsigned>(::getpid()));
-    return 20000 + std::rand() % 30000;
 }
 
 pid_t Spawn(std::vector<std::string> arguments, const std::string& log, const std::vector<std::string>& extraEnv) {
@@ -130,7 +126,7 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "--bare-window") return RunBareWindow(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
     const std::string folder = MakeFolder();
-    const int port = FreeUdpPort();
+    const int port = os::FreeUdpPort();
     const std::string log = folder + "/output.log";
     pid_t simulator = Spawn({VAP_SIM_PROGRAM, "--listen", "127.0.0.1:" + std::to_string(port), "--state-dir",
                              folder},

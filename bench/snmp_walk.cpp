@@ -27,6 +27,7 @@
 #include "library/snmp/global_session.h"
 #include "library/snmp/request.h"
 #include "platform/os/process_runner.h"
+#include "platform/os/udp_socket.h"
 #include "platform/ui/application.h"
 
 extern char** environ;
@@ -42,18 +43,6 @@ using Clock = std::chrono::steady_clock;
 std::string MakeFolder() {
     char pattern[] = "/tmp/snmp-walk-bench-XXXXXX";
     return ::mkdtemp(pattern) == nullptr ? std::string() : std::string(pattern);
-}
-
-int FreeUdpPort() {
-    int descriptor = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in local{};
-    local.sin_family = AF_INET;
-    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof local;
-    bind(descriptor, reinterpret_cast<sockaddr*>(&local), sizeof local);
-    getsockname(descriptor, reinterpret_cast<sockaddr*>(&local), &length);
-    close(descriptor);
-    return ntohs(local.sin_port);
 }
 
 // Eight integer columns 2..9 with rows 1..1000.
@@ -205,7 +194,7 @@ int main(int argc, char** argv) {
     ui::Application application(argc, argv);
     std::string folder = MakeFolder();
     CreateGlobalSNMPSession(folder);
-    int port = FreeUdpPort();
+    int port = os::FreeUdpPort();
     pid_t simulator = StartSimulator(folder, port);
     if (simulator <= 0 || !WaitUntilAnswering(port)) {
         std::fprintf(stderr, "the simulator did not start (see %s/sim.log)\n", folder.c_str());

@@ -52,12 +52,6 @@ void WriteServedFile(const std::string& path) {
     ::chmod(path.c_str(), 0644);
 }
 
-uint16_t FreeUdpPort() {
-    os::UdpSocket probe;
-    if (probe.Open() != 0 || probe.Bind("127.0.0.1", 0) != 0) return 0;
-    return probe.LocalPort();
-}
-
 pid_t StartPeerServer(const std::string& folder, uint16_t port) {
     std::vector<std::string> words = {"in.tftpd", "-L", "-u", "nobody", "-a",
                                       "127.0.0.1:" + std::to_string(port), "-s", folder};
@@ -124,7 +118,7 @@ int main(int argc, char** argv) {
     VkTFTPServer server(nullptr);
     server.Start(ours, 0);
     uint16_t ourPort = server.ListeningPort();
-    uint16_t theirPort = FreeUdpPort();
+    uint16_t theirPort = os::FreeUdpPort();
     pid_t peer = StartPeerServer(theirs, theirPort);
     if (peer < 0) {
         std::fprintf(stderr, "cannot start in.tftpd\n");

@@ -95,4 +95,10 @@ uint16_t UdpSocket::LocalPort() const {
     return ntohs(local.sin_port);
 }
 
+uint16_t FreeUdpPort() {
+    UdpSocket probe;
+    if (probe.Open() != 0 || probe.Bind("127.0.0.1", 0) != 0) return 0;
+    return probe.LocalPort();
+}
+
 }  // namespace os

@@ -54,4 +54,8 @@ private:
     std::vector<char> buffer_;  // room for the largest datagram, kept between calls
 };
 
+// A UDP port of 127.0.0.1 that was free when asked (for servers that tests
+// and benchmarks start themselves); 0 when none could be found.
+uint16_t FreeUdpPort();
+
 }  // namespace os

@@ -6,6 +6,8 @@
 #include <sys/types.h>
 #include <vector>
 
+#include "platform/os/udp_socket.h"
+
 namespace support {
 
 struct ToolResult {
@@ -26,7 +28,7 @@ pid_t StartProgram(const std::vector<std::string>& argv, const std::string& logP
 int StopProgram(pid_t pid, int graceMs = 5000);
 
 // A UDP port on 127.0.0.1 that nothing used a moment ago.
-int FreeUdpPort();
+using os::FreeUdpPort;
 
 // A fresh private folder under the temporary folder; RemoveFolder deletes it.
 std::string MakeTempFolder(const std::string& prefix);

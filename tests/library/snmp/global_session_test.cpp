@@ -22,6 +22,14 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
+// Points the request at the test agent (SNMPv2c) to read one scalar.
+void ReadOneScalar(VkSNMPRequest& request, snmptest::TestAgent& agent) {
+    static const VkSNMPVarEntry rows[] = {
+        {"1.3.6.1.4.1.32473.10.37.44.99.1.1", "tScalarInt", VkSNMPSyntax::integer, VkSNMPAccess::readonly}, {}};
+    snmptest::AllModes()[1].ApplyTo(request, agent.Sim());
+    request.vars = VkSNMPVarList(rows, SVT_SV, 0);
+}
+
 int RaisedCode(const std::string& folder) {
     try {
         CreateGlobalSNMPSession(folder);
@@ -88,11 +96,8 @@ TEST(GlobalSession, CounterFileFailuresAreRaisedAndSetNoDefaults) {
 TEST(GlobalSession, CompletionsNeverNest) {
     snmptest::TestAgent agent;
     ASSERT_TRUE(agent.Started());
-    const VkSNMPVarEntry rows[] = {
-        {"1.3.6.1.4.1.32473.10.37.44.99.1.1", "tScalarInt", VkSNMPSyntax::integer, VkSNMPAccess::readonly}, {}};
     VkSNMPRequest request;
-    snmptest::AllModes()[1].ApplyTo(request, agent.Sim());
-    request.vars = VkSNMPVarList(rows, SVT_SV, 0);
+    ReadOneScalar(request, agent);
     int depth = 0;
     int deepest = 0;
     int calls = 0;
@@ -116,11 +121,8 @@ TEST(GlobalSession, CompletionsNeverNest) {
 TEST(GlobalSession, ThePumpTimerRunsOnlyWhileSomethingIsAwaited) {
     snmptest::TestAgent agent;
     ASSERT_TRUE(agent.Started());
-    const VkSNMPVarEntry rows[] = {
-        {"1.3.6.1.4.1.32473.10.37.44.99.1.1", "tScalarInt", VkSNMPSyntax::integer, VkSNMPAccess::readonly}, {}};
     VkSNMPRequest request;
-    snmptest::AllModes()[1].ApplyTo(request, agent.Sim());
-    request.vars = VkSNMPVarList(rows, SVT_SV, 0);
+    ReadOneScalar(request, agent);
     ASSERT_TRUE(snmptest::RunUntil([] { return !GlobalEventProcessor->TimerRunning(); }));
     int calls = 0;
     request.GetAsync([&](void*, VkSNMPError* result, VkSNMPVarList*) {
