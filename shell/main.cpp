@@ -1,9 +1,13 @@
 // The module's entry point: the suite starts one copy per device with the
-// device's address and credentials on the command line.
+// device's address and credentials on the command line. The program is
+// where the shell meets the pages above it: their openers are registered
+// before the main window exists.
 
+#include "pages/basic/basic_pages.h"
 #include "shell/main_form.h"
 #include "shell/module_entry.h"
 
 int main(int argc, char** argv) {
+    RegisterBasicPages();
     return RunModule(argc, argv, [] { return MainForm = new TMainForm(nullptr); });
 }

@@ -7,6 +7,8 @@
 #include "platform/ui/main_menu.h"
 #include "shell/about_form.h"
 #include "shell/main_form.h"
+#include "shell/open_page.h"
+#include "shell/page_openers.h"
 #include "shell/scaffold_pages.h"
 
 namespace {
@@ -82,25 +84,6 @@ const MenuEntry kMenu[] = {
     {"Test11", "Exit1", "Exit", &TMainForm::Exit1Click, kShown},
 };
 
-// Opens a page the way every page is opened: made without owner (the
-// opener deletes it) and put in its global pointer before its creation
-// handler runs, shown modally, then deleted through the pointer, which is
-// null again afterwards.
-template <class Page>
-void OpenPage(Page*& pointer) {
-    pointer = new Page(nullptr);
-    try {
-        pointer->Create();
-        pointer->ShowModal();
-    } catch (...) {
-        delete pointer;
-        pointer = nullptr;
-        throw;
-    }
-    delete pointer;
-    pointer = nullptr;
-}
-
 }  // namespace
 
 void TMainForm::BuildMenu() {
@@ -122,7 +105,7 @@ void TMainForm::BuildMenu() {
     ARPSpoofingPreventionSettings1 = entries.at("ARPSpoofingPreventionSettings1");
 }
 
-void TMainForm::Information1Click(ui::Component*) { OpenPage(FM_Information); }
+void TMainForm::Information1Click(ui::Component*) { OpenRegisteredPage("Information1"); }
 
 // After the Wireless page the radio band is read again.
 void TMainForm::hWirelessBand1Click(ui::Component*) {
@@ -130,7 +113,7 @@ void TMainForm::hWirelessBand1Click(ui::Component*) {
     if (BandRequest) BandRequest->Get();
 }
 
-void TMainForm::hLan1Click(ui::Component*) { OpenPage(FM_LanCfg); }
+void TMainForm::hLan1Click(ui::Component*) { OpenRegisteredPage("hLan1"); }
 void TMainForm::adPerformance1Click(ui::Component*) { OpenPage(FM_Performace); }
 void TMainForm::Mac1Click(ui::Component*) { OpenPage(FM_FilterMACACL); }
 void TMainForm::WLANPartition1Click(ui::Component*) { OpenPage(FM_WLANPart); }

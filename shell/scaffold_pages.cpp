@@ -1,13 +1,7 @@
 #include "shell/scaffold_pages.h"
 
-TFM_Information* FM_Information = nullptr;
-TFM_Information::TFM_Information(ui::Component* owner) : TScaffoldPage(owner, "FM_Information", "Information") {}
-
 TFM_Wirless* FM_Wirless = nullptr;
 TFM_Wirless::TFM_Wirless(ui::Component* owner) : TScaffoldPage(owner, "FM_Wirless", "Wireless") {}
-
-TFM_LanCfg* FM_LanCfg = nullptr;
-TFM_LanCfg::TFM_LanCfg(ui::Component* owner) : TScaffoldPage(owner, "FM_LanCfg", "LAN") {}
 
 TFM_Performace* FM_Performace = nullptr;
 TFM_Performace::TFM_Performace(ui::Component* owner) : TScaffoldPage(owner, "FM_Performace", "Performance") {}

@@ -15,23 +15,11 @@ namespace ui {
 class Edit;
 }  // namespace ui
 
-class TFM_Information : public TScaffoldPage {
-public:
-    explicit TFM_Information(ui::Component* owner);
-};
-extern TFM_Information* FM_Information;
-
 class TFM_Wirless : public TScaffoldPage {
 public:
     explicit TFM_Wirless(ui::Component* owner);
 };
 extern TFM_Wirless* FM_Wirless;
-
-class TFM_LanCfg : public TScaffoldPage {
-public:
-    explicit TFM_LanCfg(ui::Component* owner);
-};
-extern TFM_LanCfg* FM_LanCfg;
 
 class TFM_Performace : public TScaffoldPage {
 public:

@@ -31,6 +31,7 @@
 #include "shell/main_form.h"
 #include "shell/main_window_vars.h"
 #include "shell/mib_root.h"
+#include "shell/page_openers.h"
 #include "shell/scaffold_pages.h"
 #include "shell/waiting_form.h"
 #include "tests/platform/os/test_support.h"
@@ -128,9 +129,7 @@ struct PageEntry {
 };
 
 const PageEntry kPages[] = {
-    {"Information1", "FM_Information", [] { return FM_Information; }},
     {"hWirelessBand1", "FM_Wirless", [] { return FM_Wirless; }},
-    {"hLan1", "FM_LanCfg", [] { return FM_LanCfg; }},
     {"adPerformance1", "FM_Performace", [] { return FM_Performace; }},
     {"Mac1", "FM_FilterMACACL", [] { return FM_FilterMACACL; }},
     {"WLANPartition1", "FM_WLANPart", [] { return FM_WLANPart; }},
@@ -371,6 +370,19 @@ TEST_F(MainWindowTest, EachEntryOpensItsPageWithThePointerSetOnlyWhileItIsOpen) 
         EXPECT_TRUE(created) << page.entry;
         EXPECT_EQ(page.pointer(), nullptr) << page.entry;
     }
+}
+
+TEST_F(MainWindowTest, PagesBuiltAboveTheShellOpenThroughTheOpenersTheyRegister) {
+    ASSERT_TRUE(started_);
+    TMainForm& window = StartMainWindow();
+    std::vector<std::string> opened;
+    for (const char* entry : {"Information1", "hLan1"}) {
+        Entry(window, entry)->Click();  // nothing registered: nothing opens
+        RegisterPageOpener(entry, [&opened, entry] { opened.push_back(entry); });
+        Entry(window, entry)->Click();
+        RegisterPageOpener(entry, nullptr);
+    }
+    EXPECT_EQ(opened, (std::vector<std::string>{"Information1", "hLan1"}));
 }
 
 TEST_F(MainWindowTest, ClosingTheWirelessPageReadsTheBandAgain) {

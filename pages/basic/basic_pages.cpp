@@ -1,0 +1,11 @@
+#include "pages/basic/basic_pages.h"
+
+#include "pages/basic/information_page.h"
+#include "pages/basic/lan_page.h"
+#include "shell/open_page.h"
+#include "shell/page_openers.h"
+
+void RegisterBasicPages() {
+    RegisterPageOpener("Information1", [] { OpenPage(FM_Information); });
+    RegisterPageOpener("hLan1", [] { OpenPage(FM_LanCfg); });
+}

@@ -1,0 +1,189 @@
+#include "pages/basic/lan_page.h"
+
+#include "library/common/text.h"
+#include "library/snmp/request_to_edits.h"
+#include "pages/basic/lan_page_vars.h"
+#include "pages/common/page_controls.h"
+#include "platform/os/exception.h"
+#include "platform/ui/button.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/dialog_service.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/status_bar.h"
+#include "shell/main_form.h"
+#include "shell/mib_tables.h"
+
+TFM_LanCfg* FM_LanCfg = nullptr;
+
+const char* const LanSetOkText = "Set OK!";
+const char* const LanSetErrorText = "Set Error!";
+const char* const LanNotReadText = "The LAN settings could not be read: Save writes nothing.";
+const char* const LanModeUnknownText = "The address mode could not be read: Save writes nothing.";
+
+namespace {
+
+constexpr int kStaticItem = 0;
+constexpr int kDhcpItem = 1;
+constexpr int kTimeout = 1000;  // hundredths of a second per try
+constexpr int kAddressLength = 15;
+constexpr char kNoGateway[] = "0.0.0.0";
+
+std::unique_ptr<VkSNMPRequest2Edits> NewRequest(ui::Control* owner, const VkSNMPVarEntry* table) {
+    auto request = std::make_unique<VkSNMPRequest2Edits>(owner);
+    request->async = false;
+    request->request.timeout = kTimeout;
+    request->request.vars = VkSNMPVarList(table, MVT_SV, 0);
+    return request;
+}
+
+// The number before the first "." (an empty part reads as 0).
+int FirstOctet(const std::string& text) {
+    int value = 0;
+    TryStrToInt(text.substr(0, text.find('.')), value);
+    return value;
+}
+
+// Shows the validation message, then clears and focuses the edit.
+bool Refuse(const char* message, ui::Edit* edit) {
+    ui::MessageBox(message, "Warning", ui::Buttons::Ok);
+    edit->SetText("");
+    edit->SetFocus();
+    return false;
+}
+
+}  // namespace
+
+TFM_LanCfg::TFM_LanCfg(ui::Component* owner) : ui::Form(owner) {
+    SetupPageForm(*this, "FM_LanCfg", "Home \\ LAN", 271, 212);
+    BuildControls();
+    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
+    OnClose = [this](ui::Component* sender, ui::CloseAction& action) { FormClose(sender, action); };
+}
+
+void TFM_LanCfg::BuildControls() {
+    Panel1 = NewPanel(this, "Panel1", 0, 0, 271, 153);
+    GetIPFrom = NewLabel(Panel1, "GetIPFrom", "Get IP From", 24, 29);
+    CB_IPFrom = NewComboBox(Panel1, "CB_IPFrom", 116, 24, 121);
+    CB_IPFrom->OnChange = [this](ui::Component* sender) { CB_IPFromChange(sender); };
+    LA_IPAddress = NewLabel(Panel1, "LA_IPAddress", "IP Address", 24, 59);
+    ED_IpAddr = NewEdit(Panel1, "ED_IpAddr", "   .   .   .   ", 116, 53, 121);
+    LA_SubnetMask = NewLabel(Panel1, "LA_SubnetMask", "Subnet Mask", 24, 88);
+    ED_SubMask = NewEdit(Panel1, "ED_SubMask", "255.255.255.0", 116, 83, 121);
+    LA_DefGW = NewLabel(Panel1, "LA_DefGW", "Default Gateway", 24, 118);
+    ED_DefGw = NewEdit(Panel1, "ED_DefGw", "   .   .   .   ", 116, 112, 121);
+    BT_LanCfgOk = NewButton(this, "BT_LanCfgOk", "Save", 22, 163, 75);
+    BT_LanCfgOk->OnClick = [this](ui::Component* sender) { BT_LanCfgOkClick(sender); };
+    BT_LanCfgCancel = NewButton(this, "BT_LanCfgCancel", "Cancel", 170, 163, 75);
+    BT_LanCfgCancel->OnClick = [this](ui::Component* sender) { BT_LanCfgCancelClick(sender); };
+    StatusBar = NewStatusBar(this, "StatusBar", 50);
+    for (const VkOptionItem& item : OptHGetIPFrom.items()) CB_IPFrom->AddItem(item.text);
+}
+
+void TFM_LanCfg::FormCreate(ui::Component*) {
+    try {
+        ReadDevice();
+    } catch (const os::Exception& error) {
+        ShowStatus(error.Message());
+    }
+    for (ui::Edit* edit : {ED_DefGw, ED_IpAddr, ED_SubMask}) edit->SetMaxLength(kAddressLength);
+    ClearNoGateway();
+}
+
+void TFM_LanCfg::ReadDevice() {
+    GetIpFromRequest = NewRequest(this, VarsLanGetIpFrom);
+    GetIpFromRequest->BindComboBox(0, CB_IPFrom);
+    GetIpFromRequest->Get();
+
+    AddressRequest = NewRequest(this, VarsLanAddress);
+    AddressRequest->BindEdits(0, "%s", ED_IpAddr);
+    AddressRequest->BindEdits(1, "%s", ED_SubMask);
+    AddressRequest->BindEdits(2, "%s", ED_DefGw);
+    AddressRequest->SetStatusMemo(StatusBar, 0);
+    if (AddressRequest->Get() && AddressRequest->lastReadOk) {
+        DeviceIpFrom = CB_IPFrom->ItemIndex();
+        ShowAddressFields();
+    }
+    if (!AddressRequest->lastReadOk)
+        ShowStatus(LanNotReadText);
+    else if (!GetIpFromRequest->lastReadOk || DeviceIpFrom < 0)
+        ShowStatus(LanModeUnknownText);
+}
+
+void TFM_LanCfg::FormClose(ui::Component*, ui::CloseAction&) {
+    AddressRequest.reset();
+}
+
+void TFM_LanCfg::BT_LanCfgCancelClick(ui::Component*) { Close(); }
+
+void TFM_LanCfg::CB_IPFromChange(ui::Component*) { ShowAddressFields(); }
+
+void TFM_LanCfg::ShowAddressFields() {
+    const bool shown = CB_IPFrom->ItemIndex() != kDhcpItem;
+    ui::Control* const fields[] = {LA_IPAddress, ED_IpAddr, LA_SubnetMask, ED_SubMask, LA_DefGW, ED_DefGw};
+    for (ui::Control* control : fields)
+        control->SetVisible(shown);
+}
+
+void TFM_LanCfg::BT_LanCfgOkClick(ui::Component*) {
+    const int selected = CB_IPFrom->ItemIndex();
+    if (selected == kStaticItem) {
+        if (!ValidStaticFields()) return;
+        if (DeviceSettingsKnown()) SaveStatic();
+    } else if (selected == kDhcpItem) {
+        if (DeviceSettingsKnown()) SaveDhcp();
+    }
+    ClearNoGateway();
+}
+
+// Values the device was never read for are not written back over it.
+bool TFM_LanCfg::DeviceSettingsKnown() {
+    if (AddressRequest == nullptr || !AddressRequest->lastReadOk) {
+        ShowStatus(LanNotReadText);
+        return false;
+    }
+    if (!GetIpFromRequest->lastReadOk || (DeviceIpFrom != kStaticItem && DeviceIpFrom != kDhcpItem)) {
+        ShowStatus(LanModeUnknownText);
+        return false;
+    }
+    return true;
+}
+
+bool TFM_LanCfg::ValidStaticFields() {
+    const std::string address = ED_IpAddr->Text();
+    const std::string mask = ED_SubMask->Text();
+    if (!TMainForm::IsValidLanAddress(address)) return Refuse("Please input valid IP Address.", ED_IpAddr);
+    if (!TMainForm::IsValidSubnetMask(mask)) return Refuse("Please input valid Subnet Mask.", ED_SubMask);
+    if (FirstOctet(address) >= FirstOctet(mask) || !TMainForm::IsValidHostInSubnet(address, mask))
+        return Refuse("Please input valid IP Address.", ED_IpAddr);
+    if (ED_DefGw->Text().empty())
+        ED_DefGw->SetText(kNoGateway);
+    else if (!TMainForm::IsValidLanAddress(ED_DefGw->Text()))
+        return Refuse("Invalid gateway address !", ED_DefGw);
+    return true;
+}
+
+void TFM_LanCfg::SaveStatic() {
+    for (int i = 0; i < 3; ++i) AddressRequest->request.vars.Item(i)->access = VkSNMPAccess::readwrite;
+    bool ok = true;
+    if (DeviceIpFrom == kDhcpItem) ok = GetIpFromRequest->Set(true, true);
+    ok = AddressRequest->Set(true, true) && ok;
+    ShowWriteResult(ok);
+}
+
+void TFM_LanCfg::SaveDhcp() {
+    if (DeviceIpFrom == kDhcpItem) return;
+    ShowWriteResult(GetIpFromRequest->Set(true, true));
+}
+
+void TFM_LanCfg::ShowWriteResult(bool ok) {
+    if (ok) DeviceIpFrom = CB_IPFrom->ItemIndex();
+    ShowStatus(ok ? LanSetOkText : LanSetErrorText);
+}
+
+void TFM_LanCfg::ClearNoGateway() {
+    if (ED_DefGw->Text() == kNoGateway) ED_DefGw->SetText("");
+}
+
+void TFM_LanCfg::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }

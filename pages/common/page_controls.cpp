@@ -1,0 +1,87 @@
+#include "pages/common/page_controls.h"
+
+#include "platform/ui/button.h"
+#include "platform/ui/color.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/form.h"
+#include "platform/ui/label.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/status_bar.h"
+
+namespace {
+
+constexpr int kEditHeight = 21;
+constexpr int kButtonHeight = 25;
+constexpr int kStatusBarHeight = 19;
+
+}  // namespace
+
+void SetupPageForm(ui::Form& form, const std::string& name, const std::string& caption, int clientWidth,
+                   int clientHeight) {
+    form.SetName(name);
+    form.SetCaption(caption);
+    form.SetBorderStyle(ui::BorderStyle::Single);
+    form.SetBorderIcons(true, false);
+    form.SetClientSize(clientWidth, clientHeight);
+    form.SetPosition(ui::FormPosition::MainFormCenter);
+}
+
+ui::Label* NewLabel(ui::Control* parent, const std::string& name, const std::string& caption, int left, int top) {
+    auto* label = new ui::Label(parent);
+    label->SetName(name);
+    label->SetCaption(caption);
+    label->SetLeft(left);
+    label->SetTop(top);
+    return label;
+}
+
+ui::Edit* NewEdit(ui::Control* parent, const std::string& name, const std::string& text, int left, int top,
+                  int width) {
+    auto* edit = new ui::Edit(parent);
+    edit->SetName(name);
+    edit->SetBounds(left, top, width, kEditHeight);
+    edit->SetText(text);
+    return edit;
+}
+
+ui::ComboBox* NewComboBox(ui::Control* parent, const std::string& name, int left, int top, int width) {
+    auto* combo = new ui::ComboBox(parent);
+    combo->SetName(name);
+    combo->SetBounds(left, top, width, kEditHeight);
+    return combo;
+}
+
+ui::Button* NewButton(ui::Control* parent, const std::string& name, const std::string& caption, int left, int top,
+                      int width) {
+    auto* button = new ui::Button(parent);
+    button->SetName(name);
+    button->SetCaption(caption);
+    button->SetBounds(left, top, width, kButtonHeight);
+    return button;
+}
+
+ui::Panel* NewPanel(ui::Control* parent, const std::string& name, int left, int top, int width, int height) {
+    auto* panel = new ui::Panel(parent);
+    panel->SetName(name);
+    panel->SetBounds(left, top, width, height);
+    return panel;
+}
+
+ui::StatusBar* NewStatusBar(ui::Control* parent, const std::string& name, int panelWidth) {
+    auto* bar = new ui::StatusBar(parent);
+    bar->SetName(name);
+    bar->SetHeight(kStatusBarHeight);
+    bar->SetAlign(ui::Align::Bottom);
+    if (panelWidth > 0)
+        bar->AddPanel(panelWidth);
+    else
+        bar->SetSimplePanel(true);
+    return bar;
+}
+
+void MakeDisplayOnly(ui::Edit& edit) {
+    edit.SetEnabled(false);
+    edit.SetReadOnly(true);
+    edit.SetBackgroundColor(ui::kColorButtonFace);
+}

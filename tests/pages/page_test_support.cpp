@@ -1,0 +1,112 @@
+#include "tests/pages/page_test_support.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <ostream>
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "library/snmp/global_session.h"
+#include "shell/mib_root.h"
+
+namespace pagetest {
+
+const Access kV1{"v1", 0};
+const Access kV2c{"v2c", 1};
+const Access kV3AuthPriv{"v3 MD5+DES", 3};
+
+void PrintTo(const Access& access, std::ostream* out) { *out << access.name; }
+
+namespace {
+
+const bool kTimeScaled = setenv("VAP_TIME_SCALE", "0.05", 0) == 0;
+
+constexpr char kReadCommunity[] = "public";
+constexpr char kWriteCommunity[] = "private";
+constexpr char kUser[] = "pageuser";
+constexpr char kAuthPassword[] = "pageAuth1";
+constexpr char kPrivPassword[] = "pagePriv1";
+
+std::string MakeFolder() {
+    char pattern[] = "/tmp/vap7720-pagetest-XXXXXX";
+    return mkdtemp(pattern) != nullptr ? pattern : "";
+}
+
+}  // namespace
+
+std::string DeviceOid(const std::string& oid) {
+    if (oid.rfind("E.", 0) == 0) return MibDeviceRoot + oid.substr(1);
+    if (oid.rfind(".", 0) == 0) return MibDeviceRoot + oid;
+    return oid;
+}
+
+PageTest::PageTest() : folder_(MakeFolder()) {
+    EXPECT_TRUE(kTimeScaled);
+    sim_.Settings().arguments = {"--user", std::string(kUser) + ":MD5:" + kAuthPassword + ":DES:" + kPrivPassword};
+    std::string error;
+    started_ = sim_.Start(error);
+    EXPECT_TRUE(started_) << error;
+    CreateGlobalSNMPSession(folder_);
+    GlobalSNMPDevice.address = "127.0.0.1";
+    GlobalSNMPDevice.port = static_cast<uint16_t>(sim_.Port());
+    UseAccess(kV2c);
+}
+
+PageTest::~PageTest() {
+    FreeSNMPGlobals();
+    sim_.Stop();
+    if (!folder_.empty()) std::system(("rm -rf '" + folder_ + "'").c_str());
+}
+
+void PageTest::UseAccess(const Access& access) {
+    VkSNMPSecurity& security = GlobalSNMPSecurity;
+    security.version = static_cast<uint8_t>(access.version);
+    security.readCommunity = kReadCommunity;
+    security.writeCommunity = kWriteCommunity;
+    security.securityModel = access.version == 3 ? 3 : access.version + 1;
+    security.securityLevel = access.version == 3 ? 3 : 1;
+    security.securityName = access.version == 3 ? kUser : "";
+    security.authPassword = kAuthPassword;
+    security.privPassword = kPrivPassword;
+    security.authProtocol = access.version == 3 ? 2 : 1;
+    security.privProtocol = access.version == 3 ? 2 : 1;
+}
+
+void PageTest::Control(const std::string& command) {
+    support::ControlReply reply = sim_.Control(command);
+    EXPECT_TRUE(reply.ok) << command << ": " << reply.error;
+}
+
+std::string PageTest::Value(const std::string& oid) {
+    support::ControlReply reply = sim_.Control("get " + DeviceOid(oid));
+    EXPECT_TRUE(reply.ok && reply.lines.size() == 1) << oid << ": " << reply.error;
+    return reply.lines.empty() ? std::string() : reply.lines[0];
+}
+
+void PageTest::SetValue(const std::string& oid, const std::string& value) {
+    Control("set " + DeviceOid(oid) + " " + value);
+}
+
+std::vector<std::string> PageTest::Logged(const std::string& type) {
+    std::vector<std::string> pdus;
+    for (const std::string& line : sim_.Control("log").lines) {
+        if (line.rfind(type + " ", 0) != 0) continue;
+        // "<type> <version> <request id> <varbinds>"
+        size_t at = line.find(' ');
+        for (int field = 0; field < 2 && at != std::string::npos; ++field) at = line.find(' ', at + 1);
+        pdus.push_back(at == std::string::npos ? std::string() : line.substr(at + 1));
+    }
+    return pdus;
+}
+
+void PageTest::SavePicture(ui::Form& form, const std::string& name) {
+    const char* folder = std::getenv("VAP_PAGE_PICTURE_DIR");
+    if (folder == nullptr) return;
+    form.Show();
+    RunFor(100);
+    EXPECT_TRUE(form.Widget()->window()->grab().save(QString::fromStdString(std::string(folder) + "/" + name + ".png")));
+}
+
+}  // namespace pagetest

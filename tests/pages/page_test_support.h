@@ -1,0 +1,87 @@
+#pragma once
+// What the page tests share: a fixture that starts the simulated access
+// point, makes the process's SNMP session point at it (SNMPv2c with the
+// simulator's communities unless a test picks another way of talking), opens
+// pages the way the menu does and reads the simulator's PDU log. Message
+// boxes go to the scripted dialog service of uitest::UiTest; time runs twenty
+// times faster.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "platform/ui/form.h"
+#include "tests/platform/ui/ui_test_support.h"
+#include "tests/support/sim_process.h"
+
+namespace pagetest {
+
+// One way of talking to the simulator.
+struct Access {
+    const char* name;
+    int version;          // 0 SNMPv1, 1 SNMPv2c, 3 SNMPv3 (MD5 + DES authPriv user)
+};
+extern const Access kV1;
+extern const Access kV2c;
+extern const Access kV3AuthPriv;
+// How test names show it.
+void PrintTo(const Access& access, std::ostream* out);
+
+class PageTest : public uitest::UiTest {
+protected:
+    PageTest();
+    ~PageTest() override;
+
+    bool Started() const { return started_; }
+    support::SimProcess& Sim() { return sim_; }
+    // Pages made after this talk to the simulator this way.
+    void UseAccess(const Access& access);
+
+    // One control command that must succeed.
+    void Control(const std::string& command);
+    // The simulator's value of an object ("E" stands for the device root).
+    std::string Value(const std::string& oid);
+    void SetValue(const std::string& oid, const std::string& value);
+    // The varbinds of every logged PDU of that type ("SET", "GET"), one
+    // string per PDU: "<oid>=<syntax>:<value> ..." as the simulator logs them.
+    std::vector<std::string> Logged(const std::string& type);
+    // Shows the form and saves its picture as <name>.png into the folder
+    // VAP_PAGE_PICTURE_DIR names (nothing without it): how a page is looked
+    // at beside its designed places.
+    void SavePicture(ui::Form& form, const std::string& name);
+
+private:
+    support::SimProcess sim_;
+    std::string folder_;
+    bool started_ = false;
+};
+
+// A page made as the menu makes it (its pointer set before its creation step
+// runs), not shown; Close or the end of the scope deletes it and clears the
+// pointer, as the menu does after the modal loop.
+template <class Page>
+class OpenedPage {
+public:
+    explicit OpenedPage(Page*& pointer) : pointer_(pointer) {
+        pointer_ = new Page(nullptr);
+        pointer_->Create();
+    }
+    ~OpenedPage() { Close(); }
+    OpenedPage(const OpenedPage&) = delete;
+    OpenedPage& operator=(const OpenedPage&) = delete;
+
+    void Close() {
+        delete pointer_;
+        pointer_ = nullptr;
+    }
+    Page* operator->() const { return pointer_; }
+    Page& operator*() const { return *pointer_; }
+
+private:
+    Page*& pointer_;
+};
+
+// The full OID of an object below the device root ("E.2.1..." or ".2.1...").
+std::string DeviceOid(const std::string& oid);
+
+}  // namespace pagetest
