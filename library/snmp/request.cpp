@@ -215,11 +215,18 @@ void VkSNMPRequest::Report(int code) {
     if (onError) onError(error);
 }
 
+// A binding in place of a value the device does not have.
+bool VkSNMPRequest::IsMissing(const VkSNMPVarBind& binding) const {
+    return !IsTableKind() &&
+           (binding.Type() == VkAsnType::noSuchObject || binding.Type() == VkAsnType::noSuchInstance);
+}
+
 VkSNMPRequest::AnswerEnd VkSNMPRequest::ReadAnswer(const std::vector<VkSNMPVarBind>& bindings,
                                                    bool reportNoSuchName) {
     std::size_t j = 0;
     std::size_t ended = 0;
     std::string suffix;
+    missingCount = 0;
     for (int i = 0; i < vars.Count(); ++i) {
         if (!vars.IsRequested(i)) continue;
         // A binding the answer lacks reads as one without value.
@@ -237,6 +244,7 @@ VkSNMPRequest::AnswerEnd VkSNMPRequest::ReadAnswer(const std::vector<VkSNMPVarBi
             std::string rowIndex = BuildRowIndex();
             item.instanceOid = rowIndex.empty() ? base : base + "." + rowIndex;
         } else {
+            if (IsMissing(binding)) ++missingCount;
             VbToValue(i, binding);
             item.instanceOid = received;
         }

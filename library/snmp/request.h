@@ -106,6 +106,10 @@ public:
     bool enabled = true;
     int32_t pendingCount = 0;
     int64_t errorCount = 0;
+    // Items of the last answer that came back without a value (an SNMPv2
+    // noSuchObject or noSuchInstance in place of a scalar's or instance's
+    // value): the device lacks them.
+    int32_t missingCount = 0;
 
     // Internal steps (public for the control-bound requests and tests).
     VkSnmpTarget MakeTarget() const;
@@ -125,6 +129,7 @@ private:
     void Report(int code);
     AnswerEnd ReadAnswer(const std::vector<VkSNMPVarBind>& bindings, bool reportNoSuchName);
     bool RepeatsFirstItem(const std::vector<VkSNMPVarBind>& bindings) const;
+    bool IsMissing(const VkSNMPVarBind& binding) const;
     void ApplySelection(const std::string& selection, const std::vector<std::string>* values);
     void SendAsync(const VkSnmpTarget& target, const VkSnmpPduContent& pdu, VkSNMPAsyncContext context);
 

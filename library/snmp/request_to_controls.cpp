@@ -140,7 +140,8 @@ void VkSNMPRequest2Controls::ReadSync(bool& ok) {
         for (bool first = true; request.GetSync(ok, first); first = false) HandRow(condition);
     }
     // A walk that ran to its end may leave ok false without any failure.
-    lastReadOk = request.enabled && request.errorCount == errorsBefore && (ok || IsTableKind());
+    lastReadOk = request.enabled && request.errorCount == errorsBefore && (ok || IsTableKind()) &&
+                 request.missingCount == 0;
     AfterGet();
     busy = false;
     if (ok) ReportSuccess();
@@ -201,7 +202,7 @@ void VkSNMPRequest2Controls::OnGetResponse(VkSNMPError* result) {
 }
 
 void VkSNMPRequest2Controls::FinishGet(VkSNMPError* result) {
-    lastReadOk = true;
+    lastReadOk = request.missingCount == 0;
     WhileBusy(busy, [this] { AfterGet(); });
     busy = false;
     lastOperation = 0;

@@ -24,8 +24,9 @@
 // the SNMP session refused; a send the request layer did not make at all
 // (it reported why to the error callback) leaves busy false at once.
 //
-// lastReadOk tells whether the last Get read every value it asked for, so
-// that a page can refuse to write back values it never read.
+// lastReadOk tells whether the last Get read every value it asked for (an
+// object the device answered it does not have counts as not read), so that a
+// page can refuse to write back values it never read.
 //
 // The virtual operations keep their slot order; subclasses append theirs.
 // There is no virtual destructor: owners delete through the most derived

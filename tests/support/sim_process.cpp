@@ -78,6 +78,7 @@ std::string SimProcess::Address() const { return "127.0.0.1:" + std::to_string(p
 std::string SimProcess::Output() const { return ReadFile(folder_ + "/output.txt"); }
 
 bool SimProcess::Start(std::string& error) {
+    if (!folder_.empty()) RemoveFolder(folder_);  // a simulator started before
     folder_ = MakeTempFolder("vap7720-simtest");
     if (folder_.empty()) {
         error = "cannot create a temporary folder";

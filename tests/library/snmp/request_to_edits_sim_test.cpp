@@ -63,6 +63,12 @@ const VkSNMPVarEntry kScalars[] = {
     {FORM_ROOT ".1.5", "fBand", integer, VkSNMPAccess::readwrite, &kBand},
     {FORM_ROOT ".1.6", "fRo", integer, VkSNMPAccess::readonly},
     {}};
+// One object the agent has and one it lacks.
+const VkSNMPVarEntry kPartlyServed[] = {
+    {FORM_ROOT ".1.1", "fInt", integer, VkSNMPAccess::readwrite},
+    {FORM_ROOT ".1.9", "fAbsent", integer, VkSNMPAccess::readwrite},
+    {},
+};
 const VkSNMPVarEntry kRows[] = {
     {FORM_ROOT ".2.1.1", "rIndex", integer, VkSNMPAccess::notaccess},
     {FORM_ROOT ".2.1.2", "rName", displaystr, VkSNMPAccess::readwrite},
@@ -281,6 +287,18 @@ TEST_P(BoundPageTest, AsynchronousWalkDisabledHalfWayEndsAsASuccess) {
     EXPECT_EQ(log_, (Texts{"BeforeGet", "AddRow", "AfterGet", "report 0 -1", "getDone 0"}));
     EXPECT_EQ(view_->ItemCount(), 1);
     EXPECT_TRUE(page->lastReadOk);
+}
+
+TEST_P(BoundPageTest, AnObjectTheAgentLacksLeavesTheReadIncomplete) {
+    for (bool async : {false, true}) {
+        SCOPED_TRACE(async ? "asynchronous" : "synchronous");
+        auto page = NewRequest(kPartlyServed, SVT_SV, 0);
+        page->async = async;
+        page->BindEdits(0, "%u", intEdit_);
+        page->Get();
+        ASSERT_TRUE(snmptest::RunUntil([&] { return !page->busy; }));
+        EXPECT_FALSE(page->lastReadOk);
+    }
 }
 
 TEST_P(BoundPageTest, SynchronousReadFromASilentAgent) {
