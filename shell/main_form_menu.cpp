@@ -109,7 +109,7 @@ void TMainForm::Information1Click(ui::Component*) { OpenRegisteredPage("Informat
 
 // After the Wireless page the radio band is read again.
 void TMainForm::hWirelessBand1Click(ui::Component*) {
-    OpenPage(FM_Wirless);
+    OpenRegisteredPage("hWirelessBand1");
     if (BandRequest) BandRequest->Get();
 }
 

@@ -1,8 +1,5 @@
 #include "shell/scaffold_pages.h"
 
-TFM_Wirless* FM_Wirless = nullptr;
-TFM_Wirless::TFM_Wirless(ui::Component* owner) : TScaffoldPage(owner, "FM_Wirless", "Wireless") {}
-
 TFM_Performace* FM_Performace = nullptr;
 TFM_Performace::TFM_Performace(ui::Component* owner) : TScaffoldPage(owner, "FM_Performace", "Performance") {}
 

@@ -15,12 +15,6 @@ namespace ui {
 class Edit;
 }  // namespace ui
 
-class TFM_Wirless : public TScaffoldPage {
-public:
-    explicit TFM_Wirless(ui::Component* owner);
-};
-extern TFM_Wirless* FM_Wirless;
-
 class TFM_Performace : public TScaffoldPage {
 public:
     explicit TFM_Performace(ui::Component* owner);

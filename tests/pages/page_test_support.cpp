@@ -28,6 +28,7 @@ constexpr char kWriteCommunity[] = "private";
 constexpr char kUser[] = "pageuser";
 constexpr char kAuthPassword[] = "pageAuth1";
 constexpr char kPrivPassword[] = "pagePriv1";
+constexpr size_t kBaseArguments = 2;  // --user and its value
 
 std::string MakeFolder() {
     char pattern[] = "/tmp/vap7720-pagetest-XXXXXX";
@@ -45,13 +46,25 @@ std::string DeviceOid(const std::string& oid) {
 PageTest::PageTest() : folder_(MakeFolder()) {
     EXPECT_TRUE(kTimeScaled);
     sim_.Settings().arguments = {"--user", std::string(kUser) + ":MD5:" + kAuthPassword + ":DES:" + kPrivPassword};
+    CreateGlobalSNMPSession(folder_);
+    StartSim();
+    UseAccess(kV2c);
+}
+
+void PageTest::StartSim() {
     std::string error;
     started_ = sim_.Start(error);
     EXPECT_TRUE(started_) << error;
-    CreateGlobalSNMPSession(folder_);
     GlobalSNMPDevice.address = "127.0.0.1";
     GlobalSNMPDevice.port = static_cast<uint16_t>(sim_.Port());
-    UseAccess(kV2c);
+}
+
+void PageTest::RestartSim(const std::vector<std::string>& arguments) {
+    sim_.Stop();
+    std::vector<std::string>& options = sim_.Settings().arguments;
+    options.resize(kBaseArguments);
+    options.insert(options.end(), arguments.begin(), arguments.end());
+    StartSim();
 }
 
 PageTest::~PageTest() {

@@ -36,6 +36,10 @@ protected:
     support::SimProcess& Sim() { return sim_; }
     // Pages made after this talk to the simulator this way.
     void UseAccess(const Access& access);
+    // Starts the simulator again with these options added to its standard
+    // ones (in place of those of an earlier restart), e.g. "--fixture" and a
+    // file; pages made after this talk to the new one.
+    void RestartSim(const std::vector<std::string>& arguments);
 
     // One control command that must succeed.
     void Control(const std::string& command);
@@ -51,6 +55,8 @@ protected:
     void SavePicture(ui::Form& form, const std::string& name);
 
 private:
+    void StartSim();
+
     support::SimProcess sim_;
     std::string folder_;
     bool started_ = false;

@@ -129,7 +129,6 @@ struct PageEntry {
 };
 
 const PageEntry kPages[] = {
-    {"hWirelessBand1", "FM_Wirless", [] { return FM_Wirless; }},
     {"adPerformance1", "FM_Performace", [] { return FM_Performace; }},
     {"Mac1", "FM_FilterMACACL", [] { return FM_FilterMACACL; }},
     {"WLANPartition1", "FM_WLANPart", [] { return FM_WLANPart; }},
@@ -376,21 +375,24 @@ TEST_F(MainWindowTest, PagesBuiltAboveTheShellOpenThroughTheOpenersTheyRegister)
     ASSERT_TRUE(started_);
     TMainForm& window = StartMainWindow();
     std::vector<std::string> opened;
-    for (const char* entry : {"Information1", "hLan1"}) {
+    for (const char* entry : {"Information1", "hWirelessBand1", "hLan1"}) {
         Entry(window, entry)->Click();  // nothing registered: nothing opens
         RegisterPageOpener(entry, [&opened, entry] { opened.push_back(entry); });
         Entry(window, entry)->Click();
         RegisterPageOpener(entry, nullptr);
     }
-    EXPECT_EQ(opened, (std::vector<std::string>{"Information1", "hLan1"}));
+    EXPECT_EQ(opened, (std::vector<std::string>{"Information1", "hWirelessBand1", "hLan1"}));
 }
 
 TEST_F(MainWindowTest, ClosingTheWirelessPageReadsTheBandAgain) {
     ASSERT_TRUE(started_);
     TMainForm& window = StartMainWindow();
     Control("clearlog");
-    Later(20, [] { FM_Wirless->Close(); });
+    bool opened = false;
+    RegisterPageOpener("hWirelessBand1", [&opened] { opened = true; });
     Entry(window, "hWirelessBand1")->Click();
+    RegisterPageOpener("hWirelessBand1", nullptr);
+    EXPECT_TRUE(opened);
     const std::string band = std::string(MibDeviceRoot) + ".2.1.3.3.1.1.1.34.1";
     int bandReads = 0;
     for (const std::string& line : sim_.Control("log").lines)

@@ -1,0 +1,694 @@
+// The Wireless page's layout: the Security Mode and WPA Mode lists derived
+// from the device's authentication, the groups shown, moved and sized for the
+// operating mode and the security mode, the handlers that re-arrange the page
+// with their warnings, the WEP key entry rules, and the small conversions the
+// load and the write procedures share (edit limits, the stored cipher, the
+// re-key start time, the WDS partner duplicate check, channel list filling).
+
+#include <cctype>
+#include <initializer_list>
+#include <string>
+
+#include "library/common/text.h"
+#include "pages/basic/wireless_page.h"
+#include "pages/basic/wireless_page_texts.h"
+#include "platform/ui/button.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/dialog_service.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/list_view.h"
+#include "platform/ui/page_control.h"
+#include "platform/ui/status_bar.h"
+
+namespace {
+
+// Security modes (CB_SecurityMode).
+constexpr char kOpenSystem[] = "Open System";
+constexpr char kSharedKey[] = "Shared Key";
+constexpr char kWpaPersonal[] = "WPA-Personal";
+constexpr char kWpaEnterprise[] = "WPA-Enterprise";
+constexpr char kDot1x[] = "802.1X";
+
+// WPA modes (CB_WPAMode).
+constexpr char kWpaAuto[] = "AUTO(WPA or WPA2)";
+constexpr char kWpa2Only[] = "WPA2 Only";
+constexpr char kWpaOnly[] = "WPA Only";
+
+// Ciphers (CB_CipherType) and the stored cipher texts (CB_Clipher).
+constexpr char kCipherAuto[] = "Auto";
+constexpr char kCipherAes[] = "AES";
+constexpr char kCipherTkip[] = "TKIP";
+
+constexpr char kEapRulesText[] =
+    "WPA-Enterprise and 802.1x in multi-ssid rules would set to Open System with Encryption disabled if mode is "
+    "WDS with AP!";
+constexpr char kMultiSsidOffText[] =
+    "Multi-SSID will be disabled when VAP-7720 is configured in 'WDS' or 'Wireless Client'.";
+constexpr char kVlanOffText[] = "VLAN will be disabled when Authentication is not configured in 'WPA-Enterprise'.";
+constexpr char kSameMacText[] = "Exist same MAC address.";
+
+// Positions of the device's two-state lists ("Disable"/"Enable" and alike).
+constexpr int kOff = 0;
+constexpr int kOn = 1;
+constexpr int kBand5GHz = 1;
+constexpr int kWifiMode11nOnly = 2;  // "802.11n Only" in the 2.4 GHz list
+
+// Fixed heights and offsets of the vertical stacking; every top is counted
+// from H1, the height of the "Wireless Network Settings" group.
+constexpr int kKeyGroupHeight = 100;           // GroupBox5
+constexpr int kMacCloneGroupHeight = 164;      // GroupBox7
+constexpr int kRadiusInnerHeight = 119;        // GroupBox2 whenever shown
+constexpr int kButtonsBelowPage = 10;          // buttons' top below the page control's bottom
+constexpr int kOuterBelowPage = 90;            // the form's outer height below the page control's bottom
+// The stacking is designed in outer heights, which include the window frame
+// (caption and borders): the client area is that much lower.
+constexpr int kWindowFrame = 34;
+constexpr int kClientWidth = 431;
+
+enum class Mode { AccessPoint, WdsWithAp, Wds, WirelessClient, Unknown };
+
+Mode ModeOf(const std::string& text) {
+    if (text == kAccessPoint) return Mode::AccessPoint;
+    if (text == kWdsWithAp) return Mode::WdsWithAp;
+    if (text == kWds) return Mode::Wds;
+    if (text == kWirelessClient) return Mode::WirelessClient;
+    return Mode::Unknown;
+}
+
+bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
+
+void Fill(ui::ComboBox* combo, std::initializer_list<const char*> texts) {
+    combo->ClearItems();
+    for (const char* text : texts) combo->AddItem(text);
+}
+
+int IndexOfText(const ui::ComboBox* combo, const std::string& text) {
+    for (int i = 0; i < combo->ItemCount(); ++i)
+        if (combo->ItemText(i) == text) return i;
+    return -1;
+}
+
+void SetShown(std::initializer_list<ui::Control*> controls, bool shown) {
+    for (ui::Control* control : controls) control->SetVisible(shown);
+}
+
+// 802.11n only holds for the 2.4 GHz radio alone: on the 5 GHz band its mode
+// list is not read, so whatever it still holds does not count.
+bool Runs11nOnly(const TFM_Wirless& page) {
+    return page.CB_Band->ItemIndex() != kBand5GHz && page.CB_WMode1->ItemIndex() == kWifiMode11nOnly;
+}
+
+bool MultiSsidOn(const TFM_Wirless& page) { return page.CB_MultEnable->ItemIndex() == kOn; }
+
+// ---- the device authentication as Security Mode and WPA Mode ---------------
+
+struct AuthenticationRow {
+    const char* authentication;
+    const char* security;
+    const char* wpa;  // null: no WPA Mode selected
+};
+
+constexpr AuthenticationRow kAccessPointRows[] = {
+    {"opensystem", kOpenSystem, kWpaAuto},        {"sharedkey", kSharedKey, kWpaAuto},
+    {"wpa-psk", kWpaPersonal, kWpaOnly},          {"wpa-eap", kWpaEnterprise, kWpaOnly},
+    {"wpa2-psk", kWpaPersonal, kWpa2Only},        {"wpa2-eap", kWpaEnterprise, kWpa2Only},
+    {"wpa2-auto-psk", kWpaPersonal, kWpaAuto},    {"wpa2-auto-eap", kWpaEnterprise, kWpaAuto},
+    {"dot1x(10)", kDot1x, nullptr},
+};
+constexpr AuthenticationRow kWdsWithApRows[] = {
+    {"opensystem", kOpenSystem, kWpaAuto},
+    {"wpa2-psk", kWpaPersonal, kWpa2Only},
+    {"wpa2-auto-psk", kWpaPersonal, kWpaAuto},
+};
+constexpr AuthenticationRow kWdsRows[] = {
+    {"opensystem", kOpenSystem, kWpa2Only},
+    {"wpa2-psk", kWpaPersonal, kWpa2Only},
+};
+constexpr AuthenticationRow kWirelessClientRows[] = {
+    {"opensystem", kOpenSystem, kWpaAuto},
+    {"wpa-psk", kWpaPersonal, kWpaOnly},
+    {"wpa2-psk", kWpaPersonal, kWpa2Only},
+    {"wpa2-auto-psk", kWpaPersonal, kWpaAuto},
+};
+
+struct AuthenticationView {
+    const char* security;  // null: the list's first entry
+    const char* wpa;       // null: no WPA Mode selected
+    bool shown;            // the list can express the authentication
+};
+
+template <size_t N>
+const AuthenticationRow* FindRow(const AuthenticationRow (&rows)[N], const std::string& authentication) {
+    for (const AuthenticationRow& row : rows)
+        if (authentication == row.authentication) return &row;
+    return nullptr;
+}
+
+// The WPA Mode a mode selects when its Security Mode list cannot show the
+// authentication (the first Security Mode entry is selected then).
+const char* FallbackWpa(Mode mode, const std::string& authentication, bool multiSsid) {
+    switch (mode) {
+        case Mode::AccessPoint:
+            // Shared Key without multi-SSID (unshown only with 802.11n only)
+            // keeps the WPA Mode it has wherever the list offers Shared Key.
+            return authentication == "sharedkey" && !multiSsid ? kWpaAuto : nullptr;
+        case Mode::WdsWithAp:
+            return kWpaAuto;
+        case Mode::Wds:
+            return kWpa2Only;
+        case Mode::WirelessClient:
+            // An enterprise authentication has no WPA Mode that would mean
+            // anything in the client's list.
+            return authentication == "wpa2-eap" ? nullptr : kWpaAuto;
+        case Mode::Unknown:
+            break;
+    }
+    return nullptr;
+}
+
+AuthenticationView ViewOf(Mode mode, const std::string& authentication, const ui::ComboBox* securityList,
+                          bool multiSsid) {
+    const AuthenticationRow* row = nullptr;
+    switch (mode) {
+        case Mode::AccessPoint: row = FindRow(kAccessPointRows, authentication); break;
+        case Mode::WdsWithAp: row = FindRow(kWdsWithApRows, authentication); break;
+        case Mode::Wds: row = FindRow(kWdsRows, authentication); break;
+        case Mode::WirelessClient: row = FindRow(kWirelessClientRows, authentication); break;
+        case Mode::Unknown: break;
+    }
+    // A row whose Security Mode the list does not offer (Shared Key with
+    // multi-SSID or 802.11n only, 802.1X with 802.11n only) is not shown: it
+    // must not pass for another entry.
+    if (row != nullptr && IndexOfText(securityList, row->security) >= 0) return {row->security, row->wpa, true};
+    // Nothing read yet counts as shown.
+    return {nullptr, FallbackWpa(mode, authentication, multiSsid), authentication.empty()};
+}
+
+void FillSecurityModes(ui::ComboBox* combo, Mode mode, bool multiSsid, bool only11n) {
+    if (mode != Mode::AccessPoint)
+        Fill(combo, {kOpenSystem, kWpaPersonal});
+    else if (only11n)
+        Fill(combo, {kOpenSystem, kWpaPersonal, kWpaEnterprise});
+    else if (multiSsid)
+        Fill(combo, {kOpenSystem, kWpaPersonal, kWpaEnterprise, kDot1x});
+    else
+        Fill(combo, {kOpenSystem, kSharedKey, kWpaPersonal, kWpaEnterprise, kDot1x});
+}
+
+void FillWpaModes(ui::ComboBox* combo, Mode mode) {
+    if (mode == Mode::WdsWithAp)
+        Fill(combo, {kWpaAuto, kWpa2Only});
+    else if (mode == Mode::Wds)
+        Fill(combo, {kWpa2Only});
+    else
+        Fill(combo, {kWpaAuto, kWpa2Only, kWpaOnly});
+}
+
+// ---- the layout ------------------------------------------------------------
+
+// Fills the Cipher Type list of the mode and selects the stored cipher in it
+// (without regard to case), or the first entry when it is not offered.
+void ShowCipherChoice(TFM_Wirless& page, Mode mode) {
+    ui::ComboBox* cipher = page.CB_CipherType;
+    if (mode == Mode::WdsWithAp)
+        Fill(cipher, {kCipherAuto, kCipherAes});
+    else if (Runs11nOnly(page))
+        Fill(cipher, {kCipherAes});
+    else
+        Fill(cipher, {kCipherAuto, kCipherAes, kCipherTkip});
+    cipher->SetEnabled(true);
+    const std::string stored = page.CB_Clipher->Text();
+    int chosen = 0;
+    for (int i = 0; i < cipher->ItemCount(); ++i)
+        if (SameText(cipher->ItemText(i), stored)) chosen = i;
+    cipher->SetItemIndex(chosen);
+}
+
+// WDS runs WPA2 with AES only: both lists hold that one entry, selected and
+// locked.
+void FixWdsCipher(TFM_Wirless& page) {
+    Fill(page.CB_WPAMode, {kWpa2Only});
+    page.CB_WPAMode->SetItemIndex(0);
+    page.CB_WPAMode->SetEnabled(false);
+    Fill(page.CB_CipherType, {kCipherAes});
+    page.CB_CipherType->SetItemIndex(0);
+    page.CB_CipherType->SetEnabled(false);
+}
+
+// The Key settings group for Open System and Shared Key.
+void ArrangeKeyLayout(TFM_Wirless& page, int top) {
+    page.GroupBox5->SetTop(top);
+    page.GroupBox5->SetVisible(true);
+    page.GroupBox6->SetVisible(false);
+    if (page.CB_SecurityMode->Text() == kSharedKey) {
+        page.CB_dot11Encryption->SetItemIndex(kOn);
+        page.CB_dot11Encryption->SetEnabled(false);
+    } else {
+        // 802.11n only forbids WEP.
+        page.CB_dot11Encryption->SetEnabled(!Runs11nOnly(page));
+    }
+}
+
+// The Passphrase / RADIUS group for the WPA-family security modes; returns
+// its height.
+int ArrangeWpaLayout(TFM_Wirless& page, Mode mode, int top) {
+    const std::string security = page.CB_SecurityMode->Text();
+    const bool personal = security == kWpaPersonal;
+    const bool enterprise = security == kWpaEnterprise;
+    const bool dot1x = !personal && !enterprise;
+    const bool fullPersonal = personal && mode == Mode::AccessPoint;  // with the re-key rows
+
+    int height = 180;
+    if (personal)
+        height = fullPersonal ? 235 : 145;
+    else if (enterprise)
+        height = 200;
+
+    page.GroupBox5->SetVisible(false);
+    page.GroupBox6->SetCaption(personal ? "Passphrase Settings" : "RADIUS Server Settings");
+    page.GroupBox6->SetTop(top);
+    page.GroupBox6->SetHeight(height);
+    page.GroupBox6->SetVisible(true);
+
+    SetShown({page.La_WPAMode, page.CB_WPAMode, page.La_CipherType, page.CB_CipherType}, !dot1x);
+    page.Label19->SetCaption(dot1x ? "Key Update Interval" : "Group Key Update Interval");
+    page.Ed_UpdateInterval->SetVisible(!dot1x);
+    page.Ed_Update2->SetVisible(dot1x);
+    if (personal && mode == Mode::WirelessClient) page.Ed_UpdateInterval->SetEnabled(false);
+
+    SetShown({page.La_AutoRekey, page.CB_AutoRekeyType, page.La_ActivatedFrom, page.CB_TimeWeek, page.CB_TimeHour,
+              page.La_Colon1, page.CB_TimeSec, page.La_Colon2, page.La_TimeInterval, page.Ed_TimeInterval,
+              page.La_Hours},
+             fullPersonal);
+    SetShown({page.La_Passphrase, page.Ed_Passphrase, page.Label_ConPassphrase, page.Ed_ConfirmPass}, personal);
+    if (fullPersonal) {
+        page.La_Passphrase->SetTop(184);
+        page.Label_ConPassphrase->SetTop(208);
+        page.Ed_Passphrase->SetTop(180);
+        page.Ed_ConfirmPass->SetTop(205);
+    } else if (personal) {
+        // Without the re-key rows the pass-phrase takes their place.
+        page.La_Passphrase->SetTop(89);
+        page.Label_ConPassphrase->SetTop(124);
+        page.Ed_Passphrase->SetTop(83);
+        page.Ed_ConfirmPass->SetTop(117);
+    }
+    if (!personal) page.Ed_AutoRekeyPassphrase->SetVisible(false);
+
+    page.GroupBox2->SetVisible(!personal);
+    if (!personal) {
+        // At the re-key list's row (83), less 3 below the WPA Mode row, less
+        // 23 without it.
+        page.GroupBox2->SetTop(enterprise ? 80 : 60);
+        page.GroupBox2->SetHeight(kRadiusInnerHeight);
+        SetShown({page.La_NetProtect, page.CB_NetProtect}, enterprise);
+    }
+
+    if (personal) {
+        if (mode == Mode::Wds)
+            FixWdsCipher(page);
+        else
+            ShowCipherChoice(page, mode);
+    } else {
+        page.CB_AccountModeChange(&page);
+        if (enterprise) ShowCipherChoice(page, mode);
+        page.PlaceRadiusRows();
+    }
+    return height;
+}
+
+// The security group at `top` for the current security mode; returns its
+// height. Any text but the three WPA-family modes (also an empty list) gets
+// the key layout.
+int ArrangeSecurityGroup(TFM_Wirless& page, Mode mode, int top) {
+    const std::string security = page.CB_SecurityMode->Text();
+    if (security == kWpaPersonal || security == kWpaEnterprise || security == kDot1x)
+        return ArrangeWpaLayout(page, mode, top);
+    ArrangeKeyLayout(page, top);
+    return kKeyGroupHeight;
+}
+
+// The page control's height, the buttons below it and the form around them;
+// `pageHeight` counts from H1.
+void StackForm(TFM_Wirless& page, int h1, int pageHeight) {
+    page.PC_Wirless->SetHeight(h1 + pageHeight);
+    for (ui::Button* button : {page.Bt_Apply, page.Bt_Refresh, page.Bt_Close})
+        button->SetTop(h1 + pageHeight + kButtonsBelowPage);
+    // Outer height less the frame: the buttons end 2 pixels above the status
+    // bar.
+    page.SetClientSize(kClientWidth, h1 + pageHeight + kOuterBelowPage - kWindowFrame);
+}
+
+// Shows `shown` at the place of `other`, which is hidden.
+void ShowInPlaceOf(ui::Control* shown, ui::Control* other) {
+    shown->SetBounds(other->Left(), other->Top(), other->Width(), other->Height());
+    shown->SetVisible(true);
+    other->SetVisible(false);
+}
+
+// ---- helpers of the key and WDS rules --------------------------------------
+
+struct KeyRow {
+    ui::ComboBox* size;
+    ui::ComboBox* type;
+    ui::Edit* key;
+};
+
+void KeyRows(TFM_Wirless& page, KeyRow (&rows)[4]) {
+    rows[0] = {page.CB_WepEncryp1, page.CB_KeyType1, page.Ed_Key1};
+    rows[1] = {page.CB_WepEncryp2, page.CB_KeyType2, page.Ed_Key2};
+    rows[2] = {page.CB_WepEncryp3, page.CB_KeyType3, page.Ed_Key3};
+    rows[3] = {page.CB_WepEncryp4, page.CB_KeyType4, page.Ed_Key4};
+}
+
+ui::Edit* FirstVisibleKey(TFM_Wirless& page) {
+    for (ui::Edit* key : {page.Ed_Key1, page.Ed_Key2, page.Ed_Key3, page.Ed_Key4})
+        if (key->Visible()) return key;
+    return nullptr;
+}
+
+// The rows of LV_Multi2 come from the binding layer, which lays out the
+// columns as the zero-width hidden-column variables first, then the shown
+// ones, each in table order, and names every column after its variable.
+// Nothing of the multi-SSID table is a hidden column as the page binds it
+// (its index columns, ifIndex and dot11MssidIndex, come first in either
+// case), so a row is: caption ifIndex, then dot11MssidIndex, state, SSID,
+// suppression, authentication, ...: the authentication is cell 5. The
+// column is looked up by its name first, so that a column the load marks
+// hidden (moved to the front) cannot shift it; cell 5 serves a view whose
+// columns carry other names.
+constexpr char kMssidAuthenticationColumn[] = "dot11MssidAuthentication";
+constexpr int kMssidAuthenticationCell = 5;
+
+int MssidAuthenticationCell(const ui::ListView* view) {
+    for (int c = 0; c < view->ColumnCount(); ++c)
+        if (view->ColumnCaption(c) == kMssidAuthenticationColumn) return c;
+    return kMssidAuthenticationCell;
+}
+
+std::string Cell(const ui::ListItem* row, int cell) {
+    if (cell == 0) return row->Caption();
+    if (cell - 1 < row->SubItemCount()) return row->SubItem(cell - 1);
+    return "";
+}
+
+std::string UpperCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string TextOf(const ui::Control* control) {
+    if (const auto* edit = dynamic_cast<const ui::Edit*>(control)) return edit->Text();
+    if (const auto* combo = dynamic_cast<const ui::ComboBox*>(control)) return combo->Text();
+    if (const auto* label = dynamic_cast<const ui::Label*>(control)) return label->Caption();
+    return "";
+}
+
+}  // namespace
+
+// ---- Security Mode and WPA Mode from the device's authentication ------------
+
+void TFM_Wirless::ShowAuthentication() {
+    CB_SecurityMode->ClearItems();
+    CB_WPAMode->ClearItems();
+    const Mode mode = ModeOf(CB_APMode->Text());
+    const std::string authentication = CB_dot11Authentication->Text();
+    AuthenticationView view{nullptr, nullptr, authentication.empty()};
+    if (mode != Mode::Unknown) {
+        const bool multiSsid = MultiSsidOn(*this);
+        FillSecurityModes(CB_SecurityMode, mode, multiSsid, Runs11nOnly(*this));
+        FillWpaModes(CB_WPAMode, mode);
+        CB_WPAMode->SetEnabled(mode != Mode::Wds);
+        if (mode == Mode::Wds) CB_WPAMode->SetItemIndex(0);
+        view = ViewOf(mode, authentication, CB_SecurityMode, multiSsid);
+        // Lists rebuilt here are selected by text, never by position.
+        CB_SecurityMode->SetItemIndex(view.security != nullptr ? IndexOfText(CB_SecurityMode, view.security) : 0);
+        if (view.wpa != nullptr) CB_WPAMode->SetItemIndex(IndexOfText(CB_WPAMode, view.wpa));
+    }
+    // Without a known operating mode both lists stay empty: a read
+    // authentication is then not shown either.
+    AuthenticationShown = view.shown;
+    if (!AuthenticationShown)
+        ShowStatus(WirelessAuthenticationUnshownText);
+    else if (StatusBar->PanelText(0) == WirelessAuthenticationUnshownText)
+        ShowStatus("");  // no longer true
+}
+
+// ---- the page's arrangement -------------------------------------------------
+
+void TFM_Wirless::ArrangePage() {
+    for (ui::ComboBox* combo : {CB_TimeWeek, CB_TimeHour, CB_TimeSec})
+        if (combo->ItemIndex() < 0) combo->SetItemIndex(0);
+    for (ui::ComboBox* combo : {CB_dot11Encryption, CB_AuSc, CB_SsidBroadcast, CB_Chanal}) combo->SetEnabled(true);
+    CB_Applicaiton->SetEnabled(CB_Band->ItemIndex() == kBand5GHz);
+    PlaceKeyIntervalRow();
+
+    const int h1 = SettingsGroupHeight;
+    const int left = GroupBox1->Left();
+    const Mode mode = ModeOf(CB_APMode->Text());
+    switch (mode) {
+        case Mode::AccessPoint: {
+            GroupBox7->SetVisible(false);
+            CB_AuScClick(this);
+            SetShown({GroupBox3, GroupBox4}, false);
+            const int height = ArrangeSecurityGroup(*this, mode, h1 + 5);
+            StackForm(*this, h1, 5 + height + 30);
+            break;
+        }
+        case Mode::WdsWithAp:
+        case Mode::Wds: {
+            GroupBox7->SetVisible(false);
+            GroupBox3->SetCaption(CB_APMode->Text());
+            GroupBox3->SetLeft(left);
+            GroupBox3->SetTop(h1 + 5);
+            GroupBox3->SetVisible(true);
+            GroupBox4->SetLeft(left);
+            GroupBox4->SetTop(h1 + 153);
+            GroupBox4->SetVisible(true);
+            ShowInPlaceOf(LV_WdsSiteServey, LV_ClientSiteServey);
+            CB_AuSc->SetItemIndex(kOff);
+            CB_AuSc->SetEnabled(false);
+            const int height = ArrangeSecurityGroup(*this, mode, h1 + 292);
+            StackForm(*this, h1, 292 + height + 35);
+            break;
+        }
+        case Mode::WirelessClient: {
+            GroupBox7->SetVisible(true);
+            GroupBox4->SetLeft(left);
+            GroupBox4->SetTop(h1 + 5);
+            GroupBox4->SetVisible(true);
+            ShowInPlaceOf(LV_ClientSiteServey, LV_WdsSiteServey);
+            CB_SsidBroadcast->SetItemIndex(kOn);
+            CB_SsidBroadcast->SetEnabled(false);
+            CB_AuSc->SetItemIndex(kOn);
+            CB_AuSc->SetEnabled(false);
+            CB_Chanal->SetEnabled(false);
+            ChooseChannelList();
+            GroupBox3->SetVisible(false);
+            const int height = ArrangeSecurityGroup(*this, mode, h1 + 149);
+            // GroupBox7 lies on the form, below the security group.
+            const int cloneTop = 149 + height + 30;
+            GroupBox7->SetTop(h1 + cloneTop);
+            StackForm(*this, h1, cloneTop + kMacCloneGroupHeight + 5);
+            break;
+        }
+        case Mode::Unknown:
+            break;
+    }
+    ApplyChannelWidthRule();
+}
+
+// ---- handlers ---------------------------------------------------------------
+
+void TFM_Wirless::CB_APModeChange(ui::Component*) {
+    const std::string mode = CB_APMode->Text();
+    if (MultiSsidEapCheck && mode == kWdsWithAp) {
+        const int cell = MssidAuthenticationCell(LV_Multi2);
+        for (int i = 0; i < LV_Multi2->ItemCount(); ++i) {
+            const std::string authentication = Cell(LV_Multi2->Item(i), cell);
+            if (Contains(authentication, "EAP") || Contains(authentication, "802.1X")) {
+                ui::MessageBox(kEapRulesText, kWarningCaption, ui::Buttons::Ok);
+                break;
+            }
+        }
+    }
+    if (mode != kAccessPoint && mode != kWdsWithAp && CB_MultEnable->ItemIndex() == kOn)
+        ui::MessageBox(kMultiSsidOffText, kWarningCaption, ui::Buttons::Ok);
+    if (CB_SecurityMode->Text() == kWpaEnterprise && CB_VlanStatus->ItemIndex() == kOn &&
+        CB_NetProtect->ItemIndex() == kOn && mode != kAccessPoint && VlanWarningShown == 0) {
+        ui::MessageBox(kVlanOffText, kWarningCaption, ui::Buttons::Ok);
+        VlanWarningShown = 1;
+    }
+    ShowAuthentication();
+    CB_SecurityModeChange(this);
+    PrepareWdsMacEdits();
+    ArrangePage();
+    CB_SecurityModeChange(this);
+    GroupBox3->SetCaption(mode == kWdsWithAp ? kWdsWithAp : kWds);
+    if (mode == kAccessPoint || mode == kWdsWithAp || mode == kWds) {
+        // Back to what the device said.
+        CB_SsidBroadcast->SetItemIndex(SsidBroadcastAtLoad);
+        CB_Chanal->SetItemIndex(LastChannelIndex);
+        Ed_UpdateInterval->SetEnabled(true);
+        Ed_UpdateInterval->SetText(GroupKeyIntervalAtLoad);
+    }
+    ChooseChannelList();
+}
+
+void TFM_Wirless::CB_SecurityModeChange(ui::Component*) {
+    const std::string security = CB_SecurityMode->Text();
+    if (Contains(security, "Share")) {
+        CB_dot11Encryption->SetItemIndex(kOn);
+        CB_dot11Encryption->SetEnabled(false);
+    } else {
+        CB_dot11Encryption->SetEnabled(true);
+    }
+    if (CB_APMode->Text() == kAccessPoint && SecurityModeAtLoad == kWpaEnterprise &&
+        CB_VlanStatus->ItemIndex() == kOn && CB_NetProtect->ItemIndex() == kOn && security != kWpaEnterprise &&
+        VlanWarningShown == 0) {
+        ui::MessageBox(kVlanOffText, kWarningCaption, ui::Buttons::Ok);
+        VlanWarningShown = 1;
+    }
+    if (CB_WPAMode->ItemIndex() < 0) CB_WPAMode->SetItemIndex(0);
+    ArrangePage();
+    if (GroupBox5->Visible()) {
+        CB_DefaultKeyChange(this);
+        CB_dot11EncryptionChange(this);
+    }
+    CB_AutoRekeyTypeChange(this);
+}
+
+void TFM_Wirless::CB_AuScClick(ui::Component*) { CB_Chanal->SetEnabled(CB_AuSc->ItemIndex() != kOn); }
+
+void TFM_Wirless::CB_CipherTypeChange(ui::Component*) { ApplyChannelWidthRule(); }
+
+// ---- WEP key entry ----------------------------------------------------------
+
+void TFM_Wirless::CB_KeyType1Change(ui::Component*) {
+    ApplyWepKeyLengths();
+    if (ui::Edit* key = FirstVisibleKey(*this)) Ed_ConfirmKey->SetMaxLength(key->MaxLength());
+}
+
+void TFM_Wirless::CB_WepEncryp1Change(ui::Component* sender) { CB_KeyType1Change(sender); }
+
+void TFM_Wirless::CB_DefaultKeyChange(ui::Component*) {
+    ApplyWepKeyLengths();
+    ShowDefaultKeyRow();
+    if (ui::Edit* key = FirstVisibleKey(*this)) {
+        Ed_ConfirmKey->SetMaxLength(key->MaxLength());
+        Ed_ConfirmKey->SetText(key->Text());
+    }
+}
+
+void TFM_Wirless::ApplyWepKeyLengths() {
+    // Characters of a 64-bit and a 128-bit key, typed as ASCII or as HEX.
+    constexpr int kLengths[2][2] = {{5, 13}, {10, 26}};
+    KeyRow rows[4];
+    KeyRows(*this, rows);
+    for (const KeyRow& row : rows) {
+        const int type = row.type->ItemIndex();
+        const int size = row.size->ItemIndex();
+        if (type < 0 || type > 1 || size < 0 || size > 1) continue;
+        row.key->SetMaxLength(kLengths[type][size]);
+    }
+}
+
+void TFM_Wirless::ShowDefaultKeyRow() {
+    const int shown = CB_DefaultKey->ItemIndex();
+    if (shown < 0 || shown > 3) return;
+    KeyRow rows[4];
+    KeyRows(*this, rows);
+    for (int k = 0; k < 4; ++k) SetShown({rows[k].size, rows[k].type, rows[k].key}, k == shown);
+}
+
+// ---- conversions --------------------------------------------------------------
+
+void TFM_Wirless::SetEditLimits() {
+    Ed_SSID->SetMaxLength(32);
+    for (ui::Edit* address : Ed_ReMAddra) address->SetMaxLength(12);
+    for (ui::Edit* edit : {Ed_UpdateInterval, Ed_Update2}) edit->SetMaxLength(7);
+    for (ui::Edit* edit : {Ed_Passphrase, Ed_ConfirmPass}) edit->SetMaxLength(63);
+    for (ui::Edit* edit : {Edt_RadiusServer, Edt_BackRadiusServer, Edt_AccountServer, Edt_BackAccountServer})
+        edit->SetMaxLength(15);
+    for (ui::Edit* edit : {Edt_RadiusSecret, Edt_BackRadiusSecret, Edt_AccountSecret, Edt_BackAccountSecret})
+        edit->SetMaxLength(64);
+}
+
+void TFM_Wirless::StoreCipherType() {
+    const std::string chosen = CB_CipherType->Text();
+    const char* stored = nullptr;
+    if (chosen == kCipherAuto)
+        stored = "auto";
+    else if (chosen == kCipherAes)
+        stored = "aes";
+    else if (chosen == kCipherTkip)
+        stored = "tkip";
+    if (stored == nullptr) return;
+    const int index = IndexOfText(CB_Clipher, stored);
+    if (index >= 0) CB_Clipher->SetItemIndex(index);
+}
+
+// The start time is "hh:mm". Split, each piece selects the list entry of that
+// text, or nothing when the list has none. A time without a colon is not
+// guessed at: both lists lose their selection (ArrangePage then shows 00:00),
+// rather than keep what an earlier read left in them.
+void TFM_Wirless::SyncRekeyStartTime(bool join) {
+    if (join) {
+        Ed_TimeStart->SetText(Trim(CB_TimeHour->Text()) + ":" + Trim(CB_TimeSec->Text()));
+        return;
+    }
+    const std::string time = Ed_TimeStart->Text();
+    const size_t colon = time.find(':');
+    if (colon == std::string::npos) {
+        CB_TimeHour->SetItemIndex(-1);
+        CB_TimeSec->SetItemIndex(-1);
+        return;
+    }
+    const size_t hourStart = colon >= 2 ? colon - 2 : 0;
+    CB_TimeHour->SetItemIndex(IndexOfText(CB_TimeHour, time.substr(hourStart, colon - hourStart)));
+    CB_TimeSec->SetItemIndex(IndexOfText(CB_TimeSec, time.substr(colon + 1, 2)));
+}
+
+bool TFM_Wirless::CheckDuplicateWdsMacs() {
+    std::string addresses[8];
+    for (int i = 0; i < 8; ++i) addresses[i] = UpperCase(Ed_ReMAddra[i]->Text());
+    // From the last address down, so the focus goes to the later of a pair.
+    for (int i = 7; i >= 1; --i) {
+        if (addresses[i].empty() || addresses[i] == "000000000000") continue;
+        for (int j = 0; j < i; ++j) {
+            if (addresses[i] != addresses[j]) continue;
+            ui::MessageBox(kSameMacText, kWarningCaption, ui::Buttons::Ok);
+            Ed_ReMAddra[i]->SetFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+// Tokens are separated by blanks; a blank with nothing gathered yet is kept
+// in the token, so two blanks in a row start a token that is empty once
+// trimmed when nothing follows it.
+bool TFM_Wirless::FillChannelCombo(ui::Control* listHolder, ui::ComboBox* combo, ui::Control* current) {
+    combo->ClearItems();
+    const std::string list = TextOf(listHolder);
+    const std::string wanted = TextOf(current);
+    int found = -1;
+    std::string token;
+    auto endToken = [&] {
+        const std::string entry = Trim(token);
+        combo->AddItem(entry);
+        if (entry == wanted) found = combo->ItemCount() - 1;
+        token.clear();
+    };
+    for (char c : list) {
+        if (c == ' ' && !token.empty())
+            endToken();
+        else
+            token += c;
+    }
+    if (!token.empty()) endToken();
+    combo->SetItemIndex(found >= 0 ? found : 0);
+    return found >= 0;
+}

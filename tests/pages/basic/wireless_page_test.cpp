@@ -1,0 +1,325 @@
+// The Wireless page against the simulated access point: what it shows after
+// opening on each kind of device (operating mode, band, country, security,
+// multi-SSID, channel lists), Refresh, a device that stops answering or
+// lacks an object, and closing with the WDS walk outstanding.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "pages/basic/basic_pages.h"
+#include "pages/basic/wireless_page.h"
+#include "platform/ui/button.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/status_bar.h"
+#include "shell/page_openers.h"
+#include "tests/pages/page_test_support.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using pagetest::OpenedPage;
+
+std::string FixtureFile(const std::string& name) { return std::string(VAP_WIRELESS_FIXTURES) + "/" + name + ".txt"; }
+
+std::vector<std::string> Items(const ui::ComboBox& combo) {
+    std::vector<std::string> items;
+    for (int i = 0; i < combo.ItemCount(); ++i) items.push_back(combo.ItemText(i));
+    return items;
+}
+
+std::vector<std::string> Numbers(const std::string& list) {
+    std::vector<std::string> numbers;
+    std::istringstream in(list);
+    for (std::string number; in >> number;) numbers.push_back(number);
+    return numbers;
+}
+
+const char* const kIndoorChannels = "36 40 44 48 52 56 60 64 100 104 108 112 116 120 124 128 132 136 140";
+const char* const kOutdoorChannels = "100 104 108 112 116 120 124 128 132 136 140";
+
+class WirelessPageTest : public pagetest::PageTest {
+protected:
+    void UseFixture(const std::string& name) {
+        if (!name.empty()) RestartSim({"--fixture", FixtureFile(name)});
+    }
+    // Waits until the asynchronous walk of the WDS partners has ended.
+    bool WdsWalkDone(TFM_Wirless& page) {
+        return RunUntil([&] { return page.RemoteApTableRequest && !page.RemoteApTableRequest->busy; });
+    }
+    static std::string Status(TFM_Wirless& page) { return page.StatusBar->PanelText(0); }
+};
+
+// Which groups a layout shows.
+struct Groups {
+    bool wds, survey, keys, passphrase, macClone;
+};
+
+struct OpenCase {
+    const char* fixture;  // "" : the simulator's own objects
+    const char* mode;
+    const char* securityMode;
+    const char* wpaMode;  // "" : not checked
+    Groups groups;
+};
+
+TEST_F(WirelessPageTest, OpensEachKindOfDeviceInItsModeSecurityAndLayout) {
+    ASSERT_TRUE(Started());
+    const OpenCase cases[] = {
+        {"", "Access Point", "Open System", "", {false, false, true, false, false}},
+        {"ap-wpa2-personal", "Access Point", "WPA-Personal", "WPA2 Only", {false, false, false, true, false}},
+        {"ap-wep-shared", "Access Point", "Shared Key", "", {false, false, true, false, false}},
+        {"ap-enterprise", "Access Point", "WPA-Enterprise", "WPA2 Only", {false, false, false, true, false}},
+        {"ap-8021x", "Access Point", "802.1X", "", {false, false, false, true, false}},
+        {"wds-with-ap", "WDS with AP", "Open System", "", {true, true, true, false, false}},
+        {"wds", "WDS", "WPA-Personal", "WPA2 Only", {true, true, false, true, false}},
+        {"client", "Wireless Client", "Open System", "", {false, true, true, false, true}},
+    };
+    for (const OpenCase& c : cases) {
+        SCOPED_TRACE(*c.fixture ? c.fixture : "standard objects");
+        UseFixture(c.fixture);
+        OpenedPage<TFM_Wirless> page(FM_Wirless);
+        EXPECT_EQ(page->CB_APMode->Text(), c.mode);
+        EXPECT_EQ(page->CB_SecurityMode->Text(), c.securityMode);
+        if (*c.wpaMode) {
+            EXPECT_EQ(page->CB_WPAMode->Text(), c.wpaMode);
+        }
+        EXPECT_TRUE(page->AuthenticationShown);
+        EXPECT_TRUE(page->UnreadGroups.empty()) << Status(*page);
+        EXPECT_EQ(page->GroupBox3->Visible(), c.groups.wds);
+        EXPECT_EQ(page->GroupBox4->Visible(), c.groups.survey);
+        EXPECT_EQ(page->GroupBox5->Visible(), c.groups.keys);
+        EXPECT_EQ(page->GroupBox6->Visible(), c.groups.passphrase);
+        EXPECT_EQ(page->GroupBox7->Visible(), c.groups.macClone);
+        EXPECT_EQ(page->Ed_ConfirmPass->Text(), page->Ed_Passphrase->Text());
+        EXPECT_TRUE(WdsWalkDone(*page));
+    }
+}
+
+TEST_F(WirelessPageTest, ShowsTheDevicesValuesBehindEachSecurityMode) {
+    ASSERT_TRUE(Started());
+    {
+        UseFixture("ap-wpa2-personal");
+        OpenedPage<TFM_Wirless> page(FM_Wirless);
+        EXPECT_EQ(page->Ed_Passphrase->Text(), "secretpass1");
+        EXPECT_EQ(page->CB_CipherType->Text(), "AES");
+        EXPECT_EQ(page->Ed_SSID->Text(), Value("E.2.1.3.3.1.1.1.1.1"));
+        EXPECT_EQ(page->GroupBox6->Caption(), "Passphrase Settings");
+    }
+    {
+        UseFixture("ap-wep-shared");
+        OpenedPage<TFM_Wirless> page(FM_Wirless);
+        page->Show();  // showing the page shows the row of the key in use
+        EXPECT_EQ(page->CB_DefaultKey->Text(), "Second");
+        EXPECT_EQ(page->CB_KeyType2->Text(), "HEX");
+        EXPECT_EQ(page->Ed_Key2->Text(), "ABCDEF1234");
+        EXPECT_EQ(page->Ed_ConfirmKey->Text(), "ABCDEF1234");
+        EXPECT_EQ(page->CB_WepEncryp2->Text(), "64Bits");
+        EXPECT_TRUE(page->Ed_Key2->Visible());
+        EXPECT_FALSE(page->Ed_Key1->Visible());
+        EXPECT_EQ(page->CB_dot11Encryption->Text(), "Enable");
+        EXPECT_FALSE(page->CB_dot11Encryption->Enabled());
+    }
+    {
+        UseFixture("ap-enterprise");
+        OpenedPage<TFM_Wirless> page(FM_Wirless);
+        EXPECT_EQ(page->GroupBox6->Caption(), "RADIUS Server Settings");
+        EXPECT_EQ(page->Edt_RadiusServer->Text(), "192.168.0.10");
+        EXPECT_EQ(page->Edt_RadiusPort->Text(), "1812");
+        EXPECT_EQ(page->CB_NetProtect->Text(), "Enable");
+        EXPECT_TRUE(page->GroupBox2->Visible());
+    }
+}
+
+TEST_F(WirelessPageTest, WdsPartnersAppearWhenTheWalkHasCompleted) {
+    ASSERT_TRUE(Started());
+    UseFixture("wds-with-ap");
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    ASSERT_TRUE(WdsWalkDone(*page));
+    EXPECT_EQ(page->Ed_ReMAddra[0]->Text(), "00907A0A0C01");
+    EXPECT_EQ(page->Ed_ReMAddra[1]->Text(), "00907A0A0C02");
+    for (int i = 2; i < 8; ++i) EXPECT_EQ(page->Ed_ReMAddra[i]->Text(), "") << "free entries show empty";
+    EXPECT_FALSE(page->Ed_ReMAddra[0]->ReadOnly());
+    EXPECT_EQ(page->GroupBox3->Caption(), "WDS with AP");
+}
+
+TEST_F(WirelessPageTest, AClientShowsItsMacCloneSettings) {
+    ASSERT_TRUE(Started());
+    UseFixture("client");
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    EXPECT_EQ(page->Cbox_Status->Text(), "Enable");
+    EXPECT_EQ(page->Cbox_MacSource->Text(), "Manual");
+    EXPECT_EQ(page->Ed_CloneMac->Text(), "001122AABBCC");
+    EXPECT_TRUE(page->Ed_CloneMac->Enabled());
+    EXPECT_EQ(page->CB_SsidBroadcast->Text(), "Enable");
+    EXPECT_FALSE(page->CB_SsidBroadcast->Enabled());
+    EXPECT_FALSE(page->CB_Chanal->Enabled());
+    EXPECT_EQ(page->CB_ChannelWidth->Text(), "Auto 20/40 MHz");
+    EXPECT_TRUE(page->Ed_ReMAddra[0]->ReadOnly());
+    SavePicture(*page, "wireless-client");
+}
+
+// Each row: the fixture; the channel list offered, the channel shown; whether
+// the Application row is there.
+struct ChannelCase {
+    const char* fixture;
+    std::string channels;
+    const char* channel;
+    bool applicationRow;
+};
+
+TEST_F(WirelessPageTest, OffersTheChannelsOfTheBandCountryAndApplication) {
+    ASSERT_TRUE(Started());
+    const ChannelCase cases[] = {
+        {"", "1 2 3 4 5 6 7 8 9 10 11", "6", true},
+        {"empty-channel-lists", "1 2 3 4 5 6 7 8 9 10 11 12 13", "6", true},
+        {"band5-us", kIndoorChannels, "36", false},
+        {"band5-jp-outdoor", kOutdoorChannels, "", true},
+    };
+    for (const ChannelCase& c : cases) {
+        SCOPED_TRACE(*c.fixture ? c.fixture : "standard objects");
+        UseFixture(c.fixture);
+        OpenedPage<TFM_Wirless> page(FM_Wirless);
+        EXPECT_EQ(Items(*page->CB_Chanal), Numbers(c.channels));
+        if (*c.channel) {
+            EXPECT_EQ(page->CB_Chanal->Text(), c.channel);
+        }
+        EXPECT_EQ(page->CB_Applicaiton->Visible(), c.applicationRow);
+        EXPECT_EQ(page->GroupBox1->Height(), c.applicationRow ? 157 : 132);
+    }
+}
+
+TEST_F(WirelessPageTest, AnOutdoorClientInJapanStaysAClientAcrossRefresh) {
+    ASSERT_TRUE(Started());
+    UseFixture("band5-jp-outdoor");
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    const std::vector<std::string> modes = {"Access Point", "Wireless Client"};
+    EXPECT_EQ(Items(*page->CB_APMode), modes);
+    EXPECT_EQ(page->CB_APMode->Text(), "Wireless Client");
+    EXPECT_EQ(page->CB_Applicaiton->ItemIndex(), 1);
+    for (int refresh = 0; refresh < 2; ++refresh) {
+        page->Bt_Refresh->Click();
+        EXPECT_EQ(Items(*page->CB_APMode), modes);
+        EXPECT_EQ(page->CB_APMode->Text(), "Wireless Client") << "refresh " << refresh + 1;
+        EXPECT_EQ(page->ApModeAtLoad, "Wireless Client");
+    }
+}
+
+TEST_F(WirelessPageTest, RefreshReadsTheSameGroupsWithTheSameRequests) {
+    ASSERT_TRUE(Started());
+    UseFixture("ap-wpa2-personal");
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    ASSERT_TRUE(WdsWalkDone(*page));
+    const VkSNMPRequest2Edits* const before[] = {page->BasicRequest.get(), page->SecurityRequest.get(),
+                                                 page->WifiModeRequest.get(), page->RadiusRequest.get(),
+                                                 page->SiteSurveyRequest.get(), page->MacCloneRequest.get()};
+    std::vector<std::string> reads[2];
+    for (auto& logged : reads) {
+        Control("clearlog");
+        page->Bt_Refresh->Click();
+        ASSERT_TRUE(WdsWalkDone(*page));
+        logged = Logged("GET");
+        EXPECT_TRUE(page->Bt_Refresh->Enabled());
+    }
+    EXPECT_FALSE(reads[0].empty());
+    EXPECT_EQ(reads[0], reads[1]);
+    const VkSNMPRequest2Edits* const after[] = {page->BasicRequest.get(), page->SecurityRequest.get(),
+                                                page->WifiModeRequest.get(), page->RadiusRequest.get(),
+                                                page->SiteSurveyRequest.get(), page->MacCloneRequest.get()};
+    for (size_t i = 0; i < std::size(before); ++i) EXPECT_EQ(before[i], after[i]) << "request " << i;
+    EXPECT_EQ(page->CB_SecurityMode->Text(), "WPA-Personal");
+}
+
+TEST_F(WirelessPageTest, TheLoadStopsAtTheFirstReadTheDeviceDoesNotAnswer) {
+    ASSERT_TRUE(Started());
+    Control("drop 2");  // the first read and its retry
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    EXPECT_TRUE(page->DeviceSilent);
+    EXPECT_EQ(Status(*page), WirelessDeviceSilentText);
+    EXPECT_TRUE(Logged("GET").empty()) << "nothing read after the silence";
+    EXPECT_FALSE(page->BasicRequest->lastReadOk);
+    // The device answers again: Refresh reads everything.
+    page->Bt_Refresh->Click();
+    EXPECT_FALSE(page->DeviceSilent);
+    EXPECT_TRUE(page->UnreadGroups.empty()) << Status(*page);
+    EXPECT_TRUE(page->BasicRequest->lastReadOk);
+    EXPECT_EQ(page->CB_APMode->Text(), "Access Point");
+}
+
+TEST_F(WirelessPageTest, AGroupTheDeviceLacksIsNamedAndTheRestIsRead) {
+    ASSERT_TRUE(Started());
+    // The device's objects without the radio's operating-mode state.
+    support::TempFolder objects;
+    for (const char* file : {"10-system.txt", "20-shell.txt", "30-wireless.txt"}) {
+        std::ifstream in(std::string(VAP_SIM_OBJECT_FOLDER) + "/" + file);
+        std::ofstream out(objects.Path() + "/" + file);
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind("dot11ApModeStatus", 0) != 0) out << line << "\n";
+    }
+    RestartSim({"--objects", objects.Path()});
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    EXPECT_EQ(page->UnreadGroups, std::vector<std::string>{"operating mode state"});
+    EXPECT_EQ(Status(*page), std::string(WirelessUnreadPrefix) + "operating mode state");
+    EXPECT_FALSE(page->ApModeStatusRequest->lastReadOk);
+    EXPECT_TRUE(page->BasicRequest->lastReadOk);
+    EXPECT_EQ(page->Ed_SSID->Text(), Value("E.2.1.3.3.1.1.1.1.1"));
+}
+
+TEST_F(WirelessPageTest, ClosingWithTheWdsWalkOutstandingIsSafe) {
+    ASSERT_TRUE(Started());
+    UseFixture("wds-with-ap");
+    Control("delay 200");
+    {
+        OpenedPage<TFM_Wirless> page(FM_Wirless);
+        EXPECT_TRUE(page->RemoteApTableRequest->busy);
+    }
+    RunFor(500);  // the walk's answers arrive after the page has gone
+    EXPECT_EQ(FM_Wirless, nullptr);
+}
+
+class WirelessPageAccessTest : public WirelessPageTest, public ::testing::WithParamInterface<pagetest::Access> {};
+
+TEST_P(WirelessPageAccessTest, ReadsTheRadioAndItsSecurity) {
+    ASSERT_TRUE(Started());
+    UseFixture("ap-wpa2-personal");
+    UseAccess(GetParam());
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    EXPECT_TRUE(page->UnreadGroups.empty()) << Status(*page);
+    EXPECT_EQ(page->CB_SecurityMode->Text(), "WPA-Personal");
+    EXPECT_EQ(page->Ed_Passphrase->Text(), "secretpass1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, WirelessPageAccessTest, ::testing::Values(pagetest::kV1, pagetest::kV3AuthPriv),
+                         [](const auto& info) { return std::string(info.param.version == 0 ? "v1" : "v3"); });
+
+TEST_F(WirelessPageTest, TheHomeMenuEntryOpensThePageAndCloseClosesIt) {
+    ASSERT_TRUE(Started());
+    UseFixture("ap-wpa2-personal");
+    RegisterBasicPages();
+    // The page's creation step processes messages while it fills its lists,
+    // so wait for the modal loop before closing.
+    bool seen = false;
+    std::function<void()> closeWhenShown = [&] {
+        if (FM_Wirless == nullptr || !FM_Wirless->Modal()) {
+            Later(20, closeWhenShown);
+            return;
+        }
+        seen = true;
+        SavePicture(*FM_Wirless, "wireless-ap-wpa2-personal");
+        FM_Wirless->Bt_Close->Click();
+    };
+    Later(20, closeWhenShown);
+    EXPECT_TRUE(OpenRegisteredPage("hWirelessBand1"));
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(FM_Wirless, nullptr);
+}
+
+}  // namespace
