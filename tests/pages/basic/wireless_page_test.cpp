@@ -139,6 +139,16 @@ TEST_F(WirelessPageTest, ShowsTheDevicesValuesBehindEachSecurityMode) {
     }
 }
 
+TEST_F(WirelessPageTest, ASecurityModeTheListCannotShowIsSaidSo) {
+    ASSERT_TRUE(Started());
+    UseFixture("wds-with-ap");
+    SetValue("E.2.1.3.3.2.1.1.1.1", "7");  // wpa2-eap: WDS with AP offers no enterprise mode
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    EXPECT_EQ(page->CB_dot11Authentication->Text(), "wpa2-eap");
+    EXPECT_FALSE(page->AuthenticationShown);
+    EXPECT_EQ(Status(*page), WirelessAuthenticationUnshownText);
+}
+
 TEST_F(WirelessPageTest, WdsPartnersAppearWhenTheWalkHasCompleted) {
     ASSERT_TRUE(Started());
     UseFixture("wds-with-ap");
