@@ -365,9 +365,12 @@ void TFM_Wirless::ConnectHandlers() {
     Edt_RadiusSecret->OnClick = on(&TFM_Wirless::WsRadiusClick);
     Bt_Refresh->OnClick = on(&TFM_Wirless::Bt_RefreshClick);
     Bt_Close->OnClick = on(&TFM_Wirless::Bt_CloseClick);
-    // Save, the site survey, the WDS partner picks and the clone scan are
-    // not built yet (scaffolding): Save says so, the others do nothing.
-    Bt_Apply->OnClick = [this](ui::Component*) { ShowStatus("Save is not built yet."); };
+    Bt_Apply->OnClick = on(&TFM_Wirless::Bt_ApplyClick);
+    SiteScan->OnClick = on(&TFM_Wirless::SiteScanClick);
+    LV_ClientSiteServey->OnClick = on(&TFM_Wirless::LV_ClientSiteServeyClick);
+    LV_WdsSiteServey->OnClick = on(&TFM_Wirless::LV_WdsSiteServeyClick);
+    LV_Multi2->OnClick = on(&TFM_Wirless::LV_WdsSiteServeyClick);
+    Bt_CloneScan->OnClick = on(&TFM_Wirless::Bt_CloneScanClick);
 }
 
 void TFM_Wirless::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }

@@ -22,7 +22,10 @@
 //                               key entry, edit limits and small conversions
 //   wireless_page_channels.cpp  channels, country, application and the handlers
 //                               of the security fields
-//   wireless_page_wds.cpp       site survey, WDS partners and MAC clone
+//   wireless_page_wds.cpp       WDS partners and MAC clone: loading, rules
+//   wireless_page_survey.cpp    site survey, adding WDS partners, clone scan
+//   wireless_page_checks.cpp    the checks of a Save
+//   wireless_page_save.cpp      Save: marking and writing the groups
 //
 // A read that fails is remembered (UnreadGroups) and shown in the status
 // line; the opening load stops at the first read the device does not answer
@@ -376,7 +379,31 @@ public:
     void WarnSharedWepKey();
     void LoadMssidTable();
 
+    // ---- Save: the checks (wireless_page_checks.cpp) ------------------------
+    // Every check of a Save, in order, before anything is written; false at
+    // the first failure, after its message and focus.
+    bool CheckSaveInput();
+    bool ValidateWepKey(int keyNumber);
+    // 2 accepted, 1 refused (after its message and focus).
+    int CheckHexKey(ui::Edit* keyEdit);
+    bool ValidateSsidAndWdsMacs();
+
+    // ---- Save: marking and writing (wireless_page_save.cpp) -----------------
+    void Bt_ApplyClick(ui::Component* sender);
+    void StoreAuthentication(ui::ComboBox* authentication, ui::ComboBox* securityMode, ui::ComboBox* wpaMode);
+    // Marks and writes the groups of the operating mode and security mode;
+    // true when every write succeeded.
+    bool WriteSettings();
+
     // ---- site survey, WDS partners, MAC clone (wireless_page_wds.cpp) ------
+    void SiteScanClick(ui::Component* sender);
+    void OnSurveyRefreshDone(VkSNMPRequest2Controls* sender, VkSNMPError* result);
+    void OnSurveyTableDone(VkSNMPRequest2Controls* sender, VkSNMPError* result);
+    void LV_ClientSiteServeyClick(ui::Component* sender);
+    void LV_WdsSiteServeyClick(ui::Component* sender);
+    bool AddWdsMac(std::string mac);
+    static void StripColons(std::string& text);
+    void Bt_CloneScanClick(ui::Component* sender);
     void LoadApModeStatus();
     void LoadMacClone();
     void Cbox_StatusChange(ui::Component* sender);

@@ -290,10 +290,16 @@ void TFM_Wirless::CreateSiteSurveyRequests() {
         VkSNMPRequest2Edits& refresh = NewRequest(*s.refresh, s.refreshTable, MVT_SV, kTimeout10s);
         refresh.async = true;
         refresh.BindComboBox(0, s.refreshHolder);
+        refresh.OnSetDone = [this](VkSNMPRequest2Controls* sender, VkSNMPError* result) {
+            OnSurveyRefreshDone(sender, result);
+        };
         VkSNMPRequest2Edits& walk = NewRequest(*s.walk, s.walkTable, MVT_UMV, kTimeout10s);
         walk.request.vars = VkSNMPVarList(s.walkTable, MVT_UMV, 1);
         walk.async = true;
         walk.BindListView(s.view, false);
+        walk.OnGetDone = [this](VkSNMPRequest2Controls* sender, VkSNMPError* result) {
+            OnSurveyTableDone(sender, result);
+        };
         if (s.view->ColumnCount() > 0) s.view->SetColumnWidth(0, 0);
     }
 }

@@ -1,0 +1,1 @@
+// Placeholder while the tests of this file are being written.
