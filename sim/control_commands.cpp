@@ -67,6 +67,13 @@ std::string Delay(const Tokens& args, ControlTargets& t) {
     return Ok();
 }
 
+std::string ScanDelay(const Tokens& args, ControlTargets& t) {
+    long ms = 0;
+    if (args.size() != 2 || !ParseCount(args[1], ms) || ms > 86400000) return Fail("usage: scandelay MS");
+    t.device.SetScanDelay(static_cast<int>(ms));  // scaled when a scan starts
+    return Ok();
+}
+
 std::string PlanError(const Tokens& args, ControlTargets& t) {
     Oid oid;
     int status = 0;
@@ -124,6 +131,7 @@ const Command kCommands[] = {
     {"ping", [](const Tokens&, ControlTargets&) { return Ok(); }},
     {"drop", &Drop},
     {"delay", &Delay},
+    {"scandelay", &ScanDelay},
     {"error", &PlanError},
     {"down", [](const Tokens&, ControlTargets& t) { t.liveness.GoDown(); return Ok(); }},
     {"up", [](const Tokens&, ControlTargets& t) { t.liveness.ComeUp(); return Ok(); }},

@@ -4,11 +4,13 @@
 //   ping                     is the simulator there
 //   drop N                   drop the next N requests unanswered
 //   delay MS                 answer every request MS later (0: at once)
+//   scandelay MS             a SET that starts a scan is answered MS later
 //   error OID STATUS         answer STATUS (number or name, e.g. genErr) for
 //                            OID on the next SET that writes it
 //   down | up                stop answering / answer again (same boot)
 //   restart                  down for the restart time, then a new boot
-//   set OID VALUE            store a value (typed as the object is)
+//   set OID VALUE            store a value (typed as the object is); in a
+//                            scanned table, what the next scan finds
 //   get OID                  one data line: the value
 //   leds L24 L5 LAN          set the three LED modes
 //   log                      one data line per received PDU

@@ -29,6 +29,27 @@ constexpr char kLed5[] = "E.5.1.2.1.1.7.1";
 constexpr char kLedLan[] = "E.5.1.2.1.1.14.1";
 constexpr char kBand[] = "E.2.1.3.3.1.1.1.34.1";
 
+// The scans of the air: each command object and the table it fills.
+constexpr char kSiteSurveyRefresh[] = "E.2.1.3.3.1.3.1.1.1.1";
+constexpr char kSiteSurveyTable[] = "E.2.1.3.3.1.3.2";
+constexpr char kWdsSiteSurveyRefresh[] = "E.2.1.3.3.1.4.1.1.1.1";
+constexpr char kWdsSiteSurveyTable[] = "E.2.1.3.3.1.4.2";
+constexpr char kMacCloneRefresh[] = "E.2.1.3.3.6.1.1.4.1";
+constexpr char kMacCloneTable[] = "E.2.1.3.3.6.2";
+
+// The eight WDS partner addresses and the command that frees them all.
+constexpr char kRemoteApAddresses[] = "E.2.1.3.3.1.2.1.1.2.1";
+constexpr char kRemoteApDeleteAll[] = "E.2.1.3.3.1.2.2.1.3.1";
+constexpr char kNoAddress[] = "000000000000";
+
+// What a read hides when secrets are masked: the WPA pass-phrase, the four
+// WEP keys, the RADIUS secrets and the accounting secrets.
+const char* const kSecrets[] = {
+    "E.2.1.3.3.2.1.1.4.1",     "E.2.1.3.3.2.2.1.3.1.1",  "E.2.1.3.3.2.2.1.3.1.2",
+    "E.2.1.3.3.2.2.1.3.1.3",   "E.2.1.3.3.2.2.1.3.1.4",  "E.2.1.3.3.2.1.1.10.1",
+    "E.2.1.3.3.2.1.1.13.1",    "E.2.1.3.3.2.1.1.17.1",   "E.2.1.3.3.2.1.1.21.1",
+};
+
 // tftpcommand values.
 constexpr long kTftpGet = 2;
 constexpr long kTftpPut = 3;
@@ -67,8 +88,9 @@ std::string BaseName(const std::string& file) {
 Device::Device(ObjectStore& store, DeviceOptions options)
     : store_(store), options_(std::move(options)), bootTick_(os::TickCount()) {
     // The order in which one SET's commands act: settings first, then what
-    // restarts the device, then the transfers.
+    // restarts the device, then the transfers, then the scans.
     commands_ = {
+        {At(kRemoteApDeleteAll), &Device::DeleteAllRemoteAps},
         {At(kDeviceSettingApply), &Device::Apply},
         {At(kDeviceSettingDiscard), &Device::Discard},
         {At(kDeviceFactoryDefault), &Device::FactoryDefault},
@@ -76,11 +98,22 @@ Device::Device(ObjectStore& store, DeviceOptions options)
         {At(kDeviceRestart), &Device::Restart},
         {At(kTftpCommand), &Device::TftpCommand},
         {At(kTftpUpgradeCommand), &Device::UpgradeCommand},
+        {At(kSiteSurveyRefresh), &Device::ScanClientSurvey},
+        {At(kWdsSiteSurveyRefresh), &Device::ScanWdsSurvey},
+        {At(kMacCloneRefresh), &Device::ScanCloneList},
     };
+    for (const char* secret : kSecrets) secrets_.push_back(At(secret));
 }
 
 Value Device::Read(const ObjectStore::Entry& entry) const {
     static const Oid sysUpTime = At(kSysUpTime);
+    if (options_.maskSecrets && IsSecret(entry.def.oid)) {
+        Value masked = entry.value;
+        masked.octets.assign(entry.value.octets.size(), '*');
+        return masked;
+    }
+    auto found = scanned_.find(entry.def.oid);
+    if (found != scanned_.end()) return found->second;
     if (entry.def.oid != sysUpTime) return entry.value;
     Value uptime = entry.value;
     uptime.number = static_cast<long>(((os::TickCount() - bootTick_) / 10) & 0xFFFFFFFFu);
@@ -96,6 +129,16 @@ void Device::Commit(const std::vector<Oid>& written) {
         entry->value = entry->def.initial;
         if (value != entry->def.initial.number) (this->*command.run)(value);
     }
+}
+
+void Device::ScanAll() {
+    for (const char* table : {kSiteSurveyTable, kWdsSiteSurveyTable, kMacCloneTable}) Scan(table);
+    scanStarted_ = false;  // no SET waits for these
+}
+
+int Device::TakeScanHold() {
+    if (!std::exchange(scanStarted_, false)) return -1;
+    return os::Scaled(options_.scanDelayMs);
 }
 
 bool Device::TakeRestartRequest() {
@@ -183,6 +226,37 @@ void Device::RunUpgrade(long value) {
     default:  // configSetting, certificate and key updates: acknowledged only
         break;
     }
+}
+
+void Device::ScanClientSurvey(long) { Scan(kSiteSurveyTable); }
+
+void Device::ScanWdsSurvey(long) { Scan(kWdsSiteSurveyTable); }
+
+void Device::ScanCloneList(long) { Scan(kMacCloneTable); }
+
+// A scan finds what the object data says at this moment (a test changes it
+// with the control channel's set); reads show that result until the next
+// scan. The SET that started it is answered when the scan is over.
+void Device::Scan(const char* table) {
+    const Oid root = At(table);
+    for (auto it = scanned_.lower_bound(root); it != scanned_.end() && StartsWith(it->first, root);)
+        it = scanned_.erase(it);
+    for (auto it = store_.Entries().lower_bound(root); it != store_.Entries().end() && StartsWith(it->first, root);
+         ++it)
+        scanned_.emplace(it->first, it->second.value);
+    scanStarted_ = true;
+}
+
+void Device::DeleteAllRemoteAps(long) {
+    const Oid root = At(kRemoteApAddresses);
+    Value none;
+    ParseValue(Syntax::Mac, kNoAddress, none);
+    for (const auto& [oid, entry] : store_.Entries())
+        if (StartsWith(oid, root)) store_.Put(oid, none);
+}
+
+bool Device::IsSecret(const Oid& oid) const {
+    return std::find(secrets_.begin(), secrets_.end(), oid) != secrets_.end();
 }
 
 void Device::StartTransfer(TransferKind kind, const std::string& operation,

@@ -1,8 +1,9 @@
 #pragma once
 // What the simulated access point does beyond storing values: the device
 // commands (apply, discard, restart, factory default, TFTP transfers and what
-// follows them), the pending and activated copies of the settings, and the
-// boot time that sysUpTime counts from.
+// follows them, the scans of the air and deleting the WDS partners), the
+// pending and activated copies of the settings, the boot time that sysUpTime
+// counts from, and the secrets a read may hide.
 
 #include <cstdint>
 #include <string>
@@ -17,6 +18,8 @@ struct DeviceOptions {
     std::string fileFolder;  // where fetched files are kept
     int tftpPort = 69;
     int tftpConnectTimeoutMs = 5000;
+    int scanDelayMs = 0;       // how long a scan takes before its SET is answered
+    bool maskSecrets = false;  // reads of pass-phrases, keys and secrets give asterisks
 };
 
 // The last TFTP transfer as a test reads it through the control channel.
@@ -34,8 +37,21 @@ public:
 
     ObjectStore& Store() { return store_; }
 
-    // The value a read returns: the stored one, except sysUpTime.
+    // The value a read returns: the stored one, except sysUpTime, the rows
+    // of a scanned table (what the last scan found) and, when masked, the
+    // secrets (an asterisk per character).
     Value Read(const ObjectStore::Entry& entry) const;
+
+    // Every scanned table takes what the object data says now as its result,
+    // as if each scan had just run (at start-up, after the objects loaded).
+    void ScanAll();
+
+    // Milliseconds (unscaled) the answer to a SET that starts a scan waits.
+    void SetScanDelay(int milliseconds) { options_.scanDelayMs = milliseconds; }
+
+    // Once after a SET started a scan: how long (scaled) its answer is held
+    // back; -1 when no scan was started since the last call.
+    int TakeScanHold();
 
     // Takes the current settings as the activated ones (what a discard
     // returns to).
@@ -82,6 +98,14 @@ private:
     void TftpCommand(long value);
     void UpgradeCommand(long value);
     void RunUpgrade(long value);
+    void ScanClientSurvey(long value);
+    void ScanWdsSurvey(long value);
+    void ScanCloneList(long value);
+    void DeleteAllRemoteAps(long value);
+
+    // Takes the object data's rows below `table` as the result of a scan.
+    void Scan(const char* table);
+    bool IsSecret(const Oid& oid) const;
 
     void StartTransfer(TransferKind kind, const std::string& operation, const std::string& content);
     void FinishTransfer(const TransferResult& result);
@@ -109,6 +133,9 @@ private:
     std::vector<long> upgradesWaiting_;
     std::string fetched_;  // content of the last file fetched
     std::string acl_;      // the MAC access-control list as last adopted
+    ObjectStore::Values scanned_;  // the rows of the scanned tables as the last scans found them
+    bool scanStarted_ = false;
+    std::vector<Oid> secrets_;
 };
 
 }  // namespace sim

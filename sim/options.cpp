@@ -83,6 +83,7 @@ bool Apply(const std::string& name, const std::string& value, Options& o, std::s
     else if (name == "--apply-down-time") ok = ParseMilliseconds(value, o.applyDownMs);
     else if (name == "--tftp-port") ok = ParsePort(value, o.tftpPort);
     else if (name == "--tftp-timeout") ok = ParseMilliseconds(value, o.tftpConnectTimeoutMs);
+    else if (name == "--scan-delay") ok = ParseMilliseconds(value, o.scanDelayMs);
     else {
         error = "unknown option " + name;
         return false;
@@ -99,6 +100,10 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         std::string name = argv[i];
         if (name == "--help" || name == "-h") {
             options.help = true;
+            continue;
+        }
+        if (name == "--mask-secrets") {  // the one option without a value
+            options.maskSecrets = true;
             continue;
         }
         if (i + 1 >= argc) {
@@ -128,6 +133,10 @@ std::string Usage() {
            "  --apply-down-time MS     how long applying the settings keeps it silent (0)\n"
            "  --tftp-port N            port of the TFTP servers the device contacts (69)\n"
            "  --tftp-timeout MS        TFTP connect time-out (5000)\n"
+           "  --scan-delay MS          how long a site survey or clone scan takes before\n"
+           "                           its SET is answered (0)\n"
+           "  --mask-secrets           reads of the pass-phrase, WEP keys and RADIUS and\n"
+           "                           accounting secrets answer asterisks\n"
            "Intervals are multiplied by VAP_TIME_SCALE.\n";
 }
 

@@ -18,6 +18,8 @@ struct Options {
     int applyDownMs = 0;                 // silence after an apply; 0: none
     int tftpPort = 69;
     int tftpConnectTimeoutMs = 5000;
+    int scanDelayMs = 0;                 // how long a scan takes before its SET is answered
+    bool maskSecrets = false;            // reads of secrets answer asterisks
     bool help = false;
 };
 

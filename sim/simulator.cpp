@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "sim/agent.h"
+#include "sim/answer_hold.h"
 #include "sim/control_channel.h"
 #include "sim/control_commands.h"
 #include "sim/device.h"
@@ -41,6 +42,7 @@ struct Simulator::Parts {
     Device device;
     SetErrorPlan errors;
     TrafficGate gate;
+    AnswerHold answers;
     PduLog log;
     Liveness liveness;
     ControlChannel control;
@@ -79,12 +81,13 @@ bool Simulator::Start(std::string& error) {
     if (!PrepareStateFolder(error)) return false;
     TftpGlobalInit();
     DeviceOptions deviceOptions{options_.stateFolder + "/files", options_.tftpPort,
-                                options_.tftpConnectTimeoutMs};
+                                options_.tftpConnectTimeoutMs, options_.scanDelayMs, options_.maskSecrets};
     parts_ = std::make_unique<Parts>(deviceOptions, options_.restartMs);
     if (!LoadObjectFolder(options_.objectFolder, parts_->store, error)) return false;
     for (const std::string& fixture : options_.fixtures)
         if (!LoadObjectFile(fixture, parts_->store, error)) return false;
     parts_->device.ActivateSettings();  // the loaded values are the device's settings
+    parts_->device.ScanAll();           // and the access points it has seen
 
     options_.agent.persistentFolder = options_.stateFolder + "/snmp";
     if (!PrepareAgent(options_.agent, error)) return false;
@@ -94,7 +97,9 @@ bool Simulator::Start(std::string& error) {
         return false;
     }
     if (!OpenAgent(options_.agent, error)) return false;
-    if (!parts_->gate.Install() || !parts_->log.Install()) {
+    Device& device = parts_->device;
+    if (!parts_->gate.Install() || !parts_->log.Install() ||
+        !parts_->answers.Install([&device] { return device.TakeScanHold(); })) {
         error = "cannot reach the agent's session";
         return false;
     }
@@ -108,7 +113,8 @@ void Simulator::Run() {
 int Simulator::WaitMilliseconds(int block, const timeval& libraryTimeout) const {
     int64_t wait = kLongestWaitMs;
     if (!block) wait = std::min<int64_t>(wait, libraryTimeout.tv_sec * 1000 + libraryTimeout.tv_usec / 1000);
-    for (int64_t next : {parts_->gate.MillisecondsToNextRelease(), parts_->liveness.MillisecondsToNextEvent()})
+    for (int64_t next : {parts_->gate.MillisecondsToNextRelease(), parts_->answers.MillisecondsToNextRelease(),
+                         parts_->liveness.MillisecondsToNextEvent()})
         if (next >= 0) wait = std::min(wait, next);
     return static_cast<int>(std::max<int64_t>(wait, 0));
 }
@@ -135,6 +141,7 @@ void Simulator::ServeOnce() {
         snmp_timeout();
     }
     parts_->gate.ReleaseDue();
+    parts_->answers.ReleaseDue();
     AfterAnswers();
     run_alarms();
     netsnmp_check_outstanding_agent_requests();
