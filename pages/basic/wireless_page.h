@@ -412,6 +412,22 @@ public:
     void PrepareWdsMacEdits();
     void ShowAllWdsMacEdits();
     void OnRemoteApTableDone(VkSNMPRequest2Controls* sender, VkSNMPError* result);
+    // The scans in progress (wireless_page_survey.cpp). A site survey runs
+    // from the Scan click to the end of its walk; the survey started decides
+    // the walk, whatever the mode reads by then. The clone scan runs from its
+    // click to the end of the clone list walk.
+    enum class SurveyKind { None, Client, Wds };
+    SurveyKind RunningSurvey = SurveyKind::None;
+    bool ApModeEnabledBeforeSurvey = true;  // CB_APMode as the survey found it
+    bool CloneScanRunning = false;
+    bool CloneRefreshOk = false;  // the clone refresh SET of the running scan
+    // A ui::Timer (owned by the page) that ends a scan whose completion will
+    // never come (an exception inside an answer); runs only during scans.
+    ui::Component* ScanWatch = nullptr;
+    // Ends a scan that is marked running while none of its requests is busy.
+    void EndIdleScans();
+    void EndSurvey();
+    void EndCloneScan(bool succeeded);
 
 private:
     void BuildForm();
