@@ -19,13 +19,6 @@ namespace {
 
 constexpr char kErrorCaption[] = "Error";
 
-// Security modes (CB_SecurityMode).
-constexpr char kOpenSystem[] = "Open System";
-constexpr char kSharedKey[] = "Shared Key";
-constexpr char kWpaPersonal[] = "WPA-Personal";
-constexpr char kWpaEnterprise[] = "WPA-Enterprise";
-constexpr char kDot1x[] = "802.1X";
-
 constexpr char kEdgeBlankText[] = "The first character and last character can't be blank.";
 constexpr char kConfirmText[] = "Please input the confirm new password correctly!";
 constexpr char kIntervalText[] = "Please input a number between 300 and 9999999.";

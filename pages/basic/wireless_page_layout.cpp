@@ -24,18 +24,6 @@
 
 namespace {
 
-// Security modes (CB_SecurityMode).
-constexpr char kOpenSystem[] = "Open System";
-constexpr char kSharedKey[] = "Shared Key";
-constexpr char kWpaPersonal[] = "WPA-Personal";
-constexpr char kWpaEnterprise[] = "WPA-Enterprise";
-constexpr char kDot1x[] = "802.1X";
-
-// WPA modes (CB_WPAMode).
-constexpr char kWpaAuto[] = "AUTO(WPA or WPA2)";
-constexpr char kWpa2Only[] = "WPA2 Only";
-constexpr char kWpaOnly[] = "WPA Only";
-
 // Ciphers (CB_CipherType) and the stored cipher texts (CB_Clipher).
 constexpr char kCipherAuto[] = "Auto";
 constexpr char kCipherAes[] = "AES";

@@ -5,6 +5,7 @@
 #include "library/common/option_list.h"
 #include "library/snmp/choice_items.h"
 #include "pages/basic/wireless_page.h"
+#include "pages/common/disabled_while.h"
 #include "pages/basic/wireless_page_vars.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
@@ -38,18 +39,6 @@ constexpr int kModeWithoutN = 1;
 void SetAccess(VkSNMPRequest2Edits& request, int first, int last, int32_t access) {
     for (int row = first; row <= last; ++row) request.request.vars.Item(row)->access = access;
 }
-
-// Re-enables a button however the operation that disabled it ends.
-class ButtonDisabled {
-public:
-    explicit ButtonDisabled(ui::Button* button) : button_(button) { button_->SetEnabled(false); }
-    ~ButtonDisabled() { button_->SetEnabled(true); }
-    ButtonDisabled(const ButtonDisabled&) = delete;
-    ButtonDisabled& operator=(const ButtonDisabled&) = delete;
-
-private:
-    ui::Button* button_;
-};
 
 }  // namespace
 
@@ -344,7 +333,7 @@ void TFM_Wirless::FormCreate(ui::Component*) {
 }
 
 void TFM_Wirless::Bt_RefreshClick(ui::Component*) {
-    ButtonDisabled busy(Bt_Refresh);
+    DisabledWhile busy(Bt_Refresh);
     RequestsCreated = true;
     SetAllWriteFlags(true);
     ReadSettingsGroups();

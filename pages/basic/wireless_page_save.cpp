@@ -16,6 +16,7 @@
 
 #include "library/snmp/choice_items.h"
 #include "pages/basic/wireless_page.h"
+#include "pages/common/disabled_while.h"
 #include "pages/basic/wireless_page_texts.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
@@ -32,16 +33,6 @@ constexpr char kErrorText[] = "Setting error!";
 constexpr char kNewKeyText[] = "Please check the Log or E-mail for the new security key!";
 constexpr char kJapan[] = "JP";
 constexpr char kNoAddress[] = "000000000000";
-
-// Security Mode and WPA Mode texts as the layout fills the lists.
-constexpr char kOpenSystem[] = "Open System";
-constexpr char kSharedKey[] = "Shared Key";
-constexpr char kWpaPersonal[] = "WPA-Personal";
-constexpr char kWpaEnterprise[] = "WPA-Enterprise";
-constexpr char kDot1x[] = "802.1X";
-constexpr char kWpaAuto[] = "AUTO(WPA or WPA2)";
-constexpr char kWpa2Only[] = "WPA2 Only";
-constexpr char kWpaOnly[] = "WPA Only";
 
 constexpr char kEnable[] = "Enable";
 constexpr char kDisable[] = "Disable";
@@ -70,18 +61,6 @@ void SelectText(ui::ComboBox* combo, const std::string& text) {
     const int index = IndexOfText(combo, text);
     if (index >= 0) combo->SetItemIndex(index);
 }
-
-// Re-enables a button however the operation that disabled it ends.
-class ButtonDisabled {
-public:
-    explicit ButtonDisabled(ui::Button* button) : button_(button) { button_->SetEnabled(false); }
-    ~ButtonDisabled() { button_->SetEnabled(true); }
-    ButtonDisabled(const ButtonDisabled&) = delete;
-    ButtonDisabled& operator=(const ButtonDisabled&) = delete;
-
-private:
-    ui::Button* button_;
-};
 
 // Whether a group's controls hold what the device said: a group that was not
 // read shows placeholders and is neither marked nor written.
@@ -160,7 +139,7 @@ SecurityBlock BlockOf(const std::string& security, const std::string& encryption
 void TFM_Wirless::Bt_ApplyClick(ui::Component*) {
     MultiSsidEapCheck = false;
     if (!CheckSaveInput()) return;
-    ButtonDisabled busy(Bt_Apply);
+    DisabledWhile busy(Bt_Apply);
     SaveWrites writes;
     CurrentSave = &writes;
     struct Clear {
