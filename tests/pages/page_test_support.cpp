@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <filesystem>
+#include <fstream>
 #include <ostream>
 
 #include <QPixmap>
@@ -100,6 +102,20 @@ std::string PageTest::Value(const std::string& oid) {
 
 void PageTest::SetValue(const std::string& oid, const std::string& value) {
     Control("set " + DeviceOid(oid) + " " + value);
+}
+
+void PageTest::RestartSimWithout(const std::string& objectName) {
+    namespace fs = std::filesystem;
+    objects_ = folder_ + "/objects";
+    fs::create_directories(objects_);
+    for (const fs::directory_entry& file : fs::directory_iterator(VAP_SIM_OBJECT_FOLDER)) {
+        if (file.path().extension() != ".txt") continue;
+        std::ifstream in(file.path());
+        std::ofstream out(objects_ + "/" + file.path().filename().string());
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind(objectName + " ", 0) != 0) out << line << "\n";
+    }
+    RestartSim({"--objects", objects_});
 }
 
 std::vector<std::string> PageTest::Logged(const std::string& type) {

@@ -40,6 +40,9 @@ protected:
     // ones (in place of those of an earlier restart), e.g. "--fixture" and a
     // file; pages made after this talk to the new one.
     void RestartSim(const std::vector<std::string>& arguments);
+    // Starts the simulator again on the standard object data without the
+    // named object: a device that lacks it.
+    void RestartSimWithout(const std::string& objectName);
 
     // One control command that must succeed.
     void Control(const std::string& command);
@@ -59,6 +62,7 @@ private:
 
     support::SimProcess sim_;
     std::string folder_;
+    std::string objects_;  // the object data of RestartSimWithout
     bool started_ = false;
 };
 

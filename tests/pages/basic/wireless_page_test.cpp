@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -22,7 +21,6 @@
 #include "platform/ui/status_bar.h"
 #include "shell/page_openers.h"
 #include "tests/pages/page_test_support.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -267,14 +265,7 @@ TEST_F(WirelessPageTest, TheLoadStopsAtTheFirstReadTheDeviceDoesNotAnswer) {
 TEST_F(WirelessPageTest, AGroupTheDeviceLacksIsNamedAndTheRestIsRead) {
     ASSERT_TRUE(Started());
     // The device's objects without the radio's operating-mode state.
-    support::TempFolder objects;
-    for (const char* file : {"10-system.txt", "20-shell.txt", "30-wireless.txt"}) {
-        std::ifstream in(std::string(VAP_SIM_OBJECT_FOLDER) + "/" + file);
-        std::ofstream out(objects.Path() + "/" + file);
-        for (std::string line; std::getline(in, line);)
-            if (line.rfind("dot11ApModeStatus", 0) != 0) out << line << "\n";
-    }
-    RestartSim({"--objects", objects.Path()});
+    RestartSimWithout("dot11ApModeStatus");
     OpenedPage<TFM_Wirless> page(FM_Wirless);
     EXPECT_EQ(page->UnreadGroups, std::vector<std::string>{"operating mode state"});
     EXPECT_EQ(Status(*page), std::string(WirelessUnreadPrefix) + "operating mode state");

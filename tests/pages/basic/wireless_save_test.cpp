@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <map>
 #include <string>
@@ -21,7 +20,6 @@
 #include "platform/ui/status_bar.h"
 #include "shell/main_form.h"
 #include "tests/pages/page_test_support.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -428,14 +426,7 @@ TEST_F(WirelessSaveTest, ASecurityModeThePageCannotShowIsLeftAsItIs) {
 TEST_F(WirelessSaveTest, AGroupThatWasNotReadIsNotWrittenAndNamed) {
     ASSERT_TRUE(Started());
     // The device's objects without dot11Encryption: the security group cannot be read.
-    support::TempFolder objects;
-    for (const char* file : {"10-system.txt", "20-shell.txt", "30-wireless.txt"}) {
-        std::ifstream in(std::string(VAP_SIM_OBJECT_FOLDER) + "/" + file);
-        std::ofstream out(objects.Path() + "/" + file);
-        for (std::string line; std::getline(in, line);)
-            if (line.rfind("dot11Encryption ", 0) != 0) out << line << "\n";
-    }
-    RestartSim({"--objects", objects.Path()});
+    RestartSimWithout("dot11Encryption");
     OpenedPage<TFM_Wirless> page(FM_Wirless);
     ASSERT_FALSE(page->SecurityRequest->lastReadOk);
     page->Ed_SSID->SetText("StillWritten");
