@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -434,6 +435,60 @@ TEST_F(WirelessSaveTest, AGroupThatWasNotReadIsNotWrittenAndNamed) {
     EXPECT_EQ(Status(*page), std::string(kError) + " " + WirelessUnreadPrefix + "security");
     EXPECT_TRUE(Logged("GET").empty());
     EXPECT_EQ(Value("E.2.1.3.3.1.1.1.1.1"), "StillWritten");
+}
+
+}  // namespace
+
+namespace {
+
+// A Save refused by a check writes nothing at all: not the multi-SSID state,
+// the application or the MAC clone settings that used to go out before the
+// security and address checks.
+TEST_F(WirelessSaveTest, ASaveACheckRefusesWritesNothing) {
+    ASSERT_TRUE(Started());
+    struct Case {
+        const char* fixture;
+        std::function<void(TFM_Wirless&)> edit;
+        const char* caption;
+        const char* text;
+    } const cases[] = {
+        {"wds",
+         [](TFM_Wirless& page) { page.Ed_ReMAddra[0]->SetText("00907A0A0C0"); },
+         "Error", "The length is 12 in IEEE802.11g MAC address."},
+        {"client",
+         [](TFM_Wirless& page) {
+             Pick(page.CB_SecurityMode, "WPA-Personal");
+             TypePassPhrase(page, "short");
+         },
+         "Error", "The Passphrase length is between 8 and 63."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fixture);
+        UseFixtures({c.fixture, "ap-multissid"});
+        SetValue("E.2.1.3.3.1.1.1.28.1", std::string(c.fixture) == "wds" ? "3" : "4");
+        OpenedPage<TFM_Wirless> page(FM_Wirless);
+        ASSERT_TRUE(WdsWalkDone(*page));
+        c.edit(*page);
+        Dialogs().ExpectBox(c.caption, c.text, ui::Answer::Ok);
+        EXPECT_TRUE(SaveAndLogged(*page).empty());
+        EXPECT_EQ(Value("E.3.3.1.1.1.1"), "1") << "multi-SSID stays on";
+        EXPECT_TRUE(page->Bt_Apply->Enabled());
+    }
+}
+
+TEST_F(WirelessSaveTest, AWdsSaveWaitsForThePartnerList) {
+    ASSERT_TRUE(Started());
+    UseFixtures({"wds-with-ap"});
+    Control("delay 300");
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    ASSERT_TRUE(page->RemoteApTableRequest->busy);
+    Dialogs().ExpectBox("Warning", "The WDS partner list has not been read from the device yet: Save writes nothing.",
+                        ui::Answer::Ok);
+    EXPECT_TRUE(SaveAndLogged(*page).empty());
+    ASSERT_TRUE(WdsWalkDone(*page));
+    Control("delay 0");
+    const std::vector<std::string> sets = SaveAndLogged(*page);
+    EXPECT_NE(std::find(sets.begin(), sets.end(), "wds1 wds2"), sets.end()) << "once read, the partners are written back";
 }
 
 }  // namespace
