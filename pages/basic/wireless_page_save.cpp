@@ -16,13 +16,13 @@
 
 #include "library/snmp/choice_items.h"
 #include "pages/basic/wireless_page.h"
-#include "pages/common/disabled_while.h"
 #include "pages/basic/wireless_page_texts.h"
+#include "pages/common/disabled_while.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
+#include "platform/ui/dialog_service.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/main_menu.h"
-#include "platform/ui/dialog_service.h"
 #include "shell/main_form.h"
 #include "shell/mib_option_lists.h"
 
@@ -100,9 +100,9 @@ public:
             held.push_back(request.request.vars.Item(row)->value);
         if (request.Set(true, true)) return;
         failed_ = true;
-        for (int row = 0; row < request.request.vars.Count(); ++row)
-            request.request.vars.Item(row)->value = held[row];
+        for (int row = 0; row < request.request.vars.Count(); ++row) request.request.vars.Item(row)->value = held[row];
     }
+    void Fail() { failed_ = true; }
     bool AllWritten() const { return !failed_ && unread_.empty(); }
     std::string ErrorText() const {
         std::string text = kErrorText;
@@ -117,10 +117,6 @@ private:
     std::vector<std::string> unread_;
 };
 
-// The Save in progress, whose writes WriteSettings adds to (GUI thread only;
-// set while Bt_ApplyClick runs).
-SaveWrites* CurrentSave = nullptr;
-
 enum class SecurityBlock { None, Open, Wep, WpaPersonal, WpaEnterprise, Dot1x };
 
 SecurityBlock BlockOf(const std::string& security, const std::string& encryption) {
@@ -132,6 +128,180 @@ SecurityBlock BlockOf(const std::string& security, const std::string& encryption
     return SecurityBlock::None;
 }
 
+// Marks and writes the groups of the operating mode and security mode into
+// the writes of one Save.
+void WriteGroups(TFM_Wirless& page, SaveWrites& writes) {
+    const std::string mode = page.CB_APMode->Text();
+    const bool client = mode == kWirelessClient;
+    const bool wds = mode == kWdsWithAp || mode == kWds;
+    if (!page.BasicRequest || !page.SecurityRequest || !page.WpaPskRequest || !page.RadiusRequest ||
+        !page.RemoteApListRequest || !page.MssidStateRequest || !page.MacCloneStatusRequest || !page.MacCloneRequest) {
+        writes.Fail();  // the page was never loaded
+        return;
+    }
+
+    // Multi-SSID runs with Access Point and WDS with AP only.
+    if (mode != kAccessPoint && mode != kWdsWithAp && page.CB_MultEnable->ItemIndex() == kMultiSsidOn) {
+        SelectText(page.CB_MultEnable, kDisable);
+        Mark(*page.MssidStateRequest, {0}, VkSNMPAccess::readwrite);
+        writes.Write(*page.MssidStateRequest, "multi-SSID state");
+    }
+
+    // The basic settings of the mode; the band only after it was changed.
+    VkSNMPRequest2Edits& basic = *page.BasicRequest;
+    Mark(basic, {kSsid, kSsidBroadcast, kChannel, kChannelList, kAutoChannelScan, kApMode, kBand, kChannelWidth},
+         VkSNMPAccess::readwrite);
+    if (page.CB_Band->ItemIndex() == page.BandAtLoad) Mark(basic, {kBand}, VkSNMPAccess::readonly);
+    if (client)
+        Mark(basic, {kSsidBroadcast, kChannel, kChannelList, kAutoChannelScan}, VkSNMPAccess::invalid);
+    else if (wds)
+        Mark(basic, {kChannelList, kAutoChannelScan}, VkSNMPAccess::invalid);
+    else
+        Mark(basic, {kChannelList}, VkSNMPAccess::invalid);
+    if (!client) page.CopyComboText(page.CB_Chanal, page.Ed_Channel);
+
+    // The partners to write: every edit holding an address.
+    if (wds)
+        for (int row = 0; row < 8; ++row) {
+            const std::string address = page.Ed_ReMAddra[row]->Text();
+            if (!address.empty() && address != kNoAddress)
+                Mark(*page.RemoteApListRequest, {row}, VkSNMPAccess::readwrite, page.RemoteApTableRequest.get());
+        }
+
+    // The client's MAC clone: the address and its source only while cloning.
+    const bool cloning = page.Cbox_Status->ItemIndex() == kCloneEnabled;
+    auto writeMacClone = [&] {
+        writes.Write(*page.MacCloneStatusRequest, "MAC clone state");
+        if (cloning) writes.Write(*page.MacCloneRequest, "MAC clone address");
+    };
+    // Again after the security settings: the address only when there is one.
+    auto writeMacCloneAgain = [&] {
+        Mark(*page.MacCloneRequest, {kCloneAddress},
+             page.Ed_CloneMac->Text().empty() ? VkSNMPAccess::readonly : VkSNMPAccess::readwrite);
+        writeMacClone();
+    };
+    if (client) {
+        Mark(*page.MacCloneRequest, {kCloneSource, kCloneAddress},
+             page.Cbox_Status->ItemIndex() != 0 ? VkSNMPAccess::readwrite : VkSNMPAccess::readonly);
+        Mark(*page.MacCloneStatusRequest, {0}, VkSNMPAccess::readwrite);
+        writeMacClone();
+    }
+
+    // The device's mode is written by its text: the outdoor list the combo
+    // may show holds only two of the modes, the binding writes a position
+    // of the full list. The shown list comes back afterwards.
+    auto writeBasic = [&] {
+        std::vector<std::string> shown;
+        for (int i = 0; i < page.CB_APMode->ItemCount(); ++i) shown.push_back(page.CB_APMode->ItemText(i));
+        ComboBoxItems modes(*page.CB_APMode);
+        OptDot11ApMode2.FillComboBox(modes);
+        SelectText(page.CB_APMode, mode);
+        writes.Write(basic, "basic settings");
+        page.CB_APMode->ClearItems();
+        for (const std::string& item : shown) page.CB_APMode->AddItem(item);
+        SelectText(page.CB_APMode, mode);
+    };
+
+    // A security mode the page cannot show stays as the device has it unless
+    // the user chose another one.
+    const bool keepSecurity = !page.AuthenticationShown && page.CB_SecurityMode->Text() == page.SecurityModeAtLoad;
+    const SecurityBlock block =
+        keepSecurity ? SecurityBlock::None : BlockOf(page.CB_SecurityMode->Text(), page.CB_dot11Encryption->Text());
+    VkSNMPRequest2Edits& security = *page.SecurityRequest;
+    VkSNMPRequest2Edits& wpaPsk = *page.WpaPskRequest;
+    VkSNMPRequest2Edits& radius = *page.RadiusRequest;
+    switch (block) {
+        case SecurityBlock::None:
+            writeBasic();
+            break;
+        case SecurityBlock::Open:
+            Mark(security, {kAuthentication, kEncryption}, VkSNMPAccess::readwrite);
+            writeBasic();
+            writes.Write(security, "security");
+            break;
+        case SecurityBlock::Wep: {
+            Mark(security, {kAuthentication, kKeyIndex, kEncryption}, VkSNMPAccess::readwrite);
+            SelectText(page.CB_dot11Encryption, kEnable);
+            const int key = page.CB_DefaultKey->ItemIndex();
+            if (key >= 0 && key < 4) {
+                VkSNMPRequest2Edits* const keyRequests[] = {page.WepKey1Request.get(), page.WepKey2Request.get(),
+                                                            page.WepKey3Request.get(), page.WepKey4Request.get()};
+                ui::Edit* const keyEdits[] = {page.Ed_Key1, page.Ed_Key2, page.Ed_Key3, page.Ed_Key4};
+                static const char* const keyNames[] = {"WEP key 1", "WEP key 2", "WEP key 3", "WEP key 4"};
+                VkSNMPRequest2Edits& keyRequest = *keyRequests[key];
+                Mark(keyRequest, {kEntryMethod, kWepKey}, VkSNMPAccess::readwrite);
+                if (Unchanged(keyRequest, kWepKey, keyEdits[key])) Mark(keyRequest, {kWepKey}, VkSNMPAccess::invalid);
+                writeBasic();
+                writes.Write(keyRequest, keyNames[key]);
+            }
+            if (client) writeMacCloneAgain();
+            page.WarnSharedWepKey();
+            writes.Write(security, "security");
+            break;
+        }
+        case SecurityBlock::WpaPersonal: {
+            Mark(security, {kAuthentication}, VkSNMPAccess::readwrite);
+            const bool periodic =
+                page.CB_AutoRekeyType->ItemIndex() == kPeriodicRekey && page.CB_AutoRekeyType->Visible();
+            if (!periodic) {
+                if (client)
+                    Mark(wpaPsk, {kPassPhrase, kCipher, kRekeyControl}, VkSNMPAccess::readwrite);
+                else
+                    Mark(wpaPsk, {kPassPhrase, kCipher, kGroupKeyInterval, kRekeyControl}, VkSNMPAccess::readwrite);
+            } else {
+                Mark(wpaPsk, {kCipher, kGroupKeyInterval, kRekeyControl, kRekeyWeek, kRekeyTime, kRekeyInterval},
+                     VkSNMPAccess::readwrite);
+                page.SyncRekeyStartTime(true);
+                // A new periodic key goes to the device's log and mail.
+                if (page.CB_AutoRekeyType->ItemIndex() != page.AutoRekeyAtLoad ||
+                    page.CB_TimeWeek->ItemIndex() != page.StartWeekAtLoad ||
+                    page.CB_dot11Authentication->ItemIndex() != page.AuthenticationAtLoad ||
+                    page.Ed_TimeStart->Text() != page.StartTimeAtLoad ||
+                    page.Ed_TimeInterval->Text() != page.TimeIntervalAtLoad ||
+                    page.CB_CipherType->ItemIndex() != page.CipherTypeAtLoad ||
+                    page.Ed_UpdateInterval->Text() != page.GroupKeyIntervalAtLoad)
+                    ui::MessageBox(kNewKeyText, kWarningCaption, ui::Buttons::Ok);
+            }
+            if (Unchanged(wpaPsk, kPassPhrase, page.Ed_Passphrase)) Mark(wpaPsk, {kPassPhrase}, VkSNMPAccess::invalid);
+            page.StoreCipherType();
+            if (client) writeMacCloneAgain();
+            writeBasic();
+            writes.Write(wpaPsk, "pass phrase settings");
+            writes.Write(security, "security");
+            break;
+        }
+        case SecurityBlock::WpaEnterprise:
+        case SecurityBlock::Dot1x: {
+            Mark(security, {kAuthentication}, VkSNMPAccess::readwrite);
+            Mark(radius, {kNetworkProtection, kRadiusServer, kRadiusPort, kRadiusSecret, kRadiusKeyInterval},
+                 VkSNMPAccess::readwrite);
+            if (block == SecurityBlock::WpaEnterprise)
+                Mark(wpaPsk, {kCipher, kGroupKeyInterval}, VkSNMPAccess::readwrite);
+            else
+                Mark(wpaPsk, {kGroupKeyInterval}, VkSNMPAccess::readwrite);
+            if (Unchanged(radius, kRadiusSecret, page.Edt_RadiusSecret))
+                Mark(radius, {kRadiusSecret}, VkSNMPAccess::invalid);
+            if (block == SecurityBlock::WpaEnterprise) page.StoreCipherType();
+            writeBasic();
+            writes.Write(radius, "RADIUS settings");
+            writes.Write(wpaPsk, "pass phrase settings");
+            writes.Write(security, "security");
+            break;
+        }
+    }
+
+    // The WDS partners: the device's list is emptied, then the addresses go
+    // in. The delete-all command itself is never read; it goes out only when
+    // the partners were read, so a list the page could not show is kept.
+    if (wds && page.RemoteApDeleteAllRequest) {
+        page.CB_RemoveMac->SetItemIndex(kDeleteAll);
+        const VkSNMPRequest2Controls* partners = page.RemoteApTableRequest.get();
+        Mark(*page.RemoteApDeleteAllRequest, {0}, VkSNMPAccess::readwrite, partners);
+        writes.Write(*page.RemoteApDeleteAllRequest, "WDS partners", partners);
+        writes.Write(*page.RemoteApListRequest, "WDS partners", partners);
+    }
+}
+
 }  // namespace
 
 // ---- the Save ----------------------------------------------------------------------
@@ -141,10 +311,6 @@ void TFM_Wirless::Bt_ApplyClick(ui::Component*) {
     if (!CheckSaveInput()) return;
     DisabledWhile busy(Bt_Apply);
     SaveWrites writes;
-    CurrentSave = &writes;
-    struct Clear {
-        ~Clear() { CurrentSave = nullptr; }
-    } clear;
     SetAllWriteFlags(false);
     StoreAuthentication(CB_dot11Authentication, CB_SecurityMode, CB_WPAMode);
 
@@ -157,7 +323,7 @@ void TFM_Wirless::Bt_ApplyClick(ui::Component*) {
         writes.Write(*ApplicationRequest, "application");
     }
 
-    WriteSettings();
+    WriteGroups(*this, writes);
 
     const std::string mode = CB_APMode->Text();
     const bool client = mode == kWirelessClient;
@@ -189,8 +355,7 @@ void TFM_Wirless::Bt_ApplyClick(ui::Component*) {
 // The device's authentication from the operating mode, the Security Mode and
 // the WPA Mode (no WPA Mode chosen counts as the list's first entry). A
 // combination the modes do not offer leaves the authentication as it is.
-void TFM_Wirless::StoreAuthentication(ui::ComboBox* authentication, ui::ComboBox* securityMode,
-                                      ui::ComboBox* wpaMode) {
+void TFM_Wirless::StoreAuthentication(ui::ComboBox* authentication, ui::ComboBox* securityMode, ui::ComboBox* wpaMode) {
     const std::string mode = CB_APMode->Text();
     const std::string security = securityMode->Text();
     std::string wpa = wpaMode->Text();
@@ -228,172 +393,7 @@ void TFM_Wirless::StoreAuthentication(ui::ComboBox* authentication, ui::ComboBox
 // ---- marking and writing the groups -----------------------------------------------
 
 bool TFM_Wirless::WriteSettings() {
-    SaveWrites own;
-    SaveWrites& writes = CurrentSave != nullptr ? *CurrentSave : own;
-    const std::string mode = CB_APMode->Text();
-    const bool client = mode == kWirelessClient;
-    const bool wds = mode == kWdsWithAp || mode == kWds;
-    if (!BasicRequest || !SecurityRequest || !WpaPskRequest || !RadiusRequest || !RemoteApListRequest ||
-        !MssidStateRequest || !MacCloneStatusRequest || !MacCloneRequest)
-        return false;  // the page was never loaded
-
-    // Multi-SSID runs with Access Point and WDS with AP only.
-    if (mode != kAccessPoint && mode != kWdsWithAp && CB_MultEnable->ItemIndex() == kMultiSsidOn) {
-        SelectText(CB_MultEnable, kDisable);
-        Mark(*MssidStateRequest, {0}, VkSNMPAccess::readwrite);
-        writes.Write(*MssidStateRequest, "multi-SSID state");
-    }
-
-    // The basic settings of the mode; the band only after it was changed.
-    VkSNMPRequest2Edits& basic = *BasicRequest;
-    Mark(basic, {kSsid, kSsidBroadcast, kChannel, kChannelList, kAutoChannelScan, kApMode, kBand, kChannelWidth},
-         VkSNMPAccess::readwrite);
-    if (CB_Band->ItemIndex() == BandAtLoad) Mark(basic, {kBand}, VkSNMPAccess::readonly);
-    if (client)
-        Mark(basic, {kSsidBroadcast, kChannel, kChannelList, kAutoChannelScan}, VkSNMPAccess::invalid);
-    else if (wds)
-        Mark(basic, {kChannelList, kAutoChannelScan}, VkSNMPAccess::invalid);
-    else
-        Mark(basic, {kChannelList}, VkSNMPAccess::invalid);
-    if (!client) CopyComboText(CB_Chanal, Ed_Channel);
-
-    // The partners to write: every edit holding an address.
-    if (wds)
-        for (int row = 0; row < 8; ++row) {
-            const std::string address = Ed_ReMAddra[row]->Text();
-            if (!address.empty() && address != kNoAddress)
-                Mark(*RemoteApListRequest, {row}, VkSNMPAccess::readwrite, RemoteApTableRequest.get());
-        }
-
-    // The client's MAC clone: the address and its source only while cloning.
-    const bool cloning = Cbox_Status->ItemIndex() == kCloneEnabled;
-    auto writeMacClone = [&] {
-        writes.Write(*MacCloneStatusRequest, "MAC clone state");
-        if (cloning) writes.Write(*MacCloneRequest, "MAC clone address");
-    };
-    // Again after the security settings: the address only when there is one.
-    auto writeMacCloneAgain = [&] {
-        Mark(*MacCloneRequest, {kCloneAddress},
-             Ed_CloneMac->Text().empty() ? VkSNMPAccess::readonly : VkSNMPAccess::readwrite);
-        writeMacClone();
-    };
-    if (client) {
-        Mark(*MacCloneRequest, {kCloneSource, kCloneAddress},
-             Cbox_Status->ItemIndex() != 0 ? VkSNMPAccess::readwrite : VkSNMPAccess::readonly);
-        Mark(*MacCloneStatusRequest, {0}, VkSNMPAccess::readwrite);
-        writeMacClone();
-    }
-
-    // The device's mode is written by its text: the outdoor list the combo
-    // may show holds only two of the modes, the binding writes a position
-    // of the full list. The shown list comes back afterwards.
-    auto writeBasic = [&] {
-        std::vector<std::string> shown;
-        for (int i = 0; i < CB_APMode->ItemCount(); ++i) shown.push_back(CB_APMode->ItemText(i));
-        ComboBoxItems modes(*CB_APMode);
-        OptDot11ApMode2.FillComboBox(modes);
-        SelectText(CB_APMode, mode);
-        writes.Write(basic, "basic settings");
-        CB_APMode->ClearItems();
-        for (const std::string& item : shown) CB_APMode->AddItem(item);
-        SelectText(CB_APMode, mode);
-    };
-
-    // A security mode the page cannot show stays as the device has it unless
-    // the user chose another one.
-    const bool keepSecurity = !AuthenticationShown && CB_SecurityMode->Text() == SecurityModeAtLoad;
-    const SecurityBlock block =
-        keepSecurity ? SecurityBlock::None : BlockOf(CB_SecurityMode->Text(), CB_dot11Encryption->Text());
-    VkSNMPRequest2Edits& security = *SecurityRequest;
-    VkSNMPRequest2Edits& wpaPsk = *WpaPskRequest;
-    VkSNMPRequest2Edits& radius = *RadiusRequest;
-    switch (block) {
-        case SecurityBlock::None:
-            writeBasic();
-            break;
-        case SecurityBlock::Open:
-            Mark(security, {kAuthentication, kEncryption}, VkSNMPAccess::readwrite);
-            writeBasic();
-            writes.Write(security, "security");
-            break;
-        case SecurityBlock::Wep: {
-            Mark(security, {kAuthentication, kKeyIndex, kEncryption}, VkSNMPAccess::readwrite);
-            SelectText(CB_dot11Encryption, kEnable);
-            const int key = CB_DefaultKey->ItemIndex();
-            if (key >= 0 && key < 4) {
-                VkSNMPRequest2Edits* const keyRequests[] = {WepKey1Request.get(), WepKey2Request.get(),
-                                                            WepKey3Request.get(), WepKey4Request.get()};
-                ui::Edit* const keyEdits[] = {Ed_Key1, Ed_Key2, Ed_Key3, Ed_Key4};
-                static const char* const keyNames[] = {"WEP key 1", "WEP key 2", "WEP key 3", "WEP key 4"};
-                VkSNMPRequest2Edits& keyRequest = *keyRequests[key];
-                Mark(keyRequest, {kEntryMethod, kWepKey}, VkSNMPAccess::readwrite);
-                if (Unchanged(keyRequest, kWepKey, keyEdits[key]))
-                    Mark(keyRequest, {kWepKey}, VkSNMPAccess::invalid);
-                writeBasic();
-                writes.Write(keyRequest, keyNames[key]);
-            }
-            if (client) writeMacCloneAgain();
-            WarnSharedWepKey();
-            writes.Write(security, "security");
-            break;
-        }
-        case SecurityBlock::WpaPersonal: {
-            Mark(security, {kAuthentication}, VkSNMPAccess::readwrite);
-            const bool periodic = CB_AutoRekeyType->ItemIndex() == kPeriodicRekey && CB_AutoRekeyType->Visible();
-            if (!periodic) {
-                if (client)
-                    Mark(wpaPsk, {kPassPhrase, kCipher, kRekeyControl}, VkSNMPAccess::readwrite);
-                else
-                    Mark(wpaPsk, {kPassPhrase, kCipher, kGroupKeyInterval, kRekeyControl}, VkSNMPAccess::readwrite);
-            } else {
-                Mark(wpaPsk, {kCipher, kGroupKeyInterval, kRekeyControl, kRekeyWeek, kRekeyTime, kRekeyInterval},
-                     VkSNMPAccess::readwrite);
-                SyncRekeyStartTime(true);
-                // A new periodic key goes to the device's log and mail.
-                if (CB_AutoRekeyType->ItemIndex() != AutoRekeyAtLoad || CB_TimeWeek->ItemIndex() != StartWeekAtLoad ||
-                    CB_dot11Authentication->ItemIndex() != AuthenticationAtLoad ||
-                    Ed_TimeStart->Text() != StartTimeAtLoad || Ed_TimeInterval->Text() != TimeIntervalAtLoad ||
-                    CB_CipherType->ItemIndex() != CipherTypeAtLoad ||
-                    Ed_UpdateInterval->Text() != GroupKeyIntervalAtLoad)
-                    ui::MessageBox(kNewKeyText, kWarningCaption, ui::Buttons::Ok);
-            }
-            if (Unchanged(wpaPsk, kPassPhrase, Ed_Passphrase)) Mark(wpaPsk, {kPassPhrase}, VkSNMPAccess::invalid);
-            StoreCipherType();
-            if (client) writeMacCloneAgain();
-            writeBasic();
-            writes.Write(wpaPsk, "pass phrase settings");
-            writes.Write(security, "security");
-            break;
-        }
-        case SecurityBlock::WpaEnterprise:
-        case SecurityBlock::Dot1x: {
-            Mark(security, {kAuthentication}, VkSNMPAccess::readwrite);
-            Mark(radius, {kNetworkProtection, kRadiusServer, kRadiusPort, kRadiusSecret, kRadiusKeyInterval},
-                 VkSNMPAccess::readwrite);
-            if (block == SecurityBlock::WpaEnterprise)
-                Mark(wpaPsk, {kCipher, kGroupKeyInterval}, VkSNMPAccess::readwrite);
-            else
-                Mark(wpaPsk, {kGroupKeyInterval}, VkSNMPAccess::readwrite);
-            if (Unchanged(radius, kRadiusSecret, Edt_RadiusSecret))
-                Mark(radius, {kRadiusSecret}, VkSNMPAccess::invalid);
-            if (block == SecurityBlock::WpaEnterprise) StoreCipherType();
-            writeBasic();
-            writes.Write(radius, "RADIUS settings");
-            writes.Write(wpaPsk, "pass phrase settings");
-            writes.Write(security, "security");
-            break;
-        }
-    }
-
-    // The WDS partners: the device's list is emptied, then the addresses go
-    // in. The delete-all command itself is never read; it goes out only when
-    // the partners were read, so a list the page could not show is kept.
-    if (wds && RemoteApDeleteAllRequest) {
-        CB_RemoveMac->SetItemIndex(kDeleteAll);
-        const VkSNMPRequest2Controls* partners = RemoteApTableRequest.get();
-        Mark(*RemoteApDeleteAllRequest, {0}, VkSNMPAccess::readwrite, partners);
-        writes.Write(*RemoteApDeleteAllRequest, "WDS partners", partners);
-        writes.Write(*RemoteApListRequest, "WDS partners", partners);
-    }
+    SaveWrites writes;
+    WriteGroups(*this, writes);
     return writes.AllWritten();
 }
