@@ -48,6 +48,7 @@ class ListView;
 class PageControl;
 class StatusBar;
 class TabSheet;
+class Timer;
 }  // namespace ui
 
 struct VkSNMPVarEntry;
@@ -421,9 +422,9 @@ public:
     bool ApModeEnabledBeforeSurvey = true;  // CB_APMode as the survey found it
     bool CloneScanRunning = false;
     bool CloneRefreshOk = false;  // the clone refresh SET of the running scan
-    // A ui::Timer (owned by the page) that ends a scan whose completion will
-    // never come (an exception inside an answer); runs only during scans.
-    ui::Component* ScanWatch = nullptr;
+    // Ends a scan whose completion will never come (an exception inside an
+    // answer); owned by the page, runs only during scans.
+    ui::Timer* ScanWatch = nullptr;
     // Ends a scan that is marked running while none of its requests is busy.
     void EndIdleScans();
     void EndSurvey();

@@ -74,7 +74,7 @@ void StartScanWatch(TFM_Wirless& page) {
         watch->OnTimer = [&page](ui::Component*) { page.EndIdleScans(); };
         page.ScanWatch = watch;
     }
-    static_cast<ui::Timer*>(page.ScanWatch)->SetEnabled(true);
+    page.ScanWatch->SetEnabled(true);
 }
 
 bool Busy(const std::unique_ptr<VkSNMPRequest2Edits>& request) { return request && request->busy; }
@@ -161,7 +161,7 @@ void TFM_Wirless::EndIdleScans() {
         EndSurvey();
     if (CloneScanRunning && !Busy(MacCloneRefreshRequest) && !Busy(MacCloneListRequest)) EndCloneScan(false);
     if (ScanWatch != nullptr && RunningSurvey == SurveyKind::None && !CloneScanRunning)
-        static_cast<ui::Timer*>(ScanWatch)->SetEnabled(false);
+        ScanWatch->SetEnabled(false);
 }
 
 // ---- survey rows and WDS partners ------------------------------------------------
