@@ -533,8 +533,12 @@ TEST_F(WaitingDialogTest, TheRebootIsWrittenOnTheSecondStepOnlyWhenAsked) {
     }
 }
 
-// Last: it ends the test program's application.
-TEST_F(MainWindowTest, AMissingSettingsKeyEndsTheModuleWithOneMessage) {
+// Ends the test program's application object, after which no modal loop
+// runs: gtest runs suites in the order they first appear, so this suite of
+// its own comes last.
+class MainWindowEndTest : public MainWindowTest {};
+
+TEST_F(MainWindowEndTest, AMissingSettingsKeyEndsTheModuleWithOneMessage) {
     ASSERT_TRUE(started_);
     shell_test::WriteSettingsFile(temp_ / "127.0.0.1.cfg", {"Version=1", "SecurityModel=2",
                                                             "SecurityLevel=0", "AuthProtocol=0",
