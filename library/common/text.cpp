@@ -107,3 +107,5 @@ std::string FloatToStr(double value) {
     exponent = nonZero == std::string::npos ? "0" : exponent.substr(nonZero);
     return mantissa + "E" + (negative ? "-" : "") + exponent;
 }
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }

@@ -13,6 +13,9 @@ std::string Trim(const std::string& text);
 bool SameText(const std::string& a, const std::string& b);
 int CompareText(const std::string& a, const std::string& b);
 
+// Whether part occurs in text (byte for byte).
+bool Contains(const std::string& text, const std::string& part);
+
 // The text-to-integer conversion every part of the program uses: leading
 // blanks, an optional sign, then decimal digits, or hexadecimal digits after a
 // "$" or "0x" prefix; nothing may follow. The result must fit 32 bits signed.

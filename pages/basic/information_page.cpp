@@ -2,9 +2,9 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/basic/information_page_vars.h"
+#include "pages/common/input_refusal.h"
 #include "pages/common/page_controls.h"
 #include "platform/ui/button.h"
-#include "platform/ui/dialog_service.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/label.h"
 #include "platform/ui/status_bar.h"
@@ -24,13 +24,6 @@ constexpr int kNameLength = 32;
 constexpr int kLocationLength = 32;
 constexpr int kLabelLeft = 16;
 constexpr int kEditLeft = 124;
-
-// Shows why Save is refused and focuses the edit to correct (null: none).
-bool Refuse(const char* message, const char* caption, ui::Edit* focus) {
-    ui::MessageBox(message, caption, ui::Buttons::Ok);
-    if (focus != nullptr) focus->SetFocus();
-    return false;
-}
 
 bool BeginsWithBlank(const std::string& text) { return !text.empty() && text[0] == ' '; }
 

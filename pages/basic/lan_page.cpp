@@ -3,11 +3,11 @@
 #include "library/common/text.h"
 #include "library/snmp/request_to_edits.h"
 #include "pages/basic/lan_page_vars.h"
+#include "pages/common/input_refusal.h"
 #include "pages/common/page_controls.h"
 #include "platform/os/exception.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
-#include "platform/ui/dialog_service.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/label.h"
 #include "platform/ui/panel.h"
@@ -43,14 +43,6 @@ int FirstOctet(const std::string& text) {
     int value = 0;
     TryStrToInt(text.substr(0, text.find('.')), value);
     return value;
-}
-
-// Shows the validation message, then clears and focuses the edit.
-bool Refuse(const char* message, ui::Edit* edit) {
-    ui::MessageBox(message, "Warning", ui::Buttons::Ok);
-    edit->SetText("");
-    edit->SetFocus();
-    return false;
 }
 
 }  // namespace
@@ -153,14 +145,16 @@ bool TFM_LanCfg::DeviceSettingsKnown() {
 bool TFM_LanCfg::ValidStaticFields() {
     const std::string address = ED_IpAddr->Text();
     const std::string mask = ED_SubMask->Text();
-    if (!TMainForm::IsValidLanAddress(address)) return Refuse("Please input valid IP Address.", ED_IpAddr);
-    if (!TMainForm::IsValidSubnetMask(mask)) return Refuse("Please input valid Subnet Mask.", ED_SubMask);
+    if (!TMainForm::IsValidLanAddress(address))
+        return RefuseAndClear("Please input valid IP Address.", "Warning", ED_IpAddr);
+    if (!TMainForm::IsValidSubnetMask(mask))
+        return RefuseAndClear("Please input valid Subnet Mask.", "Warning", ED_SubMask);
     if (FirstOctet(address) >= FirstOctet(mask) || !TMainForm::IsValidHostInSubnet(address, mask))
-        return Refuse("Please input valid IP Address.", ED_IpAddr);
+        return RefuseAndClear("Please input valid IP Address.", "Warning", ED_IpAddr);
     if (ED_DefGw->Text().empty())
         ED_DefGw->SetText(kNoGateway);
     else if (!TMainForm::IsValidLanAddress(ED_DefGw->Text()))
-        return Refuse("Invalid gateway address !", ED_DefGw);
+        return RefuseAndClear("Invalid gateway address !", "Warning", ED_DefGw);
     return true;
 }
 

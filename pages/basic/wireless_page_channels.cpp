@@ -7,8 +7,10 @@
 #include <initializer_list>
 
 #include "library/snmp/request_to_edits.h"
+#include "library/common/text.h"
 #include "pages/basic/wireless_page.h"
 #include "pages/basic/wireless_page_texts.h"
+#include "pages/common/control_helpers.h"
 #include "pages/basic/wireless_page_vars.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/dialog_service.h"
@@ -78,8 +80,6 @@ constexpr int kMssidKeyIndexCell = 6;
 constexpr int kMssidKeyCell = 7;
 constexpr char kMssidEnabled[] = "Enabled";
 
-bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
-
 // Fills the combo with the items and selects the one whose text is `wanted`,
 // the first item when none is.
 template <size_t N>
@@ -91,14 +91,6 @@ void FillAndSelect(ui::ComboBox* combo, const char* const (&items)[N], const std
         if (wanted == items[i]) selected = static_cast<int>(i);
     }
     combo->SetItemIndex(selected);
-}
-
-void EnableAll(std::initializer_list<ui::Control*> controls, bool enabled) {
-    for (ui::Control* control : controls) control->SetEnabled(enabled);
-}
-
-void ShowAll(std::initializer_list<ui::Control*> controls, bool visible) {
-    for (ui::Control* control : controls) control->SetVisible(visible);
 }
 
 void MoveUp(std::initializer_list<ui::Control*> controls, int distance) {
@@ -287,7 +279,7 @@ bool TFM_Wirless::SsidIsAscii(const std::string& text) {
 void TFM_Wirless::CB_dot11EncryptionChange(ui::Component*) {
     ApplyChannelWidthRule();
     const bool enabled = CB_dot11Encryption->ItemIndex() != kDisableItem;
-    EnableAll({CB_WepEncryp1, CB_WepEncryp2, CB_WepEncryp3, CB_WepEncryp4, CB_KeyType1, CB_KeyType2, CB_KeyType3,
+    EnableControls({CB_WepEncryp1, CB_WepEncryp2, CB_WepEncryp3, CB_WepEncryp4, CB_KeyType1, CB_KeyType2, CB_KeyType3,
                CB_KeyType4, CB_DefaultKey, Ed_Key1, Ed_Key2, Ed_Key3, Ed_Key4, Ed_ConfirmKey},
               enabled);
     if (enabled) ShowDefaultKeyRow();
@@ -296,14 +288,14 @@ void TFM_Wirless::CB_dot11EncryptionChange(ui::Component*) {
 void TFM_Wirless::CB_AccountModeChange(ui::Component*) {
     // The internal RADIUS server keeps the accounting fields as they are.
     if (Cbox_RadiusSer->ItemIndex() == kInternalRadius) return;
-    EnableAll({Edt_AccountServer, Edt_AccountPort, Edt_AccountSecret, Edt_BackAccountServer, Edt_BackAccountPort,
+    EnableControls({Edt_AccountServer, Edt_AccountPort, Edt_AccountSecret, Edt_BackAccountServer, Edt_BackAccountPort,
                Edt_BackAccountSecret},
               CB_AccountMode->ItemIndex() != kDisableItem);
 }
 
 void TFM_Wirless::Cbox_RadiusSerChange(ui::Component* sender) {
     const bool external = Cbox_RadiusSer->ItemIndex() != kInternalRadius;
-    EnableAll({Edt_RadiusServer, Edt_RadiusPort, Edt_RadiusSecret, Edt_BackRadiusServer, Edt_BackRadiusPort,
+    EnableControls({Edt_RadiusServer, Edt_RadiusPort, Edt_RadiusSecret, Edt_BackRadiusServer, Edt_BackRadiusPort,
                Edt_BackRadiusSecret, CB_AccountMode, Edt_AccountServer, Edt_AccountPort, Edt_AccountSecret,
                Edt_BackAccountServer, Edt_BackAccountPort, Edt_BackAccountSecret},
               external);
@@ -314,9 +306,9 @@ void TFM_Wirless::CB_AutoRekeyTypeChange(ui::Component*) {
     // Periodical re-keying shows the device's re-key pass-phrase instead of
     // the pass-phrase entry.
     const bool periodical = CB_AutoRekeyType->Visible() && CB_AutoRekeyType->ItemIndex() == kEnableItem;
-    ShowAll({Ed_Passphrase, Ed_ConfirmPass, Label_ConPassphrase}, !periodical);
+    ShowControls({Ed_Passphrase, Ed_ConfirmPass, Label_ConPassphrase}, !periodical);
     Ed_AutoRekeyPassphrase->SetVisible(periodical);
-    EnableAll({CB_TimeWeek, CB_TimeHour, CB_TimeSec, Ed_TimeInterval}, CB_AutoRekeyType->ItemIndex() != kDisableItem);
+    EnableControls({CB_TimeWeek, CB_TimeHour, CB_TimeSec, Ed_TimeInterval}, CB_AutoRekeyType->ItemIndex() != kDisableItem);
     if (Contains(CB_SecurityMode->Text(), "802")) {
         CB_ChannelWidth->SetItemIndex(kWidth20);
         CB_ChannelWidth->SetEnabled(false);

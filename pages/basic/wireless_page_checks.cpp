@@ -10,6 +10,7 @@
 #include "library/common/text.h"
 #include "pages/basic/wireless_page.h"
 #include "pages/basic/wireless_page_texts.h"
+#include "pages/common/input_refusal.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/dialog_service.h"
 #include "platform/ui/edit.h"
@@ -49,19 +50,6 @@ bool NumberInRange(const ui::Edit* edit, int low, int high) {
     int value = 0;
     if (!TryStrToInt(edit->Text(), value)) value = 0;
     return value >= low && value <= high;
-}
-
-bool Refuse(const char* text, const char* caption, ui::Edit* focus) {
-    ui::MessageBox(text, caption, ui::Buttons::Ok);
-    focus->SetFocus();
-    return false;
-}
-
-bool RefuseAndClear(const char* text, const char* caption, ui::Edit* edit) {
-    ui::MessageBox(text, caption, ui::Buttons::Ok);
-    edit->SetText("");
-    edit->SetFocus();
-    return false;
 }
 
 bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }

@@ -5,13 +5,14 @@
 // load and the write procedures share (edit limits, the stored cipher, the
 // re-key start time, the WDS partner duplicate check, channel list filling).
 
-#include <cctype>
 #include <initializer_list>
 #include <string>
 
 #include "library/common/text.h"
 #include "pages/basic/wireless_page.h"
 #include "pages/basic/wireless_page_texts.h"
+#include "pages/common/control_helpers.h"
+#include "pages/common/input_refusal.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/dialog_service.h"
@@ -65,21 +66,9 @@ Mode ModeOf(const std::string& text) {
     return Mode::Unknown;
 }
 
-bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
-
 void Fill(ui::ComboBox* combo, std::initializer_list<const char*> texts) {
     combo->ClearItems();
     for (const char* text : texts) combo->AddItem(text);
-}
-
-int IndexOfText(const ui::ComboBox* combo, const std::string& text) {
-    for (int i = 0; i < combo->ItemCount(); ++i)
-        if (combo->ItemText(i) == text) return i;
-    return -1;
-}
-
-void SetShown(std::initializer_list<ui::Control*> controls, bool shown) {
-    for (ui::Control* control : controls) control->SetVisible(shown);
 }
 
 // 802.11n only holds for the 2.4 GHz radio alone: on the 5 GHz band its mode
@@ -260,17 +249,17 @@ int ArrangeWpaLayout(TFM_Wirless& page, Mode mode, int top) {
     page.GroupBox6->SetHeight(height);
     page.GroupBox6->SetVisible(true);
 
-    SetShown({page.La_WPAMode, page.CB_WPAMode, page.La_CipherType, page.CB_CipherType}, !dot1x);
+    ShowControls({page.La_WPAMode, page.CB_WPAMode, page.La_CipherType, page.CB_CipherType}, !dot1x);
     page.Label19->SetCaption(dot1x ? "Key Update Interval" : "Group Key Update Interval");
     page.Ed_UpdateInterval->SetVisible(!dot1x);
     page.Ed_Update2->SetVisible(dot1x);
     if (personal && mode == Mode::WirelessClient) page.Ed_UpdateInterval->SetEnabled(false);
 
-    SetShown({page.La_AutoRekey, page.CB_AutoRekeyType, page.La_ActivatedFrom, page.CB_TimeWeek, page.CB_TimeHour,
+    ShowControls({page.La_AutoRekey, page.CB_AutoRekeyType, page.La_ActivatedFrom, page.CB_TimeWeek, page.CB_TimeHour,
               page.La_Colon1, page.CB_TimeSec, page.La_Colon2, page.La_TimeInterval, page.Ed_TimeInterval,
               page.La_Hours},
              fullPersonal);
-    SetShown({page.La_Passphrase, page.Ed_Passphrase, page.Label_ConPassphrase, page.Ed_ConfirmPass}, personal);
+    ShowControls({page.La_Passphrase, page.Ed_Passphrase, page.Label_ConPassphrase, page.Ed_ConfirmPass}, personal);
     if (fullPersonal) {
         page.La_Passphrase->SetTop(184);
         page.Label_ConPassphrase->SetTop(208);
@@ -291,7 +280,7 @@ int ArrangeWpaLayout(TFM_Wirless& page, Mode mode, int top) {
         // 23 without it.
         page.GroupBox2->SetTop(enterprise ? 80 : 60);
         page.GroupBox2->SetHeight(kRadiusInnerHeight);
-        SetShown({page.La_NetProtect, page.CB_NetProtect}, enterprise);
+        ShowControls({page.La_NetProtect, page.CB_NetProtect}, enterprise);
     }
 
     if (personal) {
@@ -371,20 +360,8 @@ constexpr char kMssidAuthenticationColumn[] = "dot11MssidAuthentication";
 constexpr int kMssidAuthenticationCell = 5;
 
 int MssidAuthenticationCell(const ui::ListView* view) {
-    for (int c = 0; c < view->ColumnCount(); ++c)
-        if (view->ColumnCaption(c) == kMssidAuthenticationColumn) return c;
-    return kMssidAuthenticationCell;
-}
-
-std::string Cell(const ui::ListItem* row, int cell) {
-    if (cell == 0) return row->Caption();
-    if (cell - 1 < row->SubItemCount()) return row->SubItem(cell - 1);
-    return "";
-}
-
-std::string UpperCase(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
+    const int column = ColumnOf(*view, kMssidAuthenticationColumn);
+    return column >= 0 ? column : kMssidAuthenticationCell;
 }
 
 std::string TextOf(const ui::Control* control) {
@@ -440,7 +417,7 @@ void TFM_Wirless::ArrangePage() {
         case Mode::AccessPoint: {
             GroupBox7->SetVisible(false);
             CB_AuScClick(this);
-            SetShown({GroupBox3, GroupBox4}, false);
+            ShowControls({GroupBox3, GroupBox4}, false);
             const int height = ArrangeSecurityGroup(*this, mode, h1 + 5);
             StackForm(*this, h1, 5 + height + 30);
             break;
@@ -495,7 +472,7 @@ void TFM_Wirless::CB_APModeChange(ui::Component*) {
     if (MultiSsidEapCheck && mode == kWdsWithAp) {
         const int cell = MssidAuthenticationCell(LV_Multi2);
         for (int i = 0; i < LV_Multi2->ItemCount(); ++i) {
-            const std::string authentication = Cell(LV_Multi2->Item(i), cell);
+            const std::string authentication = CellText(*LV_Multi2->Item(i), cell);
             if (Contains(authentication, "EAP") || Contains(authentication, "802.1X")) {
                 ui::MessageBox(kEapRulesText, kWarningCaption, ui::Buttons::Ok);
                 break;
@@ -588,7 +565,7 @@ void TFM_Wirless::ShowDefaultKeyRow() {
     if (shown < 0 || shown > 3) return;
     KeyRow rows[4];
     KeyRows(*this, rows);
-    for (int k = 0; k < 4; ++k) SetShown({rows[k].size, rows[k].type, rows[k].key}, k == shown);
+    for (int k = 0; k < 4; ++k) ShowControls({rows[k].size, rows[k].type, rows[k].key}, k == shown);
 }
 
 // ---- conversions --------------------------------------------------------------
@@ -641,15 +618,13 @@ void TFM_Wirless::SyncRekeyStartTime(bool join) {
 
 bool TFM_Wirless::CheckDuplicateWdsMacs() {
     std::string addresses[8];
-    for (int i = 0; i < 8; ++i) addresses[i] = UpperCase(Ed_ReMAddra[i]->Text());
+    for (int i = 0; i < 8; ++i) addresses[i] = Ed_ReMAddra[i]->Text();
     // From the last address down, so the focus goes to the later of a pair.
     for (int i = 7; i >= 1; --i) {
         if (addresses[i].empty() || addresses[i] == "000000000000") continue;
         for (int j = 0; j < i; ++j) {
-            if (addresses[i] != addresses[j]) continue;
-            ui::MessageBox(kSameMacText, kWarningCaption, ui::Buttons::Ok);
-            Ed_ReMAddra[i]->SetFocus();
-            return false;
+            if (!SameText(addresses[i], addresses[j])) continue;
+            return Refuse(kSameMacText, kWarningCaption, Ed_ReMAddra[i]);
         }
     }
     return true;

@@ -17,6 +17,7 @@
 #include "library/snmp/choice_items.h"
 #include "pages/basic/wireless_page.h"
 #include "pages/basic/wireless_page_texts.h"
+#include "pages/common/control_helpers.h"
 #include "pages/common/disabled_while.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
@@ -50,17 +51,6 @@ enum WepKeyRow { kEntryMethod, kWepKey };
 enum WpaRow { kPassPhrase, kCipher, kGroupKeyInterval, kRekeyControl, kRekeyWeek, kRekeyTime, kRekeyInterval };
 enum RadiusRow { kNetworkProtection, kRadiusServer, kRadiusPort, kRadiusSecret, kRadiusKeyInterval = 15 };
 enum MacCloneRow { kCloneSource, kCloneAddress };
-
-int IndexOfText(const ui::ComboBox* combo, const std::string& text) {
-    for (int i = 0; i < combo->ItemCount(); ++i)
-        if (combo->ItemText(i) == text) return i;
-    return -1;
-}
-
-void SelectText(ui::ComboBox* combo, const std::string& text) {
-    const int index = IndexOfText(combo, text);
-    if (index >= 0) combo->SetItemIndex(index);
-}
 
 // Whether a group's controls hold what the device said: a group that was not
 // read shows placeholders and is neither marked nor written.

@@ -12,6 +12,8 @@
 
 #include "pages/basic/wireless_page.h"
 #include "pages/basic/wireless_page_texts.h"
+#include "pages/common/control_helpers.h"
+#include "pages/common/input_refusal.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/dialog_service.h"
@@ -43,10 +45,6 @@ constexpr char kErrorCaption[] = "Error";
 constexpr int kChannelCell = 1;
 constexpr int kBssidCell = 3;
 constexpr int kSsidCell = 5;
-
-std::string VisibleCell(const ui::ListItem& row, int position) {
-    return position - 1 < row.SubItemCount() ? row.SubItem(position - 1) : std::string();
-}
 
 bool IsWdsMode(const std::string& mode) { return mode == kWdsWithAp || mode == kWds; }
 
@@ -84,14 +82,11 @@ bool Busy(const std::unique_ptr<VkSNMPRequest2Edits>& request) { return request 
 void UseSurveyRow(TFM_Wirless& page, const ui::ListItem& row) {
     const std::string mode = page.CB_APMode->Text();
     if (IsWdsMode(mode)) {
-        page.AddWdsMac(VisibleCell(row, kBssidCell));
+        page.AddWdsMac(CellText(row, kBssidCell));
     } else if (mode == kWirelessClient) {
-        page.Ed_SSID->SetText(VisibleCell(row, kSsidCell));
-        const std::string channel = VisibleCell(row, kChannelCell);
-        int found = -1;
-        for (int i = 0; i < page.CB_Chanal->ItemCount() && found < 0; ++i)
-            if (page.CB_Chanal->ItemText(i) == channel) found = i;
-        page.CB_Chanal->SetItemIndex(found);
+        page.Ed_SSID->SetText(CellText(row, kSsidCell));
+        const std::string channel = CellText(row, kChannelCell);
+        page.CB_Chanal->SetItemIndex(IndexOfText(page.CB_Chanal, channel));
     }
 }
 
@@ -170,7 +165,7 @@ void TFM_Wirless::LV_ClientSiteServeyClick(ui::Component*) {
     const ui::ListItem* row = LV_ClientSiteServey->Selected();
     if (row == nullptr) return;
     // A row of the other band cannot be used on this one.
-    const long channel = std::strtol(VisibleCell(*row, kChannelCell).c_str(), nullptr, 10);
+    const long channel = std::strtol(CellText(*row, kChannelCell).c_str(), nullptr, 10);
     const int band = CB_Band->ItemIndex();
     if (band == 0 && channel > kHighest24GHzChannel) return;
     if (band == 1 && channel <= kHighest24GHzChannel) return;
@@ -213,8 +208,7 @@ void TFM_Wirless::Bt_CloneScanClick(ui::Component*) {
     if (Cbox_Status->ItemIndex() == 1 && Cbox_MacSource->ItemIndex() == 1) {
         const size_t length = Ed_CloneMac->Text().size();
         if (length != 0 && length != kMacLength) {
-            ui::MessageBox(kCloneLengthText, kErrorCaption, ui::Buttons::Ok);
-            Ed_CloneMac->SetFocus();
+            Refuse(kCloneLengthText, kErrorCaption, Ed_CloneMac);
             return;
         }
     }

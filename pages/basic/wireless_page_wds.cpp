@@ -8,6 +8,7 @@
 
 #include "pages/basic/wireless_page.h"
 #include "pages/basic/wireless_page_texts.h"
+#include "pages/common/control_helpers.h"
 #include "pages/basic/wireless_page_vars.h"
 #include "platform/ui/button.h"
 #include "platform/ui/color.h"
@@ -25,17 +26,6 @@ constexpr int kTimeout500s = 50000;
 constexpr char kNoAddress[] = "000000000000";
 constexpr char kModeChanged[] = "changed";
 constexpr int kWdsGroupHeight = 143;
-
-// The text of a list item's cell in the view's column of that caption;
-// empty when the view has no such column.
-std::string Cell(const ui::ListView& view, const ui::ListItem& item, const std::string& caption) {
-    for (int column = 0; column < view.ColumnCount(); ++column) {
-        if (view.ColumnCaption(column) != caption) continue;
-        if (column == 0) return item.Caption();
-        return column - 1 < item.SubItemCount() ? item.SubItem(column - 1) : std::string();
-    }
-    return std::string();
-}
 
 bool IsWdsMode(const std::string& mode) { return mode == kWdsWithAp || mode == kWds; }
 
@@ -99,7 +89,7 @@ void TFM_Wirless::Cbox_MacSourceChange(ui::Component*) {
 
 void TFM_Wirless::LV_MacCloneClick(ui::Component*) {
     const ui::ListItem* row = LV_MacClone->Selected();
-    if (row != nullptr) Ed_CloneMac->SetText(Cell(*LV_MacClone, *row, "MAC Address"));
+    if (row != nullptr) Ed_CloneMac->SetText(CellText(*row, ColumnOf(*LV_MacClone, "MAC Address")));
 }
 
 void TFM_Wirless::PrepareWdsMacEdits() {
@@ -137,7 +127,7 @@ void TFM_Wirless::OnRemoteApTableDone(VkSNMPRequest2Controls*, VkSNMPError* resu
     if (result->code == 0) {
         const int rows = std::min(Lv_RemoteMac->ItemCount(), 8);
         for (int i = 0; i < rows; ++i)
-            addresses[i] = Cell(*Lv_RemoteMac, *Lv_RemoteMac->Item(i), "dot11RemoteApMacAddressList");
+            addresses[i] = CellText(*Lv_RemoteMac->Item(i), ColumnOf(*Lv_RemoteMac, "dot11RemoteApMacAddressList"));
     } else {
         UnreadGroups.push_back("WDS partners");
         ShowLoadResult();
