@@ -283,7 +283,7 @@ TEST_F(WirelessPageTest, ClosingWithTheWdsWalkOutstandingIsSafe) {
         EXPECT_TRUE(page->RemoteApTableRequest->busy);
     }
     RunFor(500);  // the walk's answers arrive after the page has gone
-    EXPECT_EQ(FM_Wirless, nullptr);
+    EXPECT_FALSE(Logged("GETNEXT").empty()) << "the device answered the walk";
 }
 
 class WirelessPageAccessTest : public WirelessPageTest, public ::testing::WithParamInterface<pagetest::Access> {};
