@@ -60,24 +60,6 @@ ui::Edit* NewSecretEdit(ui::Control* parent, const char* name, int left, int top
     return edit;
 }
 
-ui::GroupBox* NewGroup(ui::Control* parent, const char* name, const char* caption, int left, int top, int width,
-                       int height) {
-    auto* group = new ui::GroupBox(parent);
-    group->SetName(name);
-    group->SetCaption(caption);
-    group->SetBounds(left, top, width, height);
-    return group;
-}
-
-ui::ListView* NewListView(ui::Control* parent, const char* name, int left, int top, int width, int height) {
-    auto* view = new ui::ListView(parent);
-    view->SetName(name);
-    view->SetBounds(left, top, width, height);
-    view->SetGridLines(true);
-    view->SetHideSelection(false);
-    return view;
-}
-
 void AddTwoDigitItems(ui::ComboBox* combo, int count) {
     for (int i = 0; i < count; ++i) combo->AddItem((i < 10 ? "0" : "") + std::to_string(i));
 }
@@ -134,7 +116,7 @@ void TFM_Wirless::BuildForm() {
 }
 
 void TFM_Wirless::BuildSettingsGroup() {
-    GroupBox1 = NewGroup(TS_11a, "GroupBox1", "Wireless Network Settings", 4, 4, 416, 157);
+    GroupBox1 = NewGroupBox(TS_11a, "GroupBox1", "Wireless Network Settings", 4, 4, 416, 157);
     ui::GroupBox* g = GroupBox1;
     Label51 = RowLabel(g, "Label51", "Application ", kLeftLabel, 16);
     CB_Applicaiton = NewComboBox(g, "CB_Applicaiton", kLeftControl, 16, 306);
@@ -173,7 +155,7 @@ void TFM_Wirless::BuildSettingsGroup() {
 }
 
 void TFM_Wirless::BuildKeyGroup() {
-    GroupBox5 = NewGroup(TS_11a, "GroupBox5", "Key settings", 4, 164, 416, 100);
+    GroupBox5 = NewGroupBox(TS_11a, "GroupBox5", "Key settings", 4, 164, 416, 100);
     ui::GroupBox* g = GroupBox5;
     La_Encryption = RowLabel(g, "La_Encryption", "Encryption   ", kLeftLabel, 16);
     CB_dot11Encryption = NewComboBox(g, "CB_dot11Encryption", kLeftControl, 16, kColumnWidth);
@@ -201,7 +183,7 @@ void TFM_Wirless::BuildKeyGroup() {
 }
 
 void TFM_Wirless::BuildPassphraseGroup() {
-    GroupBox6 = NewGroup(TS_11a, "GroupBox6", "Passphrase Settings", 5, 268, 415, 294);
+    GroupBox6 = NewGroupBox(TS_11a, "GroupBox6", "Passphrase Settings", 5, 268, 415, 294);
     ui::GroupBox* g = GroupBox6;
     constexpr int kValue = 170;
     La_WPAMode = RowLabel(g, "La_WPAMode", "WPA Mode ", kLeftLabel, 20);
@@ -240,7 +222,7 @@ void TFM_Wirless::BuildPassphraseGroup() {
 }
 
 void TFM_Wirless::BuildRadiusGroup() {
-    GroupBox2 = NewGroup(GroupBox6, "GroupBox2", "", 0, 40, 415, 185);
+    GroupBox2 = NewGroupBox(GroupBox6, "GroupBox2", "", 0, 40, 415, 185);
     ui::GroupBox* g = GroupBox2;
     constexpr int kEdit = 100;
     La_NetProtect = RowLabel(g, "La_NetProtect", "Network Access Protection", kLeftLabel, 16);
@@ -278,7 +260,7 @@ void TFM_Wirless::BuildRadiusGroup() {
 }
 
 void TFM_Wirless::BuildWdsGroup() {
-    GroupBox3 = NewGroup(TS_11a, "GroupBox3", "WDS", 429, 274, 417, 90);
+    GroupBox3 = NewGroupBox(TS_11a, "GroupBox3", "WDS", 429, 274, 417, 90);
     La_RemoteAp = NewLabel(GroupBox3, "La_RemoteAp", "Remote AP MAC Address", kLeftLabel, 16);
     for (int i = 0; i < 8; ++i) {
         const bool right = i % 2 == 1;
@@ -294,7 +276,7 @@ void TFM_Wirless::BuildWdsGroup() {
 }
 
 void TFM_Wirless::BuildSurveyGroup() {
-    GroupBox4 = NewGroup(TS_11a, "GroupBox4", "Site Survey", 427, 3, 417, 139);
+    GroupBox4 = NewGroupBox(TS_11a, "GroupBox4", "Site Survey", 427, 3, 417, 139);
     SiteScan = NewButton(GroupBox4, "SiteScan", "Scan", kLeftLabel, 16, 75);
     LV_ClientSiteServey = NewListView(GroupBox4, "LV_ClientSiteServey", kLeftLabel, 45, 400, 88);
     LV_WdsSiteServey = NewListView(GroupBox4, "LV_WdsSiteServey", kLeftLabel, 45, 400, 88);
@@ -303,7 +285,7 @@ void TFM_Wirless::BuildSurveyGroup() {
 }
 
 void TFM_Wirless::BuildMacCloneGroup() {
-    GroupBox7 = NewGroup(this, "GroupBox7", "Wireless Mac Clone", 10, 545, 415, 164);
+    GroupBox7 = NewGroupBox(this, "GroupBox7", "Wireless Mac Clone", 10, 545, 415, 164);
     ui::GroupBox* g = GroupBox7;
     La_CloneStatus = RowLabel(g, "La_CloneStatus", "Enable", kLeftLabel, 18);
     Cbox_Status = NewComboBox(g, "Cbox_Status", 90, 18, 90);

@@ -5,7 +5,9 @@
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/form.h"
+#include "platform/ui/group_box.h"
 #include "platform/ui/label.h"
+#include "platform/ui/list_view.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/status_bar.h"
 
@@ -59,6 +61,24 @@ ui::Button* NewButton(ui::Control* parent, const std::string& name, const std::s
     button->SetCaption(caption);
     button->SetBounds(left, top, width, kButtonHeight);
     return button;
+}
+
+ui::GroupBox* NewGroupBox(ui::Control* parent, const std::string& name, const std::string& caption, int left,
+                          int top, int width, int height) {
+    auto* group = new ui::GroupBox(parent);
+    group->SetName(name);
+    group->SetCaption(caption);
+    group->SetBounds(left, top, width, height);
+    return group;
+}
+
+ui::ListView* NewListView(ui::Control* parent, const std::string& name, int left, int top, int width, int height) {
+    auto* view = new ui::ListView(parent);
+    view->SetName(name);
+    view->SetBounds(left, top, width, height);
+    view->SetGridLines(true);
+    view->SetHideSelection(false);
+    return view;
 }
 
 ui::Panel* NewPanel(ui::Control* parent, const std::string& name, int left, int top, int width, int height) {

@@ -12,7 +12,9 @@ class ComboBox;
 class Control;
 class Edit;
 class Form;
+class GroupBox;
 class Label;
+class ListView;
 class Panel;
 class StatusBar;
 }  // namespace ui
@@ -29,6 +31,10 @@ ui::Edit* NewEdit(ui::Control* parent, const std::string& name, const std::strin
 ui::ComboBox* NewComboBox(ui::Control* parent, const std::string& name, int left, int top, int width);
 ui::Button* NewButton(ui::Control* parent, const std::string& name, const std::string& caption, int left, int top,
                       int width);
+ui::GroupBox* NewGroupBox(ui::Control* parent, const std::string& name, const std::string& caption, int left,
+                          int top, int width, int height);
+// A report list with grid lines that keeps its selection shown.
+ui::ListView* NewListView(ui::Control* parent, const std::string& name, int left, int top, int width, int height);
 ui::Panel* NewPanel(ui::Control* parent, const std::string& name, int left, int top, int width, int height);
 
 // A status bar along the bottom: with panelWidth > 0 one panel of that width
