@@ -1,0 +1,2 @@
+// The translation unit that builds the test programs' shared precompiled
+// header (see the top CMakeLists.txt).
