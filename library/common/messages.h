@@ -85,6 +85,9 @@ enum : int {
     VK_OK = 0,
     VK_ERR_BAD_LOGIC_OPERAND = -1,        // VkCommon 1, the expression evaluators
     VK_ERR_BAD_CONSTRAINT_FORMAT = -2,    // VkCommon 2, the edit constraints
+    VK_ERR_NO_SUCH_NAME = -102,           // the agent has no such object (SNMPv1 noSuchName)
+    VK_ERR_TIMEOUT = -405,                // the agent did not answer in time
+    VK_ERR_BAD_OID = -417,                // an OID text that does not parse
     VK_ERR_SESSION = -506,                // CreateGlobalSNMPSession
     VK_ERR_LOAD_BOOTS = -507,
     VK_ERR_SAVE_BOOTS = -508,

@@ -10,7 +10,6 @@ namespace {
 
 const char* const kNotDone = "(NOTDONE)";
 constexpr int kDestructorWaitMs = 6000;
-constexpr int kPduNoSuchName = -102;
 
 // What a write changes on the list and puts back afterwards.
 struct ItemState {
@@ -39,7 +38,7 @@ void Restore(VkSNMPVarList& vars, const std::vector<ItemState>& states) {
 
 VkOid ParseOrRaise(const std::string& text) {
     VkOid oid;
-    if (!ParseOid(text, oid)) RaiseError(-417);
+    if (!ParseOid(text, oid)) RaiseError(VK_ERR_BAD_OID);
     return oid;
 }
 
@@ -236,7 +235,7 @@ VkSNMPRequest::AnswerEnd VkSNMPRequest::ReadAnswer(const std::vector<VkSNMPVarBi
         VkSNMPVarItem& item = *vars.Item(i);
         if (reportNoSuchName) {
             if (item.instanceOid == received) return AnswerEnd::quietStop;
-            Report(kPduNoSuchName);
+            Report(VK_ERR_NO_SUCH_NAME);
         }
         if (IsColumnEnd(base, item.instanceOid, received)) {
             ++ended;
@@ -283,7 +282,7 @@ bool VkSNMPRequest::GetSync(bool& ok, bool first) {
     }
     VkSnmpOutcome outcome = snmpengine::Exchange(target, MakePdu(operation, sent));
     int code = MapSNMPStatus(outcome.status).code;
-    bool walkEnd = IsTableKind() && code == kPduNoSuchName;
+    bool walkEnd = IsTableKind() && code == VK_ERR_NO_SUCH_NAME;
     if (code != 0) {
         ok = false;
         if (!walkEnd) Report(code);
@@ -378,7 +377,7 @@ void VkSNMPRequest::OnAsyncResponse(const VkSNMPAsyncContext& context, const VkS
     result.agentPort = context.agentPort;
     result.errorCount = errorCount;
     result.endOfTable = true;
-    bool walkEnd = context.walk && result.code == kPduNoSuchName;
+    bool walkEnd = context.walk && result.code == VK_ERR_NO_SUCH_NAME;
     if (walkEnd) {
         if (RepeatsFirstItem(outcome.bindings)) result.SetStatus(0);
     } else if (result.code == 0 && context.isRead) {

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kBadObjectId = -417;
 constexpr std::size_t kMacOctets = 6;
 constexpr std::size_t kDateAndTimeOctets = 11;
 
@@ -25,7 +24,7 @@ void AppendOctets(VkOid& index, const std::string& octets, bool withLength) {
 
 VkOid ObjectIdIndex(const std::string& text, bool lastImplied) {
     VkOid value;
-    if (!ParseOid(text, value)) RaiseError(kBadObjectId);
+    if (!ParseOid(text, value)) RaiseError(VK_ERR_BAD_OID);
     VkOid index;
     if (!lastImplied) index.push_back(static_cast<uint32_t>(value.size()));
     index.insert(index.end(), value.begin(), value.end());

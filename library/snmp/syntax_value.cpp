@@ -15,7 +15,6 @@ namespace {
 const char* const kNull = "(NULL)";
 // The program code of an OID that cannot be parsed ("(SNMPClass) Invalid
 // Object Identifier!").
-constexpr int kBadObjectId = -417;
 
 // The value of a 32-bit number binding: signed for INTEGER, unsigned for the
 // other three; false for any other type.
@@ -114,7 +113,7 @@ std::string TextBySyntax(int syntax, const VkSNMPVarBind& binding) {
 
 void SetObjectId(const std::string& text, VkSNMPVarBind& binding) {
     VkOid value;
-    if (!ParseOid(text, value)) RaiseError(kBadObjectId);
+    if (!ParseOid(text, value)) RaiseError(VK_ERR_BAD_OID);
     binding.SetObjectId(value);
 }
 

@@ -2,6 +2,7 @@
 // Refresh. Every loader creates and binds its requests on the first load
 // only (while RequestsCreated is false) and reads on every load.
 
+#include "library/common/messages.h"
 #include "library/common/option_list.h"
 #include "library/snmp/choice_items.h"
 #include "pages/basic/wireless_page.h"
@@ -23,7 +24,7 @@ constexpr int kTimeout50s = 5000;
 constexpr int kTimeout100s = 10000;
 
 // The program-wide code of a request the device did not answer in time.
-constexpr int kNoAnswerCode = -405;
+constexpr int kNoAnswerCode = VK_ERR_TIMEOUT;
 
 // Rows of the basic settings table.
 constexpr int kChannelListRow = 3;
