@@ -16,22 +16,8 @@
 // 3. Otherwise there is no result.
 //
 // The main window holds the inputs: IPAddressEdit, SubMaskEdit and
-// Ed_SysIpaddress (DeviceAddresses), LogDir and PcAddresses. The View Log
-// form's static members forward here, reaching the main window through
-// MainForm (they use nothing of their own form, so a null LogForm is fine):
-//   static bool TLogForm::GetPCIPAddress(ui::Edit* target) {
-//       std::string address;
-//       if (!FindPcAddress({MainForm->IPAddressEdit->Text(),
-//                           MainForm->SubMaskEdit->Text(),
-//                           MainForm->Ed_SysIpaddress->Text()},
-//                          MainForm->LogDir, MainForm->PcAddresses, address))
-//           return false;  // the caller emptied the edit; it stays empty
-//       target->SetText(address);
-//       return true;
-//   }
-//   static std::string TLogForm::NetworkAddress(const std::string& a,
-//                                               const std::string& m)
-//   { return ::NetworkAddress(a, m); }
+// Ed_SysIpaddress (DeviceAddresses), LogDir and PcAddresses;
+// TMainForm::GetPCIPAddress is how the file pages ask.
 // The main window's hidden IpConfigList is not needed: the lines are parsed
 // from the file's text.
 

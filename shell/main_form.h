@@ -48,6 +48,11 @@ public:
     }
     static bool IsAsciiText(const std::string& text) { return ::IsAsciiText(text); }
     static bool IsValidMacAddress(const std::string& text) { return ::IsValidMacAddress(text); }
+    // The PC address under which the device reaches the module, found from
+    // this window's device address, mask and PC address list
+    // (local_address_discovery.h) and written into target; false, leaving
+    // target as it is, when none is found or there is no main window.
+    static bool GetPCIPAddress(ui::Edit* target);
 
     // The picture area, the lamps and the status line.
     ui::Image* Image1;  // only its size counts: the picture area

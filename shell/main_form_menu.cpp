@@ -1,4 +1,7 @@
-// The main window's menu: the entries, and the pages they open.
+// The main window's menu: the entries, and the pages they open. An entry
+// that opens a page names it by the entry's own name (open_menu_page.h): the
+// page folders register their openers under these names, so a new page needs
+// no change here.
 
 #include <map>
 #include <string>
@@ -7,9 +10,7 @@
 #include "platform/ui/main_menu.h"
 #include "shell/about_form.h"
 #include "shell/main_form.h"
-#include "shell/open_page.h"
-#include "shell/page_openers.h"
-#include "shell/scaffold_pages.h"
+#include "shell/open_menu_page.h"
 
 namespace {
 
@@ -105,42 +106,45 @@ void TMainForm::BuildMenu() {
     ARPSpoofingPreventionSettings1 = entries.at("ARPSpoofingPreventionSettings1");
 }
 
-void TMainForm::Information1Click(ui::Component*) { OpenRegisteredPage("Information1"); }
+void TMainForm::Information1Click(ui::Component*) { OpenMenuPage("Information1"); }
 
 // After the Wireless page the radio band is read again.
 void TMainForm::hWirelessBand1Click(ui::Component*) {
-    OpenRegisteredPage("hWirelessBand1");
+    OpenMenuPage("hWirelessBand1");
     if (BandRequest) BandRequest->Get();
 }
 
-void TMainForm::hLan1Click(ui::Component*) { OpenRegisteredPage("hLan1"); }
-void TMainForm::adPerformance1Click(ui::Component*) { OpenPage(FM_Performace); }
-void TMainForm::Mac1Click(ui::Component*) { OpenPage(FM_FilterMACACL); }
-void TMainForm::WLANPartition1Click(ui::Component*) { OpenPage(FM_WLANPart); }
-void TMainForm::Ad_MultiSSIDClick(ui::Component*) { OpenPage(FM_MultiSSIDNewForm); }
-void TMainForm::DHCPServer1Click(ui::Component*) { OpenPage(FM_DHCP); }
-void TMainForm::Intrusion1Click(ui::Component*) { OpenPage(FM_RogueAP); }
-void TMainForm::Scheduling1Click(ui::Component*) { OpenPage(FM_Scheduling); }
-void TMainForm::QosSetting1Click(ui::Component*) { OpenPage(FM_QosSetting); }
-void TMainForm::VlanSetting1Click(ui::Component*) { OpenPage(FM_VlanSetting); }
-void TMainForm::mniAPArray1Click(ui::Component*) { OpenPage(FM_APArray); }
-void TMainForm::WebRedirection1Click(ui::Component*) { OpenPage(FM_WebRedirection); }
-void TMainForm::ARPSpoofingPreventionSettings1Click(ui::Component*) { OpenPage(FM_ARPSpoofing); }
-void TMainForm::mniLocalRADIUSServer1Click(ui::Component*) { OpenPage(FM_LRADIUSSer); }
-void TMainForm::mniTrafficControl1Click(ui::Component*) { OpenPage(FM_TrafficCtrl); }
-void TMainForm::tAdmin1Click(ui::Component*) { OpenPage(FM_Admin2); }
-void TMainForm::tSystem1Click(ui::Component*) { OpenPage(FM_Sytem); }
-void TMainForm::Firmware1Click(ui::Component*) { OpenPage(FM_Firmware); }
-void TMainForm::TimeClick(ui::Component*) { OpenPage(FM_Time); }
-void TMainForm::tUpdate1Click(ui::Component*) { OpenPage(FM_CfgFile); }
-void TMainForm::stEthernet1Click(ui::Component*) { OpenPage(FM_DevInfo); }
-void TMainForm::Client1Click(ui::Component*) { OpenPage(ClientInformation); }
-void TMainForm::WDSInformation1Click(ui::Component*) { OpenPage(FM_WDSInfo); }
-void TMainForm::Ethernet1Click(ui::Component*) { OpenPage(FM_Static); }
-void TMainForm::WLAN1Click(ui::Component*) { OpenPage(FM_StatWLAN); }
-void TMainForm::ViewLog1Click(ui::Component*) { OpenPage(LogForm); }
-void TMainForm::LogSettings1Click(ui::Component*) { OpenPage(LogSetForm); }
-void TMainForm::UserLimitClick(ui::Component*) { OpenPage(FM_Group); }
+void TMainForm::hLan1Click(ui::Component*) { OpenMenuPage("hLan1"); }
+void TMainForm::adPerformance1Click(ui::Component*) { OpenMenuPage("adPerformance1"); }
+void TMainForm::Mac1Click(ui::Component*) { OpenMenuPage("Mac1"); }
+void TMainForm::WLANPartition1Click(ui::Component*) { OpenMenuPage("WLANPartition1"); }
+void TMainForm::Ad_MultiSSIDClick(ui::Component*) { OpenMenuPage("Ad_MultiSSID"); }
+void TMainForm::DHCPServer1Click(ui::Component*) { OpenMenuPage("DHCPServer1"); }
+void TMainForm::Intrusion1Click(ui::Component*) { OpenMenuPage("Intrusion1"); }
+void TMainForm::Scheduling1Click(ui::Component*) { OpenMenuPage("Scheduling1"); }
+void TMainForm::QosSetting1Click(ui::Component*) { OpenMenuPage("QosSetting1"); }
+void TMainForm::VlanSetting1Click(ui::Component*) { OpenMenuPage("VlanSetting1"); }
+void TMainForm::mniAPArray1Click(ui::Component*) { OpenMenuPage("mniAPArray1"); }
+void TMainForm::WebRedirection1Click(ui::Component*) { OpenMenuPage("WebRedirection1"); }
+void TMainForm::ARPSpoofingPreventionSettings1Click(ui::Component*) {
+    OpenMenuPage("ARPSpoofingPreventionSettings1");
+}
+void TMainForm::mniLocalRADIUSServer1Click(ui::Component*) { OpenMenuPage("mniLocalRADIUSServer1"); }
+void TMainForm::mniTrafficControl1Click(ui::Component*) { OpenMenuPage("mniTrafficControl1"); }
+void TMainForm::tAdmin1Click(ui::Component*) { OpenMenuPage("tAdmin2"); }
+void TMainForm::tSystem1Click(ui::Component*) { OpenMenuPage("tSystem2"); }
+void TMainForm::Firmware1Click(ui::Component*) { OpenMenuPage("Firmware1"); }
+void TMainForm::TimeClick(ui::Component*) { OpenMenuPage("Time"); }
+void TMainForm::tUpdate1Click(ui::Component*) { OpenMenuPage("tUpdate2"); }
+void TMainForm::stEthernet1Click(ui::Component*) { OpenMenuPage("stDeviceInfo2"); }
+void TMainForm::Client1Click(ui::Component*) { OpenMenuPage("Client1"); }
+void TMainForm::WDSInformation1Click(ui::Component*) { OpenMenuPage("WDSInformation1"); }
+void TMainForm::Ethernet1Click(ui::Component*) { OpenMenuPage("Ethernet1"); }
+void TMainForm::WLAN1Click(ui::Component*) { OpenMenuPage("WLAN1"); }
+void TMainForm::ViewLog1Click(ui::Component*) { OpenMenuPage("ViewLog1"); }
+void TMainForm::LogSettings1Click(ui::Component*) { OpenMenuPage("LogSettings1"); }
+// The Grouping page has no menu entry; its opener is registered as "UserLimit".
+void TMainForm::UserLimitClick(ui::Component*) { OpenMenuPage("UserLimit"); }
 
 // The About box belongs to the main window and lives only while shown.
 void TMainForm::About1Click(ui::Component*) {

@@ -1,9 +1,8 @@
 #pragma once
-// Scaffolding for pages whose own issue has not been done yet: an empty modal
-// window with the page's caption and one line saying that the page is not
-// built yet. The menu opens these exactly as it will open the real pages, so
-// the opening protocol and the menu can be used and tested now; each page's
-// issue replaces its class (see scaffold_pages.h).
+// Scaffolding for a page that is not built yet: an empty modal window with
+// the page's object name and caption and one line saying that the page is
+// not built yet. The menu opens it exactly as it opens the real pages
+// (scaffold_pages.h).
 
 #include <string>
 
@@ -20,7 +19,6 @@ class TScaffoldPage : public ui::Form {
 public:
     ui::Label* La_NotBuilt;
 
-protected:
     // name: the page's object name; caption: its window caption.
     TScaffoldPage(ui::Component* owner, const std::string& name, const std::string& caption);
 };

@@ -1,6 +1,7 @@
 #include "platform/ui/main_menu.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -80,8 +81,18 @@ void MenuItem::SetChecked(bool checked) {
     ShowChecked();
 }
 
+// A radio item sits in an exclusive action group of its own, which is what
+// makes the menu draw a round mark instead of a check box. The group decides
+// nothing: this item and its siblings keep their state as SetChecked sets it.
 void MenuItem::SetRadioItem(bool radio) {
     radio_ = radio;
+    if (radio && action_->actionGroup() == nullptr) {
+        auto* group = new QActionGroup(action_);
+        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+        group->addAction(action_);
+    } else if (!radio && action_->actionGroup() != nullptr) {
+        delete action_->actionGroup();
+    }
     ShowChecked();
 }
 

@@ -32,6 +32,7 @@
 #include "shell/main_window_vars.h"
 #include "shell/mib_root.h"
 #include "shell/page_openers.h"
+#include "shell/scaffold_page.h"
 #include "shell/scaffold_pages.h"
 #include "shell/waiting_form.h"
 #include "tests/platform/os/test_support.h"
@@ -121,40 +122,39 @@ protected:
     std::string previous_;
 };
 
-// The global pointer of each page, seen from the test.
+// The pages not built yet: the menu entry and the scaffolding it opens.
 struct PageEntry {
     const char* entry;
     const char* page;
-    std::function<ui::Form*()> pointer;
 };
 
 const PageEntry kPages[] = {
-    {"adPerformance1", "FM_Performace", [] { return FM_Performace; }},
-    {"Mac1", "FM_FilterMACACL", [] { return FM_FilterMACACL; }},
-    {"WLANPartition1", "FM_WLANPart", [] { return FM_WLANPart; }},
-    {"Ad_MultiSSID", "FM_MultiSSIDNewForm", [] { return FM_MultiSSIDNewForm; }},
-    {"DHCPServer1", "FM_DHCP", [] { return FM_DHCP; }},
-    {"Intrusion1", "FM_RogueAP", [] { return FM_RogueAP; }},
-    {"Scheduling1", "FM_Scheduling", [] { return FM_Scheduling; }},
-    {"QosSetting1", "FM_QosSetting", [] { return FM_QosSetting; }},
-    {"VlanSetting1", "FM_VlanSetting", [] { return FM_VlanSetting; }},
-    {"mniAPArray1", "FM_APArray", [] { return FM_APArray; }},
-    {"WebRedirection1", "FM_WebRedirection", [] { return FM_WebRedirection; }},
-    {"ARPSpoofingPreventionSettings1", "FM_ARPSpoofing", [] { return FM_ARPSpoofing; }},
-    {"mniLocalRADIUSServer1", "FM_LRADIUSSer", [] { return FM_LRADIUSSer; }},
-    {"mniTrafficControl1", "FM_TrafficCtrl", [] { return FM_TrafficCtrl; }},
-    {"tAdmin2", "FM_Admin2", [] { return FM_Admin2; }},
-    {"tSystem2", "FM_Sytem", [] { return FM_Sytem; }},
-    {"Firmware1", "FM_Firmware", [] { return FM_Firmware; }},
-    {"Time", "FM_Time", [] { return FM_Time; }},
-    {"tUpdate2", "FM_CfgFile", [] { return FM_CfgFile; }},
-    {"stDeviceInfo2", "FM_DevInfo", [] { return FM_DevInfo; }},
-    {"Client1", "ClientInformation", [] { return ClientInformation; }},
-    {"WDSInformation1", "FM_WDSInfo", [] { return FM_WDSInfo; }},
-    {"Ethernet1", "FM_Static", [] { return FM_Static; }},
-    {"WLAN1", "FM_StatWLAN", [] { return FM_StatWLAN; }},
-    {"ViewLog1", "LogForm", [] { return LogForm; }},
-    {"LogSettings1", "LogSetForm", [] { return LogSetForm; }},
+    {"adPerformance1", "FM_Performace"},
+    {"Mac1", "FM_FilterMACACL"},
+    {"WLANPartition1", "FM_WLANPart"},
+    {"Ad_MultiSSID", "FM_MultiSSIDNewForm"},
+    {"DHCPServer1", "FM_DHCP"},
+    {"Intrusion1", "FM_RogueAP"},
+    {"Scheduling1", "FM_Scheduling"},
+    {"QosSetting1", "FM_QosSetting"},
+    {"VlanSetting1", "FM_VlanSetting"},
+    {"mniAPArray1", "FM_APArray"},
+    {"WebRedirection1", "FM_WebRedirection"},
+    {"ARPSpoofingPreventionSettings1", "FM_ARPSpoofing"},
+    {"mniLocalRADIUSServer1", "FM_LRADIUSSer"},
+    {"mniTrafficControl1", "FM_TrafficCtrl"},
+    {"tAdmin2", "FM_Admin2"},
+    {"tSystem2", "FM_Sytem"},
+    {"Firmware1", "FM_Firmware"},
+    {"Time", "FM_Time"},
+    {"tUpdate2", "FM_CfgFile"},
+    {"stDeviceInfo2", "FM_DevInfo"},
+    {"Client1", "ClientInformation"},
+    {"WDSInformation1", "FM_WDSInfo"},
+    {"Ethernet1", "FM_Static"},
+    {"WLAN1", "FM_StatWLAN"},
+    {"ViewLog1", "LogForm"},
+    {"LogSettings1", "LogSetForm"},
 };
 
 ui::MenuItem* Entry(TMainForm& window, const std::string& name) {
@@ -229,16 +229,16 @@ TEST_F(MainWindowTest, StartsAgainstTheDeviceWithItsCaptionPictureAndLamps) {
         window.Widget()->window()->grab().save(QString::fromLocal8Bit(picture));
 }
 
-TEST_F(MainWindowTest, TheLogFormFindsThePcAddressFromTheMainWindowsDeviceAddress) {
+TEST_F(MainWindowTest, TheFilePagesFindThePcAddressFromTheMainWindowsDeviceAddress) {
     ASSERT_TRUE(started_);
     TMainForm& window = StartMainWindow();
     ui::Edit target(&window);
     // The loopback interface (127.0.0.1/8) lies in a device network 127.0.0.0/8.
     window.IPAddressEdit->SetText("127.0.0.9");
     window.SubMaskEdit->SetText("255.0.0.0");
-    EXPECT_TRUE(TLogForm::GetPCIPAddress(&target));
+    EXPECT_TRUE(TMainForm::GetPCIPAddress(&target));
     EXPECT_EQ(target.Text(), "127.0.0.1");
-    EXPECT_EQ(TLogForm::NetworkAddress("127.0.0.9", "255.0.0.0"), "127.0.0.0");
+    EXPECT_EQ(TMainForm::NetworkAddress("127.0.0.9", "255.0.0.0"), "127.0.0.0");
 }
 
 TEST_F(MainWindowTest, LampsFollowTheLedModesWhileTheDeviceAnswers) {
@@ -352,7 +352,7 @@ TEST_F(MainWindowTest, EachEntryOpensItsPageWithThePointerSetOnlyWhileItIsOpen) 
         std::string seen;
         bool created = false;
         Later(20, [&] {
-            if (ui::Form* open = page.pointer()) {
+            if (ui::Form* open = OpenScaffold) {
                 seen = open->Name();
                 created = open->Created();
                 auto* line = dynamic_cast<ui::Label*>(open->FindComponent("La_NotBuilt"));
@@ -367,7 +367,7 @@ TEST_F(MainWindowTest, EachEntryOpensItsPageWithThePointerSetOnlyWhileItIsOpen) 
             entry->OnClick(entry);  // what the entry would do, were it shown
         EXPECT_EQ(seen, page.page) << page.entry;
         EXPECT_TRUE(created) << page.entry;
-        EXPECT_EQ(page.pointer(), nullptr) << page.entry;
+        EXPECT_EQ(OpenScaffold, nullptr) << page.entry;
     }
 }
 
@@ -382,6 +382,30 @@ TEST_F(MainWindowTest, PagesBuiltAboveTheShellOpenThroughTheOpenersTheyRegister)
         RegisterPageOpener(entry, nullptr);
     }
     EXPECT_EQ(opened, (std::vector<std::string>{"Information1", "hWirelessBand1", "hLan1"}));
+}
+
+TEST_F(MainWindowTest, ARegisteredPageTakesThePlaceOfItsScaffolding) {
+    ASSERT_TRUE(started_);
+    TMainForm& window = StartMainWindow();
+    bool opened = false;
+    bool scaffoldSeen = false;
+    RegisterPageOpener("adPerformance1", [&] {
+        opened = true;
+        scaffoldSeen = OpenScaffold != nullptr;
+    });
+    Entry(window, "adPerformance1")->Click();
+    RegisterPageOpener("adPerformance1", nullptr);
+    EXPECT_TRUE(opened);
+    EXPECT_FALSE(scaffoldSeen);
+    // The Grouping page has no entry: its handler opens what "UserLimit" names.
+    std::string seen;
+    Later(20, [&] {
+        if (OpenScaffold == nullptr) return;
+        seen = OpenScaffold->Name();
+        OpenScaffold->Close();
+    });
+    window.UserLimitClick(&window);
+    EXPECT_EQ(seen, "FM_Group");
 }
 
 TEST_F(MainWindowTest, ClosingTheWirelessPageReadsTheBandAgain) {

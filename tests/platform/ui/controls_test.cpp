@@ -1,6 +1,7 @@
 // The remaining controls: their properties and the events they fire.
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -270,6 +271,16 @@ TEST_F(uiControls, MenuEntriesNestHideAndCheckAsRadioItems) {
     band5->Click();  // a click leaves the state to the handler
     EXPECT_TRUE(band5->Checked());
     EXPECT_TRUE(band5->Action()->isChecked());
+    // Radio items are drawn with a round mark: the menu does so for the
+    // checkable actions of an exclusive group; other entries get none.
+    for (ui::MenuItem* item : {band24, band5}) {
+        ASSERT_NE(item->Action()->actionGroup(), nullptr);
+        EXPECT_TRUE(item->Action()->actionGroup()->isExclusive());
+        EXPECT_TRUE(item->Action()->isCheckable());
+    }
+    EXPECT_EQ(acl->Action()->actionGroup(), nullptr);
+    band24->SetRadioItem(false);
+    EXPECT_EQ(band24->Action()->actionGroup(), nullptr);
 }
 
 }  // namespace

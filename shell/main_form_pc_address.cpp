@@ -1,10 +1,12 @@
+// The PC address under which the device reaches the module's TFTP server,
+// for the pages that let the device fetch or send a file
+// (local_address_discovery.h).
+
 #include "platform/ui/edit.h"
 #include "shell/local_address_discovery.h"
 #include "shell/main_form.h"
-#include "shell/network_address.h"
-#include "shell/scaffold_pages.h"
 
-bool TLogForm::GetPCIPAddress(ui::Edit* target) {
+bool TMainForm::GetPCIPAddress(ui::Edit* target) {
     if (::MainForm == nullptr || target == nullptr) return false;
     std::string address;
     if (!FindPcAddress({::MainForm->IPAddressEdit->Text(), ::MainForm->SubMaskEdit->Text(),
@@ -13,8 +15,4 @@ bool TLogForm::GetPCIPAddress(ui::Edit* target) {
         return false;
     target->SetText(address);
     return true;
-}
-
-std::string TLogForm::NetworkAddress(const std::string& address, const std::string& mask) {
-    return ::NetworkAddress(address, mask);
 }
