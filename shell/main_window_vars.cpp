@@ -38,3 +38,5 @@ constexpr VkSNMPVarEntry VarsMainLeds[] = {
     {VAP_MIB_OID(".5.1.2.1.1.14.1"), "lanLED", integer, readonly, &OptLanLED},
     {},
 };
+
+static_assert(VkTablesComplete(VarsMainSysDescr, VarsMainDeviceCommands, VarsMainLeds));

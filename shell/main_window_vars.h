@@ -7,12 +7,19 @@
 #include "library/snmp/var_entry.h"
 
 // Kind 0: sysDescr, the liveness probe.
-extern const VkSNMPVarEntry VarsMainSysDescr[];
-// Kind 0, written as one SET in row order: deviceSettingApply,
-// deviceSettingDiscard, deviceRestart.
-extern const VkSNMPVarEntry VarsMainDeviceCommands[];
-// Kind 1: wirelessLed2dot4G, wirelessLed5G, lanLED.
-extern const VkSNMPVarEntry VarsMainLeds[];
+extern const VkSNMPVarEntry VarsMainSysDescr[VkTableLength(SingleRow::Count)];
+
+// Kind 0, written as one SET in row order.
+namespace MainDeviceCommandRow {
+enum : int { Apply, Discard, Restart, Count };
+}
+extern const VkSNMPVarEntry VarsMainDeviceCommands[VkTableLength(MainDeviceCommandRow::Count)];
+
+// Kind 1.
+namespace MainLedRow {
+enum : int { Wireless24, Wireless5, Lan, Count };
+}
+extern const VkSNMPVarEntry VarsMainLeds[VkTableLength(MainLedRow::Count)];
 
 extern const VkOptionList OptMainDeviceSettingApply;
 extern const VkOptionList OptMainDeviceSettingDiscard;

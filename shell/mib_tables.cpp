@@ -205,3 +205,12 @@ constexpr VkSNMPVarEntry VarsFirmwareVersion[] = {
     {VAP_MIB_OID(".5.1.1"), "deviceInformationFirmwareVersion", displaystr, readonly},
     {},
 };
+
+// Every table is as long as its declaration says (mib_tables.h).
+static_assert(VkTablesComplete(VarsLanAddress, VarsIfIpAddress, VarsDhcpServerControl, VarsDhcpStaticTable,
+                               VarsDot11Band, VarsDot11Band2, VarsDot11ApMode, VarsDot11ApMode3, VarsWirelessBasic,
+                               VarsWifiMode24, VarsWifiMode5, VarsCountryCode, VarsWirelessSecurity,
+                               VarsWirelessWpaPsk, VarsMssidState, VarsMssidTable, VarsClientRefresh,
+                               VarsClientTable, VarsDot11VlanStatus, VarsManagerIpStatus, VarsApArrayStatus,
+                               VarsWebRedirectionStatus, VarsDeviceSettingApply, VarsTftpServer, VarsTftpCommand,
+                               VarsTftpUpgradeCommand, VarsFirmwareVersion));

@@ -12,39 +12,120 @@
 //   kind 1 (MVT_SV)   one instance, the OIDs already end in ".1";
 //   kind 3 (MVT_UMV)  a walked table, index columns first.
 // Rows with access invalid start left out of reads and writes until the page
-// that uses the table switches them on.
+// that uses the table switches them on. Each table is declared with the
+// length its row enum gives (VkTableLength), so a table and its enum cannot
+// drift apart.
 
 #include "library/snmp/var_entry.h"
 
-extern const VkSNMPVarEntry VarsLanAddress[];         // kind 1: address, mask, gateway
-extern const VkSNMPVarEntry VarsIfIpAddress[];        // kind 1
-extern const VkSNMPVarEntry VarsDhcpServerControl[];  // kind 0
-extern const VkSNMPVarEntry VarsDhcpStaticTable[];    // kind 3, one index column
-extern const VkSNMPVarEntry VarsDot11Band[];          // kind 1
-extern const VkSNMPVarEntry VarsDot11Band2[];         // kind 1
-extern const VkSNMPVarEntry VarsDot11ApMode[];        // kind 1, OptDot11ApMode
-extern const VkSNMPVarEntry VarsDot11ApMode3[];       // kind 1, OptDot11ApMode2
-extern const VkSNMPVarEntry VarsWirelessBasic[];      // kind 1, rows not in column order
-extern const VkSNMPVarEntry VarsWifiMode24[];         // kind 1
-extern const VkSNMPVarEntry VarsWifiMode5[];          // kind 1
-extern const VkSNMPVarEntry VarsCountryCode[];        // kind 1
-extern const VkSNMPVarEntry VarsWirelessSecurity[];   // kind 1, rows not in column order
-extern const VkSNMPVarEntry VarsWirelessWpaPsk[];     // kind 1
-extern const VkSNMPVarEntry VarsMssidState[];         // kind 1
+// Tables of one variable have the row SingleRow::Value.
+
+namespace LanAddressRow {
+enum : int { Address, Mask, Gateway, Count };
+}
+extern const VkSNMPVarEntry VarsLanAddress[VkTableLength(LanAddressRow::Count)];  // kind 1
+
+extern VkOneVariableTable VarsIfIpAddress;        // kind 1
+extern VkOneVariableTable VarsDhcpServerControl;  // kind 0
+
+namespace DhcpStaticRow {
+enum : int { Index, Status, HostName, IpAddress, MacAddress, Mask, Gateway, Dns, Wins, DomainName, Count };
+}
+// Kind 3, one index column.
+extern const VkSNMPVarEntry VarsDhcpStaticTable[VkTableLength(DhcpStaticRow::Count)];
+
+extern VkOneVariableTable VarsDot11Band;     // kind 1
+extern VkOneVariableTable VarsDot11Band2;    // kind 1
+extern VkOneVariableTable VarsDot11ApMode;   // kind 1, OptDot11ApMode
+extern VkOneVariableTable VarsDot11ApMode3;  // kind 1, OptDot11ApMode2
+
+// Kind 1; the rows are not in column order.
+namespace WirelessBasicRow {
+enum : int { Ssid, SsidBroadcast, Channel, ChannelList, AutoChannelScan, ApMode, Band, ChannelWidth, Count };
+}
+extern const VkSNMPVarEntry VarsWirelessBasic[VkTableLength(WirelessBasicRow::Count)];
+
+extern VkOneVariableTable VarsWifiMode24;   // kind 1
+extern VkOneVariableTable VarsWifiMode5;    // kind 1
+extern VkOneVariableTable VarsCountryCode;  // kind 1
+
+// Kind 1; the rows are not in column order.
+namespace WirelessSecurityRow {
+enum : int { Authentication, KeyIndex, Encryption, Count };
+}
+extern const VkSNMPVarEntry VarsWirelessSecurity[VkTableLength(WirelessSecurityRow::Count)];
+
+// Kind 1.
+namespace WirelessWpaPskRow {
+enum : int {
+    PassPhrase,
+    CipherType,
+    GroupKeyInterval,
+    RekeyControl,
+    RekeyStartWeek,
+    RekeyStartTime,
+    RekeyInterval,
+    RekeyPassPhrase,
+    Count
+};
+}
+extern const VkSNMPVarEntry VarsWirelessWpaPsk[VkTableLength(WirelessWpaPskRow::Count)];
+
+extern VkOneVariableTable VarsMssidState;  // kind 1
+
 // Kind 3 with two index columns: ifIndex (no column of this table) and
-// dot11MssidIndex; each page sets the index values. Row 13 is column 14:
+// dot11MssidIndex; each page sets the index values. Row Wmm is column 14:
 // the table has no column 13.
-extern const VkSNMPVarEntry VarsMssidTable[];
-extern const VkSNMPVarEntry VarsClientRefresh[];         // kind 1
-extern const VkSNMPVarEntry VarsClientTable[];           // kind 3, one index column
-extern const VkSNMPVarEntry VarsDot11VlanStatus[];       // kind 0
-extern const VkSNMPVarEntry VarsManagerIpStatus[];       // kind 0
-extern const VkSNMPVarEntry VarsApArrayStatus[];         // kind 0
-extern const VkSNMPVarEntry VarsWebRedirectionStatus[];  // kind 0
+namespace MssidRow {
+enum : int {
+    IfIndex,
+    Index,
+    IndividualState,
+    Ssid,
+    Suppress,
+    Authentication,
+    Encryption,
+    WepKeyIndex,
+    WepKey,
+    VlanTagId,
+    CipherType,
+    PassPhrase,
+    KeyType,
+    Wmm,
+    GroupKeyInterval,
+    Priority,
+    RekeyControl,
+    RekeyStartWeek,
+    RekeyStartTime,
+    RekeyInterval,
+    RekeyPassPhrase,
+    Count
+};
+}
+extern const VkSNMPVarEntry VarsMssidTable[VkTableLength(MssidRow::Count)];
+
+extern VkOneVariableTable VarsClientRefresh;  // kind 1
+
+// Kind 3, one index column.
+namespace ClientRow {
+enum : int { Index, MacAddress, Band, Authentication, Rssi, Psm, SsidIndex, Uptime, ActiveTime, Count };
+}
+extern const VkSNMPVarEntry VarsClientTable[VkTableLength(ClientRow::Count)];
+
+extern VkOneVariableTable VarsDot11VlanStatus;       // kind 0
+extern VkOneVariableTable VarsManagerIpStatus;       // kind 0
+extern VkOneVariableTable VarsApArrayStatus;         // kind 0
+extern VkOneVariableTable VarsWebRedirectionStatus;  // kind 0
 // Kind 0. Pages bind it to a hidden control and never read or write it; only
 // the main window's Save and Activate writes deviceSettingApply.
-extern const VkSNMPVarEntry VarsDeviceSettingApply[];
-extern const VkSNMPVarEntry VarsTftpServer[];          // kind 0: server address, file name
-extern const VkSNMPVarEntry VarsTftpCommand[];         // kind 0
-extern const VkSNMPVarEntry VarsTftpUpgradeCommand[];  // kind 0
-extern const VkSNMPVarEntry VarsFirmwareVersion[];     // kind 0
+extern VkOneVariableTable VarsDeviceSettingApply;
+
+// Kind 0.
+namespace TftpServerRow {
+enum : int { Address, FileName, Count };
+}
+extern const VkSNMPVarEntry VarsTftpServer[VkTableLength(TftpServerRow::Count)];
+
+extern VkOneVariableTable VarsTftpCommand;         // kind 0
+extern VkOneVariableTable VarsTftpUpgradeCommand;  // kind 0
+extern VkOneVariableTable VarsFirmwareVersion;     // kind 0

@@ -62,8 +62,11 @@ void VkSNMPRequest2Controls::SetStatusMemo(ui::StatusBar* bar, int panel) {
 
 void VkSNMPRequest2Controls::ShowStatus(const std::string& message) {
     if (statusControl == nullptr) return;
-    std::string line = FillStatusLine(VkSNMPStatusTemplates.Text(lastOperation == 1 ? 1 : 0),
-                                      request.vars.description, message, StatusTimeNow());
+    ShowStatusText(FillStatusLine(VkSNMPStatusTemplates.Text(lastOperation == 1 ? 1 : 0), request.vars.description,
+                                  message, StatusTimeNow()));
+}
+
+void VkSNMPRequest2Controls::ShowStatusText(const std::string& line) {
     if (auto* memo = dynamic_cast<ui::Memo*>(statusControl)) {
         memo->AddLine(line);
     } else if (auto* bar = dynamic_cast<ui::StatusBar*>(statusControl)) {

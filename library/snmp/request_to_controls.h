@@ -76,6 +76,8 @@ public:
     void SetStatusMemo(ui::StatusBar* bar, int panel);
     // Writes the status template of lastOperation with the message.
     void ShowStatus(const std::string& message);
+    // Writes the line as it is (no template).
+    void ShowStatusText(const std::string& line);
 
     // Reads the device into the controls. The asynchronous form returns true
     // at once and reports through OnGetDone.

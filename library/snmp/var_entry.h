@@ -14,6 +14,7 @@
 // its index columns (access notaccess); an index that is not a column of the
 // table itself has the OID " ".
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -91,6 +92,38 @@ struct VkSNMPVarEntry {
     const std::string* value = nullptr;
     const std::string* instanceOid = nullptr;
 };
+
+// Tables are declared with their length, so that the compiler checks every
+// table against the enum that names its rows (pages bind rows by number):
+//
+//   namespace LanAddressRow { enum : int { Address, Mask, Gateway, Count }; }
+//   extern const VkSNMPVarEntry VarsLanAddress[VkTableLength(LanAddressRow::Count)];
+//
+// The length counts the closing zero row. A definition may leave the bound
+// out (it is taken from the declaration), so each file of tables also checks
+// that every row up to the last holds an OID and the last one is the zero
+// row, which catches a table shorter than its enum too:
+//
+//   static_assert(VkTablesComplete(VarsLanAddress, VarsIfIpAddress));
+constexpr int VkTableLength(int rows) { return rows + 1; }
+
+template <std::size_t N>
+constexpr bool VkTableComplete(const VkSNMPVarEntry (&rows)[N]) {
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        if (rows[i].oid == nullptr) return false;
+    return rows[N - 1].oid == nullptr;
+}
+
+template <class... Tables>
+constexpr bool VkTablesComplete(const Tables&... tables) {
+    return (VkTableComplete(tables) && ...);
+}
+// The row of a table of one variable, and how such a table is declared:
+//   extern VkOneVariableTable VarsCountryCode;
+namespace SingleRow {
+enum : int { Value, Count };
+}
+using VkOneVariableTable = const VkSNMPVarEntry[VkTableLength(SingleRow::Count)];
 
 // The number of rows before the first null OID; 0 for a null table.
 int CountVarEntries(const VkSNMPVarEntry* rows);

@@ -2,6 +2,7 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/basic/information_page_vars.h"
+#include "pages/common/completion_status.h"
 #include "pages/common/input_refusal.h"
 #include "pages/common/page_controls.h"
 #include "platform/ui/button.h"
@@ -24,6 +25,8 @@ constexpr int kNameLength = 32;
 constexpr int kLocationLength = 32;
 constexpr int kLabelLeft = 16;
 constexpr int kEditLeft = 124;
+constexpr int kEditWidth = 208;
+constexpr int kShownWidth = 206;  // the three values the user cannot change
 
 bool BeginsWithBlank(const std::string& text) { return !text.empty() && text[0] == ' '; }
 
@@ -36,43 +39,32 @@ TFM_Information::TFM_Information(ui::Component* owner) : ui::Form(owner) {
 }
 
 void TFM_Information::BuildControls() {
-    struct Row {
-        const char* label;
-        const char* caption;
-        int labelTop;
-        const char* edit;
-        int editTop;
-        ui::Label** labelMember;
-        ui::Edit** editMember;
-    } const rows[] = {
-        {"La_SD", "System Description:", 13, "Ed_SD", 10, &La_SD, &Ed_SD},
-        {"La_SO", "System Object ID:", 44, "Ed_SO", 41, &La_SO, &Ed_SO},
-        {"La_SU", "System Uptime:", 76, "Ed_SU", 72, &La_SU, &Ed_SU},
-        {"La_SC", "System Contact:", 107, "Ed_SC", 104, &La_SC, &Ed_SC},
-        {"La_SN", "System Name:", 139, "Ed_SN", 134, &La_SN, &Ed_SN},
-        {"La_SL", "System Location:", 170, "Ed_SL", 166, &La_SL, &Ed_SL},
-    };
-    for (const Row& row : rows) {
-        *row.labelMember = NewLabel(this, row.label, row.caption, kLabelLeft, row.labelTop);
-        *row.editMember = NewEdit(this, row.edit, "", kEditLeft, row.editTop, 208);
-    }
-    for (ui::Edit* shown : {Ed_SD, Ed_SO, Ed_SU}) {
-        shown->SetWidth(206);
-        MakeDisplayOnly(*shown);
-    }
-    Btn_Re = NewButton(this, "Btn_Re", "Refresh", 43, 202, 75);
+    PlaceControls(this, {
+        {La_SD, "La_SD", "System Description:", kLabelLeft, 13},
+        {Ed_SD, "Ed_SD", kEditLeft, 10, kShownWidth},
+        {La_SO, "La_SO", "System Object ID:", kLabelLeft, 44},
+        {Ed_SO, "Ed_SO", kEditLeft, 41, kShownWidth},
+        {La_SU, "La_SU", "System Uptime:", kLabelLeft, 76},
+        {Ed_SU, "Ed_SU", kEditLeft, 72, kShownWidth},
+        {La_SC, "La_SC", "System Contact:", kLabelLeft, 107},
+        {Ed_SC, "Ed_SC", kEditLeft, 104, kEditWidth},
+        {La_SN, "La_SN", "System Name:", kLabelLeft, 139},
+        {Ed_SN, "Ed_SN", kEditLeft, 134, kEditWidth},
+        {La_SL, "La_SL", "System Location:", kLabelLeft, 170},
+        {Ed_SL, "Ed_SL", kEditLeft, 166, kEditWidth},
+        {Btn_Re, "Btn_Re", "Refresh", 43, 202, 75},
+        {Btn_Sa, "Btn_Sa", "Save", 248, 202, 75},
+    });
+    for (ui::Edit* shown : {Ed_SD, Ed_SO, Ed_SU}) MakeDisplayOnly(*shown);
     Btn_Re->OnClick = [this](ui::Component* sender) { Btn_ReClick(sender); };
-    Btn_Sa = NewButton(this, "Btn_Sa", "Save", 248, 202, 75);
     Btn_Sa->OnClick = [this](ui::Component* sender) { Btn_SaClick(sender); };
     StatusBar = NewStatusBar(this, "StatusBar", 0);
 }
 
 void TFM_Information::FormCreate(ui::Component*) {
-    SystemRequest = std::make_unique<VkSNMPRequest2Edits>(this);
-    SystemRequest->request.timeout = kTimeout;
-    SystemRequest->request.vars = VkSNMPVarList(VarsMib2System, SVT_SV, 0);
+    SystemRequest = &Groups.Make({"system group", VarsMib2System, SVT_SV, 0, kTimeout, true});
     ui::Edit* const edits[] = {Ed_SD, Ed_SO, Ed_SU, Ed_SC, Ed_SN, Ed_SL};
-    for (int row = 0; row < 6; ++row) SystemRequest->BindEdits(row, "%s", edits[row]);
+    for (int row = 0; row < Mib2SystemRow::Count; ++row) SystemRequest->BindEdits(row, "%s", edits[row]);
     SystemRequest->SetStatusBar(StatusBar);
     SystemRequest->OnGetDone = [this](VkSNMPRequest2Controls*, VkSNMPError* result) { OnGetDone(result); };
     SystemRequest->OnSetDone = [this](VkSNMPRequest2Controls*, VkSNMPError* result) { OnSetDone(result); };
@@ -85,7 +77,7 @@ void TFM_Information::FormCreate(ui::Component*) {
 void TFM_Information::Btn_ReClick(ui::Component*) { SystemRequest->Get(); }
 
 void TFM_Information::Btn_SaClick(ui::Component*) {
-    if (!DeviceValuesRead) {
+    if (!Groups.WasRead(*SystemRequest)) {
         StatusBar->SetSimpleText(InformationNotReadText);
         return;
     }
@@ -110,18 +102,6 @@ bool TFM_Information::ValidInput() {
     return true;
 }
 
-void TFM_Information::OnGetDone(VkSNMPError* result) {
-    if (result->code != 0) {
-        SystemRequest->ShowStatus(result->text);
-        return;
-    }
-    DeviceValuesRead = true;
-    StatusBar->SetSimpleText(InformationGetOkText);
-}
+void TFM_Information::OnGetDone(VkSNMPError* result) { ShowCompletion(*SystemRequest, *result, InformationGetOkText); }
 
-void TFM_Information::OnSetDone(VkSNMPError* result) {
-    if (result->code != 0)
-        SystemRequest->ShowStatus(result->text);
-    else
-        StatusBar->SetSimpleText(InformationSaveOkText);
-}
+void TFM_Information::OnSetDone(VkSNMPError* result) { ShowCompletion(*SystemRequest, *result, InformationSaveOkText); }

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "library/snmp/request_to_edits.h"
+#include "pages/common/page_groups.h"
 #include "platform/ui/form.h"
 
 namespace ui {
@@ -42,10 +43,9 @@ public:
     ui::Button* Btn_Sa;
     ui::StatusBar* StatusBar;
 
-    // Owned by the page and deleted before its controls.
-    std::unique_ptr<VkSNMPRequest2Edits> SystemRequest;
-    // Whether a read of the device has succeeded since the page opened.
-    bool DeviceValuesRead = false;
+    // The page's one group, the system group.
+    PageGroups Groups{this};
+    VkSNMPRequest2Edits* SystemRequest = nullptr;
 
     void FormCreate(ui::Component* sender);
     void Btn_ReClick(ui::Component* sender);

@@ -12,3 +12,5 @@ constexpr VkSNMPVarEntry VarsMib2System[] = {
     {"1.3.6.1.2.1.1.6", "systemLocation", displaystr, readwrite},
     {},
 };
+
+static_assert(VkTablesComplete(VarsMib2System));

@@ -3,7 +3,9 @@
 
 #include "library/snmp/var_entry.h"
 
-// Kind 0, the MIB-II system group: rows 0 to 2 (description, object ID,
-// up-time) are only read; rows 3 to 5 (contact, name, location) are read and
-// written.
-extern const VkSNMPVarEntry VarsMib2System[];
+// Kind 0, the MIB-II system group: description, object ID and up-time are
+// only read; contact, name and location are read and written.
+namespace Mib2SystemRow {
+enum : int { Description, ObjectId, UpTime, Contact, Name, Location, Count };
+}
+extern const VkSNMPVarEntry VarsMib2System[VkTableLength(Mib2SystemRow::Count)];

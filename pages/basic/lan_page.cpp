@@ -3,6 +3,7 @@
 #include "library/common/text.h"
 #include "library/snmp/request_to_edits.h"
 #include "pages/basic/lan_page_vars.h"
+#include "pages/common/group_writes.h"
 #include "pages/common/input_refusal.h"
 #include "pages/common/page_controls.h"
 #include "platform/os/exception.h"
@@ -29,14 +30,6 @@ constexpr int kDhcpItem = 1;
 constexpr int kTimeout = 1000;  // hundredths of a second per try
 constexpr int kAddressLength = 15;
 constexpr char kNoGateway[] = "0.0.0.0";
-
-std::unique_ptr<VkSNMPRequest2Edits> NewRequest(ui::Control* owner, const VkSNMPVarEntry* table) {
-    auto request = std::make_unique<VkSNMPRequest2Edits>(owner);
-    request->async = false;
-    request->request.timeout = kTimeout;
-    request->request.vars = VkSNMPVarList(table, MVT_SV, 0);
-    return request;
-}
 
 // The number before the first "." (an empty part reads as 0).
 int FirstOctet(const std::string& text) {
@@ -83,28 +76,33 @@ void TFM_LanCfg::FormCreate(ui::Component*) {
     ClearNoGateway();
 }
 
+// Each read stands alone: the addresses are read (and shown) even when the
+// mode read got no answer.
 void TFM_LanCfg::ReadDevice() {
-    GetIpFromRequest = NewRequest(this, VarsLanGetIpFrom);
-    GetIpFromRequest->BindComboBox(0, CB_IPFrom);
-    GetIpFromRequest->Get();
+    GetIpFromRequest = &Groups.Make({"address mode", VarsLanGetIpFrom, MVT_SV, 0, kTimeout});
+    GetIpFromRequest->BindComboBox(SingleRow::Value, CB_IPFrom);
+    Groups.BeginLoad();
+    Groups.Read(*GetIpFromRequest);
 
-    AddressRequest = NewRequest(this, VarsLanAddress);
-    AddressRequest->BindEdits(0, "%s", ED_IpAddr);
-    AddressRequest->BindEdits(1, "%s", ED_SubMask);
-    AddressRequest->BindEdits(2, "%s", ED_DefGw);
+    AddressRequest = &Groups.Make({"LAN settings", VarsLanAddress, MVT_SV, 0, kTimeout});
+    AddressRequest->BindEdits(LanAddressRow::Address, "%s", ED_IpAddr);
+    AddressRequest->BindEdits(LanAddressRow::Mask, "%s", ED_SubMask);
+    AddressRequest->BindEdits(LanAddressRow::Gateway, "%s", ED_DefGw);
     AddressRequest->SetStatusMemo(StatusBar, 0);
-    if (AddressRequest->Get() && AddressRequest->lastReadOk) {
+    Groups.BeginLoad();
+    if (Groups.Read(*AddressRequest)) {
         DeviceIpFrom = CB_IPFrom->ItemIndex();
         ShowAddressFields();
     }
-    if (!AddressRequest->lastReadOk)
+    if (!Groups.WasRead(*AddressRequest))
         ShowStatus(LanNotReadText);
-    else if (!GetIpFromRequest->lastReadOk || DeviceIpFrom < 0)
+    else if (!Groups.WasRead(*GetIpFromRequest) || DeviceIpFrom < 0)
         ShowStatus(LanModeUnknownText);
 }
 
 void TFM_LanCfg::FormClose(ui::Component*, ui::CloseAction&) {
-    AddressRequest.reset();
+    Groups.Remove(AddressRequest);
+    AddressRequest = nullptr;
 }
 
 void TFM_LanCfg::BT_LanCfgCancelClick(ui::Component*) { Close(); }
@@ -131,11 +129,11 @@ void TFM_LanCfg::BT_LanCfgOkClick(ui::Component*) {
 
 // Values the device was never read for are not written back over it.
 bool TFM_LanCfg::DeviceSettingsKnown() {
-    if (AddressRequest == nullptr || !AddressRequest->lastReadOk) {
+    if (AddressRequest == nullptr || !Groups.WasRead(*AddressRequest)) {
         ShowStatus(LanNotReadText);
         return false;
     }
-    if (!GetIpFromRequest->lastReadOk || (DeviceIpFrom != kStaticItem && DeviceIpFrom != kDhcpItem)) {
+    if (!Groups.WasRead(*GetIpFromRequest) || (DeviceIpFrom != kStaticItem && DeviceIpFrom != kDhcpItem)) {
         ShowStatus(LanModeUnknownText);
         return false;
     }
@@ -158,22 +156,25 @@ bool TFM_LanCfg::ValidStaticFields() {
     return true;
 }
 
+// The mode first when the device is on DHCP, then the addresses; both are
+// tried whatever the first result.
 void TFM_LanCfg::SaveStatic() {
-    for (int i = 0; i < 3; ++i) AddressRequest->request.vars.Item(i)->access = VkSNMPAccess::readwrite;
-    bool ok = true;
-    if (DeviceIpFrom == kDhcpItem) ok = GetIpFromRequest->Set(true, true);
-    ok = AddressRequest->Set(true, true) && ok;
-    ShowWriteResult(ok);
+    GroupWrites writes(Groups);
+    if (DeviceIpFrom == kDhcpItem) writes.Write(*GetIpFromRequest, {SingleRow::Value});
+    writes.Write(*AddressRequest, {LanAddressRow::Address, LanAddressRow::Mask, LanAddressRow::Gateway});
+    ShowWriteResult(writes);
 }
 
 void TFM_LanCfg::SaveDhcp() {
     if (DeviceIpFrom == kDhcpItem) return;
-    ShowWriteResult(GetIpFromRequest->Set(true, true));
+    GroupWrites writes(Groups);
+    writes.Write(*GetIpFromRequest, {SingleRow::Value});
+    ShowWriteResult(writes);
 }
 
-void TFM_LanCfg::ShowWriteResult(bool ok) {
-    if (ok) DeviceIpFrom = CB_IPFrom->ItemIndex();
-    ShowStatus(ok ? LanSetOkText : LanSetErrorText);
+void TFM_LanCfg::ShowWriteResult(const GroupWrites& writes) {
+    if (writes.AllWritten()) DeviceIpFrom = CB_IPFrom->ItemIndex();
+    ShowStatus(writes.AllWritten() ? LanSetOkText : LanSetErrorText);
 }
 
 void TFM_LanCfg::ClearNoGateway() {

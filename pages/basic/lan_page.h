@@ -19,7 +19,10 @@
 #include <string>
 
 #include "library/snmp/request_to_edits.h"
+#include "pages/common/page_groups.h"
 #include "platform/ui/form.h"
+
+class GroupWrites;
 
 namespace ui {
 class Button;
@@ -47,9 +50,10 @@ public:
     ui::Button* BT_LanCfgCancel;
     ui::StatusBar* StatusBar;
 
-    // Owned by the page and deleted before its controls.
-    std::unique_ptr<VkSNMPRequest2Edits> GetIpFromRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> AddressRequest;
+    // The two groups: the address mode and the addresses.
+    PageGroups Groups{this};
+    VkSNMPRequest2Edits* GetIpFromRequest = nullptr;
+    VkSNMPRequest2Edits* AddressRequest = nullptr;
     // The item of CB_IPFrom the device is known to hold: 0 static, 1 DHCP,
     // -1 unknown (a mode this page does not offer, or none read).
     int DeviceIpFrom = 0;
@@ -69,7 +73,7 @@ private:
     bool ValidStaticFields();
     void SaveStatic();
     void SaveDhcp();
-    void ShowWriteResult(bool ok);
+    void ShowWriteResult(const GroupWrites& writes);
     void ClearNoGateway();
     void ShowStatus(const std::string& text);
 };

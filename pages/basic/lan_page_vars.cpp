@@ -18,3 +18,5 @@ constexpr VkSNMPVarEntry VarsLanGetIpFrom[] = {
     {VAP_MIB_OID(".2.1.1.1.1.1.1"), "hGetIPFrom", integer, readwrite, &OptHGetIPFrom},
     {},
 };
+
+static_assert(VkTablesComplete(VarsLanGetIpFrom));

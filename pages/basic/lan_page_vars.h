@@ -11,4 +11,4 @@
 extern const VkOptionList OptHGetIPFrom;
 
 // Kind 1: hGetIPFrom.
-extern const VkSNMPVarEntry VarsLanGetIpFrom[];
+extern VkOneVariableTable VarsLanGetIpFrom;

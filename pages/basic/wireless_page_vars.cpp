@@ -226,3 +226,13 @@ constexpr VkSNMPVarEntry VarsWirelessMssidTable[] = {
     {VAP_MIB_OID(".3.3.3.1.12"), "dot11MssidKeyType", integer, readwrite, &OptWirelessMssidKeyType},
     {},
 };
+
+// Every table is as long as its declaration says (wireless_page_vars.h).
+static_assert(VkTablesComplete(VarsWirelessDataBaseChannel, VarsWirelessWepKey1, VarsWirelessWepKey2,
+                               VarsWirelessWepKey3, VarsWirelessWepKey4, VarsWirelessRadius,
+                               VarsWirelessRemoteApList, VarsWirelessRemoteApTable, VarsWirelessRemoteApDeleteAll,
+                               VarsWirelessSurveyRefresh, VarsWirelessSiteSurvey, VarsWirelessWdsSurveyRefresh,
+                               VarsWirelessWdsSurvey, VarsWirelessApModeStatus, VarsWirelessApplication,
+                               VarsWirelessIndoorWdsChannels, VarsWirelessIndoorChannels,
+                               VarsWirelessOutdoorChannels, VarsWirelessMacCloneStatus, VarsWirelessMacClone,
+                               VarsWirelessMacCloneRefresh, VarsWirelessMacCloneList, VarsWirelessMssidTable));

@@ -1,6 +1,7 @@
 #include "pages/common/page_controls.h"
 
 #include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
 #include "platform/ui/color.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
@@ -16,6 +17,7 @@ namespace {
 constexpr int kEditHeight = 21;
 constexpr int kButtonHeight = 25;
 constexpr int kStatusBarHeight = 19;
+constexpr int kCheckBoxHeight = 17;
 
 }  // namespace
 
@@ -63,6 +65,15 @@ ui::Button* NewButton(ui::Control* parent, const std::string& name, const std::s
     return button;
 }
 
+ui::CheckBox* NewCheckBox(ui::Control* parent, const std::string& name, const std::string& caption, int left,
+                          int top, int width) {
+    auto* check = new ui::CheckBox(parent);
+    check->SetName(name);
+    check->SetCaption(caption);
+    check->SetBounds(left, top, width, kCheckBoxHeight);
+    return check;
+}
+
 ui::GroupBox* NewGroupBox(ui::Control* parent, const std::string& name, const std::string& caption, int left,
                           int top, int width, int height) {
     auto* group = new ui::GroupBox(parent);
@@ -104,4 +115,35 @@ void MakeDisplayOnly(ui::Edit& edit) {
     edit.SetEnabled(false);
     edit.SetReadOnly(true);
     edit.SetBackgroundColor(ui::kColorButtonFace);
+}
+
+PlacedControl::PlacedControl(ui::Label*& member, const char* name, const char* caption, int left, int top)
+    : make_([&member, name, caption, left, top](ui::Control* parent) {
+          member = NewLabel(parent, name, caption, left, top);
+      }) {}
+
+PlacedControl::PlacedControl(ui::Edit*& member, const char* name, int left, int top, int width)
+    : make_([&member, name, left, top, width](ui::Control* parent) {
+          member = NewEdit(parent, name, "", left, top, width);
+      }) {}
+
+PlacedControl::PlacedControl(ui::ComboBox*& member, const char* name, int left, int top, int width)
+    : make_([&member, name, left, top, width](ui::Control* parent) {
+          member = NewComboBox(parent, name, left, top, width);
+      }) {}
+
+PlacedControl::PlacedControl(ui::Button*& member, const char* name, const char* caption, int left, int top,
+                             int width)
+    : make_([&member, name, caption, left, top, width](ui::Control* parent) {
+          member = NewButton(parent, name, caption, left, top, width);
+      }) {}
+
+PlacedControl::PlacedControl(ui::CheckBox*& member, const char* name, const char* caption, int left, int top,
+                             int width)
+    : make_([&member, name, caption, left, top, width](ui::Control* parent) {
+          member = NewCheckBox(parent, name, caption, left, top, width);
+      }) {}
+
+void PlaceControls(ui::Control* parent, std::initializer_list<PlacedControl> controls) {
+    for (const PlacedControl& control : controls) control.Make(parent);
 }

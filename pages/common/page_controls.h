@@ -4,10 +4,13 @@
 // laid out for (edits and combo boxes 21 pixels high, buttons 25, labels as
 // high as their text), and the page window's frame itself.
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
 namespace ui {
 class Button;
+class CheckBox;
 class ComboBox;
 class Control;
 class Edit;
@@ -31,6 +34,8 @@ ui::Edit* NewEdit(ui::Control* parent, const std::string& name, const std::strin
 ui::ComboBox* NewComboBox(ui::Control* parent, const std::string& name, int left, int top, int width);
 ui::Button* NewButton(ui::Control* parent, const std::string& name, const std::string& caption, int left, int top,
                       int width);
+ui::CheckBox* NewCheckBox(ui::Control* parent, const std::string& name, const std::string& caption, int left,
+                          int top, int width);
 ui::GroupBox* NewGroupBox(ui::Control* parent, const std::string& name, const std::string& caption, int left,
                           int top, int width, int height);
 // A report list with grid lines that keeps its selection shown.
@@ -44,3 +49,29 @@ ui::StatusBar* NewStatusBar(ui::Control* parent, const std::string& name, int pa
 // A read-only edit showing a device value the user cannot change: disabled,
 // in the button-face colour.
 void MakeDisplayOnly(ui::Edit& edit);
+
+// One row of a page's layout table: a control made at its place with its
+// name (and caption), put into the page's member. A page that places many
+// controls lists them in one table instead of one call each:
+//
+//   PlaceControls(this, {
+//       {La_SD, "La_SD", "System Description:", 16, 13},  // a label
+//       {Ed_SD, "Ed_SD", 124, 10, 208},                    // an edit
+//       {Btn_Re, "Btn_Re", "Refresh", 43, 202, 75},        // a button
+//   });
+class PlacedControl {
+public:
+    PlacedControl(ui::Label*& member, const char* name, const char* caption, int left, int top);
+    PlacedControl(ui::Edit*& member, const char* name, int left, int top, int width);
+    PlacedControl(ui::ComboBox*& member, const char* name, int left, int top, int width);
+    PlacedControl(ui::Button*& member, const char* name, const char* caption, int left, int top, int width);
+    PlacedControl(ui::CheckBox*& member, const char* name, const char* caption, int left, int top, int width);
+
+    void Make(ui::Control* parent) const { make_(parent); }
+
+private:
+    std::function<void(ui::Control*)> make_;
+};
+
+// Makes the controls in table order (which is also their tab order).
+void PlaceControls(ui::Control* parent, std::initializer_list<PlacedControl> controls);

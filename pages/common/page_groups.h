@@ -1,0 +1,126 @@
+#pragma once
+// A page's groups of device objects: each group is one request bound to the
+// page's controls, made from a variable table. PageGroups owns them, reads
+// them the way every page reads, and remembers what was read, so that a
+// page's own code is its tables, controls, rules and handlers.
+//
+//   PageGroups Groups{this};          // a member of the page, after nothing
+//                                     // that its requests' answers touch
+//   Basic = &Groups.Make({"basic settings", VarsWirelessBasic, MVT_SV, 0, 2000});
+//   Basic->BindEdits(WirelessBasicRow::Ssid, "%s", Ed_SSID);
+//
+//   Groups.BeginLoad();               // an opening load or a Refresh
+//   Groups.Read(*Basic);              // synchronous, stops once the device is silent
+//   Groups.StartRead(*Partners);      // asynchronous, its OnGetDone still runs
+//   Groups.ReadFailedAgain();         // what an earlier load could not read
+//   ShowStatus(Groups.LoadText());
+//
+// Reading. A load reads its groups in the page's order. Once a read got no
+// answer at all (a time-out), the device is taken to be silent: the groups
+// after it are not asked, they count as unread, and LoadText says so. Every
+// failed read is remembered by the group's name, in reading order.
+//
+// Read state. A group holds the device's values when its last read read every
+// value it asked for and no read of it is running (WasRead); controls of a
+// group that was not read hold placeholders and are never written back
+// (group_writes.h).
+//
+// Going away. When PageGroups is destroyed, every request is disabled before
+// any is deleted, so answers still on their way reach nothing of the page.
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "library/snmp/request_to_edits.h"
+
+namespace ui {
+class Control;
+}
+
+// How one group is made.
+struct GroupSpec {
+    const char* name;  // how status texts name the group ("basic settings")
+    const VkSNMPVarEntry* table;
+    VkSNMPVarListKind kind = SVT_SV;
+    int32_t keyCount = 0;  // index columns of a walked table
+    int32_t timeout = 0;   // hundredths of a second per try; 0 keeps the request's default
+    bool async = false;
+};
+
+// The status text of a load that stopped because the device did not answer.
+extern const char* const DeviceSilentText;
+// Put before the names of the groups that were not read.
+extern const char* const NotReadPrefix;
+
+class PageGroups {
+public:
+    // page: the window the requests belong to (their message boxes' owner).
+    explicit PageGroups(ui::Control* page);
+    ~PageGroups();
+    PageGroups(const PageGroups&) = delete;
+    PageGroups& operator=(const PageGroups&) = delete;
+
+    // Makes a group; it lives as long as this object.
+    VkSNMPRequest2Edits& Make(const GroupSpec& spec) { return Make<VkSNMPRequest2Edits>(spec); }
+    template <class Request>
+    Request& Make(const GroupSpec& spec);
+    // Deletes a group made here (to make it again differently).
+    void Remove(const VkSNMPRequest2Controls* group);
+
+    // ---- reading ----------------------------------------------------------
+    // Starts a load: no group is unread yet and the device is not silent.
+    void BeginLoad();
+    // Reads a group synchronously unless the device went silent during this
+    // load; true when every value was read.
+    bool Read(VkSNMPRequest2Controls& group);
+    // Starts an asynchronous read unless the device went silent during this
+    // load (the group then counts as unread and nothing is sent); false when
+    // nothing was sent. A failed answer is remembered before the group's own
+    // OnGetDone runs.
+    bool StartRead(VkSNMPRequest2Controls& group);
+    // Reads again, synchronously and in the order they were made, the groups
+    // whose last synchronous read failed and that this load did not read.
+    void ReadFailedAgain();
+    // Counts the group as unread in this load (a read the page decided not
+    // to make, or a failure it learnt of otherwise).
+    void NoteUnread(const VkSNMPRequest2Controls& group);
+
+    bool WasRead(const VkSNMPRequest2Controls& group) const;
+    bool Silent() const { return silent_; }
+    // The names of the groups not read in this load, in reading order.
+    const std::vector<std::string>& Unread() const { return unread_; }
+    // The end of a load in a status line: DeviceSilentText, or
+    // NotReadPrefix and the unread groups' names, or "" when all was read.
+    std::string LoadText() const;
+    // The name the group was made with ("" for a request not made here).
+    std::string NameOf(const VkSNMPRequest2Controls& group) const;
+
+private:
+    struct Group;
+    using Deleter = void (*)(VkSNMPRequest2Controls*);
+
+    VkSNMPRequest2Edits& Adopt(VkSNMPRequest2Edits* request, Deleter deleter, const GroupSpec& spec);
+    Group* Find(const VkSNMPRequest2Controls& group);
+    const Group* Find(const VkSNMPRequest2Controls& group) const;
+    void RecordFailure(Group& group, int code);
+
+    ui::Control* page_;
+    std::vector<std::unique_ptr<Group>> groups_;
+    std::vector<std::string> unread_;
+    bool silent_ = false;
+    uint64_t load_ = 0;
+};
+
+template <class Request>
+Request& PageGroups::Make(const GroupSpec& spec) {
+    auto* request = new Request(page_);
+    Adopt(request, [](VkSNMPRequest2Controls* made) { delete static_cast<Request*>(made); }, spec);
+    return *request;
+}
+
+// Sets the access of rows of a group's variable list (which rows a read
+// fetches; see group_writes.h for what a write sends).
+void SetRowAccess(VkSNMPRequest2Controls& group, std::initializer_list<int> rows, int32_t access);
