@@ -64,7 +64,7 @@ bool IsAsciiText(const std::string& text) {
 }
 
 bool IsValidMacAddress(const std::string& text) {
-    bool valid = text.size() >= 2 && text != "000000000000" && !IsGroupMacAddress(text);
+    bool valid = text.size() >= 2 && text != kNoMacAddress && !IsGroupMacAddress(text);
     if (!valid) ui::MessageBox(InvalidMacAddressMessage, "Warning", ui::Buttons::Ok);
     return valid;
 }

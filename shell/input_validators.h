@@ -14,6 +14,7 @@
 //
 // Every address and mask is read by shell/dotted_quad.h: parts are decimal.
 
+#include <cstddef>
 #include <string>
 
 #include "shell/network_address.h"
@@ -50,3 +51,8 @@ bool IsAsciiText(const std::string& text);
 // returns false.
 bool IsValidMacAddress(const std::string& text);
 extern const char* const InvalidMacAddressMessage;
+
+// A MAC address as the pages hold it has twelve hex digits; twelve zeros is
+// no station's address (a free row of a device table reads so).
+inline constexpr size_t kMacAddressLength = 12;
+inline constexpr char kNoMacAddress[] = "000000000000";

@@ -62,7 +62,7 @@ void TFM_Information::BuildControls() {
 }
 
 void TFM_Information::FormCreate(ui::Component*) {
-    SystemRequest = &Groups.Make({"system group", VarsMib2System, SVT_SV, 0, kTimeout, true});
+    Groups.Make(SystemRequest, {"system group", VarsMib2System, SVT_SV, 0, kTimeout, true});
     ui::Edit* const edits[] = {Ed_SD, Ed_SO, Ed_SU, Ed_SC, Ed_SN, Ed_SL};
     for (int row = 0; row < Mib2SystemRow::Count; ++row) SystemRequest->BindEdits(row, "%s", edits[row]);
     SystemRequest->SetStatusBar(StatusBar);

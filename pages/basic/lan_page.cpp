@@ -79,12 +79,12 @@ void TFM_LanCfg::FormCreate(ui::Component*) {
 // Each read stands alone: the addresses are read (and shown) even when the
 // mode read got no answer.
 void TFM_LanCfg::ReadDevice() {
-    GetIpFromRequest = &Groups.Make({"address mode", VarsLanGetIpFrom, MVT_SV, 0, kTimeout});
+    Groups.Make(GetIpFromRequest, {"address mode", VarsLanGetIpFrom, MVT_SV, 0, kTimeout});
     GetIpFromRequest->BindComboBox(SingleRow::Value, CB_IPFrom);
     Groups.BeginLoad();
     Groups.Read(*GetIpFromRequest);
 
-    AddressRequest = &Groups.Make({"LAN settings", VarsLanAddress, MVT_SV, 0, kTimeout});
+    Groups.Make(AddressRequest, {"LAN settings", VarsLanAddress, MVT_SV, 0, kTimeout});
     AddressRequest->BindEdits(LanAddressRow::Address, "%s", ED_IpAddr);
     AddressRequest->BindEdits(LanAddressRow::Mask, "%s", ED_SubMask);
     AddressRequest->BindEdits(LanAddressRow::Gateway, "%s", ED_DefGw);

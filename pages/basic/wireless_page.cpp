@@ -17,8 +17,6 @@ TFM_Wirless* FM_Wirless = nullptr;
 int SettingsGroupHeight = 157;
 bool MultiSsidEnabled = false;
 
-const char* const WirelessDeviceSilentText = "The device does not answer: the rest of the settings were not read.";
-const char* const WirelessUnreadPrefix = "Not read from the device: ";
 const char* const WirelessAuthenticationUnshownText =
     "The device's security mode is not one this page can show.";
 
@@ -75,23 +73,6 @@ TFM_Wirless::TFM_Wirless(ui::Component* owner) : ui::Form(owner) {
     CB_Band->SetItemIndex(0);
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
     OnShow = [this](ui::Component* sender) { FormShow(sender); };
-}
-
-// The requests go before the controls they are bound to.
-TFM_Wirless::~TFM_Wirless() {
-    std::unique_ptr<VkSNMPRequest2Edits>* const requests[] = {
-        &BasicRequest, &BaseChannelRequest, &WifiModeRequest, &MssidStateRequest, &SecurityRequest,
-        &WepKey1Request, &WepKey2Request, &WepKey3Request, &WepKey4Request, &WpaPskRequest, &RadiusRequest,
-        &RemoteApListRequest, &RemoteApTableRequest, &RemoteApDeleteAllRequest, &WirelessMssidTableRequest,
-        &SiteSurveyRefreshRequest, &SiteSurveyRequest, &WdsSiteSurveyRefreshRequest, &WdsSiteSurveyRequest,
-        &ManagerIpStatusRequest, &VlanStatusRequest, &ApArrayStatusRequest, &ApModeStatusRequest,
-        &CountryCodeRequest, &ApplicationRequest, &IndoorWdsChannelsRequest, &IndoorChannelsRequest,
-        &OutdoorChannelsRequest, &MacCloneStatusRequest, &MacCloneRefreshRequest, &MacCloneRequest,
-        &MacCloneListRequest};
-    // Completions of outstanding answers must find no request of this page.
-    for (auto* request : requests)
-        if (*request) (*request)->request.enabled = false;
-    for (auto* request : requests) request->reset();
 }
 
 void TFM_Wirless::BuildForm() {

@@ -11,9 +11,8 @@
 // Several device values live in hidden controls and are shown through
 // friendlier visible ones (the device's authentication becomes a Security
 // Mode plus a WPA Mode, the channel number an entry of the channel list).
-// The members ending in AtLoad record what the device said, so that the
-// layout can go back to the device's values and Save can tell what the user
-// changed.
+// AtLoad records what the device said, so that the layout can go back to the
+// device's values and Save can tell what the user changed.
 //
 // The page is split over several files by concern:
 //   wireless_page.cpp           the form and its controls, show and close
@@ -27,15 +26,19 @@
 //   wireless_page_checks.cpp    the checks of a Save
 //   wireless_page_save.cpp      Save: marking and writing the groups
 //
-// A read that fails is remembered (UnreadGroups) and shown in the status
-// line; the opening load stops at the first read the device does not answer
-// at all, instead of waiting out every remaining time-out.
+// The page's groups (pages/common/page_groups.h) remember which reads failed;
+// the status line names them, and the opening load stops at the first read
+// the device does not answer at all instead of waiting out every remaining
+// time-out. Refresh reads again whatever an earlier load could not read.
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "library/snmp/request_to_edits.h"
+#include "pages/basic/wireless_page_rules.h"
+#include "pages/common/control_snapshot.h"
+#include "pages/common/page_groups.h"
 #include "platform/ui/form.h"
 
 namespace ui {
@@ -64,7 +67,6 @@ extern bool MultiSsidEnabled;
 class TFM_Wirless : public ui::Form {
 public:
     explicit TFM_Wirless(ui::Component* owner);
-    ~TFM_Wirless() override;
 
     // ---- the form ----------------------------------------------------------
     ui::PageControl* PC_Wirless;
@@ -225,66 +227,59 @@ public:
     ui::ComboBox* CB_LimitVidStatus;
     ui::ComboBox* CB_APArryStatus;
 
-    // ---- the requests (owned; deleted before the controls) ----------------
-    std::unique_ptr<VkSNMPRequest2Edits> BasicRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> BaseChannelRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> WifiModeRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> MssidStateRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> SecurityRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> WepKey1Request;
-    std::unique_ptr<VkSNMPRequest2Edits> WepKey2Request;
-    std::unique_ptr<VkSNMPRequest2Edits> WepKey3Request;
-    std::unique_ptr<VkSNMPRequest2Edits> WepKey4Request;
-    std::unique_ptr<VkSNMPRequest2Edits> WpaPskRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> RadiusRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> RemoteApListRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> RemoteApTableRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> RemoteApDeleteAllRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> WirelessMssidTableRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> SiteSurveyRefreshRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> SiteSurveyRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> WdsSiteSurveyRefreshRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> WdsSiteSurveyRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> ManagerIpStatusRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> VlanStatusRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> ApArrayStatusRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> ApModeStatusRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> CountryCodeRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> ApplicationRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> IndoorWdsChannelsRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> IndoorChannelsRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> OutdoorChannelsRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> MacCloneStatusRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> MacCloneRefreshRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> MacCloneRequest;
-    std::unique_ptr<VkSNMPRequest2Edits> MacCloneListRequest;
+    // ---- the groups (each a request bound to controls) --------------------
+    PageGroups Groups{this};
+    VkSNMPRequest2Edits* BasicRequest = nullptr;
+    VkSNMPRequest2Edits* BaseChannelRequest = nullptr;
+    VkSNMPRequest2Edits* WifiModeRequest = nullptr;
+    VkSNMPRequest2Edits* MssidStateRequest = nullptr;
+    VkSNMPRequest2Edits* SecurityRequest = nullptr;
+    VkSNMPRequest2Edits* WepKey1Request = nullptr;
+    VkSNMPRequest2Edits* WepKey2Request = nullptr;
+    VkSNMPRequest2Edits* WepKey3Request = nullptr;
+    VkSNMPRequest2Edits* WepKey4Request = nullptr;
+    VkSNMPRequest2Edits* WpaPskRequest = nullptr;
+    VkSNMPRequest2Edits* RadiusRequest = nullptr;
+    VkSNMPRequest2Edits* RemoteApListRequest = nullptr;
+    VkSNMPRequest2Edits* RemoteApTableRequest = nullptr;
+    VkSNMPRequest2Edits* RemoteApDeleteAllRequest = nullptr;
+    VkSNMPRequest2Edits* WirelessMssidTableRequest = nullptr;
+    VkSNMPRequest2Edits* SiteSurveyRefreshRequest = nullptr;
+    VkSNMPRequest2Edits* SiteSurveyRequest = nullptr;
+    VkSNMPRequest2Edits* WdsSiteSurveyRefreshRequest = nullptr;
+    VkSNMPRequest2Edits* WdsSiteSurveyRequest = nullptr;
+    VkSNMPRequest2Edits* ManagerIpStatusRequest = nullptr;
+    VkSNMPRequest2Edits* VlanStatusRequest = nullptr;
+    VkSNMPRequest2Edits* ApArrayStatusRequest = nullptr;
+    VkSNMPRequest2Edits* ApModeStatusRequest = nullptr;
+    VkSNMPRequest2Edits* CountryCodeRequest = nullptr;
+    VkSNMPRequest2Edits* ApplicationRequest = nullptr;
+    VkSNMPRequest2Edits* IndoorWdsChannelsRequest = nullptr;
+    VkSNMPRequest2Edits* IndoorChannelsRequest = nullptr;
+    VkSNMPRequest2Edits* OutdoorChannelsRequest = nullptr;
+    VkSNMPRequest2Edits* MacCloneStatusRequest = nullptr;
+    VkSNMPRequest2Edits* MacCloneRefreshRequest = nullptr;
+    VkSNMPRequest2Edits* MacCloneRequest = nullptr;
+    VkSNMPRequest2Edits* MacCloneListRequest = nullptr;
 
     // ---- what the last load found -----------------------------------------
     bool RequestsCreated = false;     // true from the first Refresh on
-    std::string ApModeAtLoad;         // CB_APMode text
-    int SsidBroadcastAtLoad = -1;     // CB_SsidBroadcast position
+    // What the device said, as the controls showed it after the load: the
+    // operating mode, SSID visibility, group key interval, authentication,
+    // Security Mode, re-key settings, cipher and band.
+    ControlSnapshot AtLoad;
     int LastChannelIndex = -1;        // CB_Chanal position after the last fill
-    std::string GroupKeyIntervalAtLoad;  // Ed_UpdateInterval text
-    std::string SecurityModeAtLoad;   // CB_SecurityMode text as derived
-    int AuthenticationAtLoad = -1;    // CB_dot11Authentication position
-    int AutoRekeyAtLoad = -1;         // CB_AutoRekeyType position
-    int StartWeekAtLoad = -1;         // CB_TimeWeek position
-    std::string StartTimeAtLoad;      // Ed_TimeStart text
-    std::string TimeIntervalAtLoad;   // Ed_TimeInterval text
-    int CipherTypeAtLoad = -1;        // CB_CipherType position
-    int BandAtLoad = -1;              // CB_Band position
     bool WifiModeHasN = true;         // the band's wireless mode includes 802.11n
     int VlanWarningShown = 0;         // 1 once the VLAN warning was shown
     bool MultiSsidEapCheck = true;    // false from the first Save on
     // False when the device's authentication is one the Security Mode list
     // of the current operating mode cannot show; the status line says so and
-    // Save leaves the device's security objects alone unless the user changes
-    // the security controls.
+    // Save leaves the device's security objects alone unless the user picks
+    // a Security Mode.
     bool AuthenticationShown = true;
-    // The groups whose last read failed, by name, in reading order.
-    std::vector<std::string> UnreadGroups;
-    // Set when a read got no answer at all: the rest of the load is skipped.
-    bool DeviceSilent = false;
+    // Whether the user picked a Security Mode since the last load (also the
+    // one shown).
+    bool SecurityModePicked = false;
     // The band WifiModeRequest was made for (-1: none yet).
     int WifiModeBand = -1;
 
@@ -310,17 +305,6 @@ public:
     // Reads the wireless mode of the band in use into CB_WMode1 (2.4 GHz) or
     // CB_WMode2 (5 GHz) and sets WifiModeHasN.
     void LoadWifiMode();
-    // Marks the rows of every write group to be written (on) or left out.
-    void SetAllWriteFlags(bool on);
-    // Makes a synchronous request over the table in slot (owner: the page)
-    // with the time-out (hundredths of a second per try; 0 keeps the
-    // default); the loaders call it while RequestsCreated is false.
-    VkSNMPRequest2Edits& NewRequest(std::unique_ptr<VkSNMPRequest2Edits>& slot, const VkSNMPVarEntry* table,
-                                    VkSNMPVarListKind kind, int timeout);
-    // Reads a group unless the device has gone silent during this load;
-    // remembers and reports a failure under the group's name. True when
-    // every value was read.
-    bool ReadGroup(VkSNMPRequest2Edits& request, const std::string& groupName);
     // Ends a load in the status line: the device went silent, or the groups
     // that could not be read, or a security mode the page cannot show;
     // nothing when all is well.
@@ -392,9 +376,13 @@ public:
     // ---- Save: marking and writing (wireless_page_save.cpp) -----------------
     void Bt_ApplyClick(ui::Component* sender);
     void StoreAuthentication(ui::ComboBox* authentication, ui::ComboBox* securityMode, ui::ComboBox* wpaMode);
-    // Marks and writes the groups of the operating mode and security mode;
-    // true when every write succeeded.
+    // Writes the groups of the operating mode and security mode; true when
+    // every write succeeded.
     bool WriteSettings();
+    // What the Save's writes depend on, from the controls.
+    WirelessSaveInput SaveInput() const;
+    // The group a plan names.
+    VkSNMPRequest2Edits* GroupOf(WirelessGroup group) const;
 
     // ---- site survey, WDS partners, MAC clone (wireless_page_wds.cpp) ------
     void SiteScanClick(ui::Component* sender);
@@ -445,7 +433,5 @@ private:
 
 extern TFM_Wirless* FM_Wirless;
 
-// The page's status texts.
-extern const char* const WirelessDeviceSilentText;  // the load stopped: no answer
-extern const char* const WirelessUnreadPrefix;      // before the unread groups' names
+// The page's status text for an authentication its lists cannot show.
 extern const char* const WirelessAuthenticationUnshownText;

@@ -11,6 +11,7 @@
 #include "pages/basic/wireless_page.h"
 #include "pages/basic/wireless_page_texts.h"
 #include "pages/common/control_helpers.h"
+#include "pages/common/group_writes.h"
 #include "pages/basic/wireless_page_vars.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/dialog_service.h"
@@ -103,39 +104,46 @@ void MoveUp(std::initializer_list<ui::Control*> controls, int distance) {
 
 void TFM_Wirless::LoadCountryCode() {
     if (!RequestsCreated)
-        NewRequest(CountryCodeRequest, VarsCountryCode, MVT_SV, kListTimeout).BindEdits(0, "%s", ED_Country);
-    if (CountryCodeRequest) ReadGroup(*CountryCodeRequest, "country code");
+        Groups.Make(CountryCodeRequest, {"country code", VarsCountryCode, MVT_SV, 0, kListTimeout})
+            .BindEdits(SingleRow::Value, "%s", ED_Country);
+    if (CountryCodeRequest) Groups.Read(*CountryCodeRequest);
 }
 
 void TFM_Wirless::Load5GHzChannelLists() {
-    if (!RequestsCreated) {
-        NewRequest(IndoorWdsChannelsRequest, VarsWirelessIndoorWdsChannels, MVT_SV, kListTimeout)
-            .BindEdits(0, "%s", ED_IndoorWdsChannelList);
-        NewRequest(IndoorChannelsRequest, VarsWirelessIndoorChannels, MVT_SV, kListTimeout)
-            .BindEdits(0, "%s", ED_IndoorChannelList);
-        NewRequest(OutdoorChannelsRequest, VarsWirelessOutdoorChannels, MVT_SV, kListTimeout)
-            .BindEdits(0, "%s", ED_OutdoorChannelList);
+    struct List {
+        VkSNMPRequest2Edits** slot;
+        GroupSpec spec;
+        ui::Edit* edit;
+    } const lists[] = {
+        {&IndoorWdsChannelsRequest,
+         {"5 GHz indoor WDS channels", VarsWirelessIndoorWdsChannels, MVT_SV, 0, kListTimeout},
+         ED_IndoorWdsChannelList},
+        {&IndoorChannelsRequest, {"5 GHz indoor channels", VarsWirelessIndoorChannels, MVT_SV, 0, kListTimeout},
+         ED_IndoorChannelList},
+        {&OutdoorChannelsRequest, {"5 GHz outdoor channels", VarsWirelessOutdoorChannels, MVT_SV, 0, kListTimeout},
+         ED_OutdoorChannelList},
+    };
+    for (const List& list : lists) {
+        if (!RequestsCreated) Groups.Make(*list.slot, list.spec).BindEdits(SingleRow::Value, "%s", list.edit);
+        if (*list.slot) Groups.Read(**list.slot);
     }
-    if (IndoorWdsChannelsRequest) ReadGroup(*IndoorWdsChannelsRequest, "5 GHz indoor WDS channels");
-    if (IndoorChannelsRequest) ReadGroup(*IndoorChannelsRequest, "5 GHz indoor channels");
-    if (OutdoorChannelsRequest) ReadGroup(*OutdoorChannelsRequest, "5 GHz outdoor channels");
 }
 
 void TFM_Wirless::LoadApplication() {
     if (!RequestsCreated)
-        NewRequest(ApplicationRequest, VarsWirelessApplication, MVT_SV, kListTimeout).BindComboBox(0, CB_App);
-    if (ApplicationRequest) ReadGroup(*ApplicationRequest, "application");
+        Groups.Make(ApplicationRequest, {"application", VarsWirelessApplication, MVT_SV, 0, kListTimeout})
+            .BindComboBox(SingleRow::Value, CB_App);
+    if (ApplicationRequest) Groups.Read(*ApplicationRequest);
     FillApplicationList();
 }
 
 void TFM_Wirless::LoadMssidTable() {
-    if (!RequestsCreated) {
-        VkSNMPRequest2Edits& request =
-            NewRequest(WirelessMssidTableRequest, VarsWirelessMssidTable, MVT_UMV, kMssidTableTimeout);
-        request.request.vars = VkSNMPVarList(VarsWirelessMssidTable, MVT_UMV, kMssidIndexColumns);
-        request.BindListView(LV_Multi2, false);
-    }
-    if (WirelessMssidTableRequest) ReadGroup(*WirelessMssidTableRequest, "multi-SSID rules");
+    if (!RequestsCreated)
+        Groups
+            .Make(WirelessMssidTableRequest,
+                  {"multi-SSID rules", VarsWirelessMssidTable, MVT_UMV, kMssidIndexColumns, kMssidTableTimeout})
+            .BindListView(LV_Multi2, false);
+    if (WirelessMssidTableRequest) Groups.Read(*WirelessMssidTableRequest);
 }
 
 // ---- band, application and channels ------------------------------------------
@@ -204,9 +212,9 @@ void TFM_Wirless::CB_BandChange(ui::Component* sender) {
 void TFM_Wirless::CB_ApplicaitonChange(ui::Component* sender) {
     // The list is rebuilt, so the device's mode is found again by its text.
     if (CB_Band->ItemIndex() == kBand5 && CB_Applicaiton->ItemIndex() == kApplicationOutdoor)
-        FillAndSelect(CB_APMode, kOutdoorModes, ApModeAtLoad);
+        FillAndSelect(CB_APMode, kOutdoorModes, AtLoad.At(CB_APMode));
     else
-        FillAndSelect(CB_APMode, kAllModes, ApModeAtLoad);
+        FillAndSelect(CB_APMode, kAllModes, AtLoad.At(CB_APMode));
     CB_APModeChange(sender);
     ChooseChannelList();
 }
@@ -223,7 +231,9 @@ void TFM_Wirless::SaveApplication() {
     if (ED_Country->Text() != kJapan) return;
     StoreApplication();
     // A group that was not read is not written back from its controls.
-    if (ApplicationRequest && ApplicationRequest->lastReadOk) ApplicationRequest->Set(true, true);
+    if (ApplicationRequest == nullptr) return;
+    GroupWrites writes(Groups);
+    writes.Write(*ApplicationRequest, {SingleRow::Value});
 }
 
 void TFM_Wirless::ArrangeApplicationRow() {
@@ -304,9 +314,12 @@ void TFM_Wirless::Cbox_RadiusSerChange(ui::Component* sender) {
 
 void TFM_Wirless::CB_AutoRekeyTypeChange(ui::Component*) {
     // Periodical re-keying shows the device's re-key pass-phrase instead of
-    // the pass-phrase entry.
-    const bool periodical = CB_AutoRekeyType->Visible() && CB_AutoRekeyType->ItemIndex() == kEnableItem;
-    ShowControls({Ed_Passphrase, Ed_ConfirmPass, Label_ConPassphrase}, !periodical);
+    // the pass-phrase entry. Without the re-key rows (every layout but an
+    // access point's WPA-Personal) the layout alone decides whether the
+    // pass-phrase rows are shown.
+    const bool rekeyShown = CB_AutoRekeyType->Visible();
+    const bool periodical = rekeyShown && CB_AutoRekeyType->ItemIndex() == kEnableItem;
+    if (rekeyShown) ShowControls({Ed_Passphrase, Ed_ConfirmPass, Label_ConPassphrase}, !periodical);
     Ed_AutoRekeyPassphrase->SetVisible(periodical);
     EnableControls({CB_TimeWeek, CB_TimeHour, CB_TimeSec, Ed_TimeInterval}, CB_AutoRekeyType->ItemIndex() != kDisableItem);
     if (Contains(CB_SecurityMode->Text(), "802")) {

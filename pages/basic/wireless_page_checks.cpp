@@ -24,10 +24,8 @@ constexpr char kEdgeBlankText[] = "The first character and last character can't 
 constexpr char kConfirmText[] = "Please input the confirm new password correctly!";
 constexpr char kIntervalText[] = "Please input a number between 300 and 9999999.";
 constexpr char kWdsNotReadText[] = "The WDS partner list has not been read from the device yet: Save writes nothing.";
-constexpr char kNoAddress[] = "000000000000";
 
 constexpr size_t kMaxSsidLength = 32;
-constexpr size_t kMacLength = 12;
 constexpr int kMinKeyInterval = 300;
 constexpr int kMaxKeyInterval = 9999999;
 constexpr size_t kMinPassphrase = 8;
@@ -41,8 +39,6 @@ constexpr size_t kMaxSecret = 64;
 // Positions in the two-state lists ("Disable"/"Enable", "Auto"/"Manual",
 // manual key/periodical key change, "ASCII"/"HEX", "64Bits"/"128Bits").
 constexpr int kSecond = 1;
-
-bool IsWdsMode(const std::string& mode) { return mode == kWdsWithAp || mode == kWds; }
 
 // An edit's number within low..high (low above 0). An empty text, or one
 // that is no number, counts as 0 and so is refused.
@@ -96,18 +92,20 @@ bool CheckSsid(TFM_Wirless& page) {
 
 // Only a clone the user has switched on with a typed address is checked: a
 // disabled clone or one taking the address automatically writes no address.
+// The main window's check comes first (an empty or all-zero address is not
+// valid), then the length.
 bool CheckCloneAddress(TFM_Wirless& page) {
     if (page.CB_APMode->Text() != kWirelessClient || page.Cbox_Status->ItemIndex() != kSecond ||
         page.Cbox_MacSource->ItemIndex() != kSecond)
         return true;
     const std::string address = page.Ed_CloneMac->Text();
-    if (address.size() != kMacLength)
-        return Refuse("The length is 12 in MAC Address.", kErrorCaption, page.Ed_CloneMac);
-    if (address == kNoAddress) return Refuse("Please input a valid MAC Address.", kWarningCaption, page.Ed_CloneMac);
     if (!TMainForm::IsValidMacAddress(address)) {  // it has shown its message
         page.Ed_CloneMac->SetFocus();
         return false;
     }
+    if (address.size() != kMacAddressLength)
+        return Refuse("The length is 12 in MAC Address.", kErrorCaption, page.Ed_CloneMac);
+    if (address == kNoMacAddress) return Refuse("Please input a valid MAC Address.", kWarningCaption, page.Ed_CloneMac);
     return true;
 }
 
@@ -116,8 +114,8 @@ bool CheckCloneAddress(TFM_Wirless& page) {
 // partners the user never saw.
 bool CheckWdsPartners(TFM_Wirless& page) {
     if (!IsWdsMode(page.CB_APMode->Text())) return true;
-    const VkSNMPRequest2Edits* table = page.RemoteApTableRequest.get();
-    if (table == nullptr || table->busy || !table->lastReadOk) {
+    const VkSNMPRequest2Edits* table = page.RemoteApTableRequest;
+    if (table == nullptr || !page.Groups.WasRead(*table)) {
         ui::MessageBox(kWdsNotReadText, kWarningCaption, ui::Buttons::Ok);
         return false;
     }
@@ -163,7 +161,7 @@ bool CheckSecurity(TFM_Wirless& page) {
     const std::string security = page.CB_SecurityMode->Text();
     // A device mode the list could not show is left alone on the device as
     // long as the user has not picked another one: nothing of it is written.
-    if (!page.AuthenticationShown && security == page.SecurityModeAtLoad) return true;
+    if (!page.AuthenticationShown && !page.SecurityModePicked) return true;
     if (security == kOpenSystem) return page.CB_dot11Encryption->ItemIndex() != kSecond || CheckWep(page);
     if (security == kSharedKey) return CheckWep(page);
     if (security == kWpaPersonal) return CheckWpaPersonal(page);
@@ -238,7 +236,7 @@ bool TFM_Wirless::ValidateSsidAndWdsMacs() {
         const std::string address = edit->Text();
         if (address.empty()) continue;
         allEmpty = false;
-        if (address.size() != kMacLength) {
+        if (address.size() != kMacAddressLength) {
             if (i == 0) {
                 ui::MessageBox("The length is 12 in IEEE802.11g MAC address.", kErrorCaption, ui::Buttons::Ok);
                 edit->SetText("");

@@ -56,19 +56,11 @@ constexpr int kOuterBelowPage = 90;            // the form's outer height below 
 constexpr int kWindowFrame = 34;
 constexpr int kClientWidth = 431;
 
-enum class Mode { AccessPoint, WdsWithAp, Wds, WirelessClient, Unknown };
+using Mode = WirelessMode;
 
-Mode ModeOf(const std::string& text) {
-    if (text == kAccessPoint) return Mode::AccessPoint;
-    if (text == kWdsWithAp) return Mode::WdsWithAp;
-    if (text == kWds) return Mode::Wds;
-    if (text == kWirelessClient) return Mode::WirelessClient;
-    return Mode::Unknown;
-}
-
-void Fill(ui::ComboBox* combo, std::initializer_list<const char*> texts) {
+void Fill(ui::ComboBox* combo, const std::vector<std::string>& texts) {
     combo->ClearItems();
-    for (const char* text : texts) combo->AddItem(text);
+    for (const std::string& text : texts) combo->AddItem(text);
 }
 
 // 802.11n only holds for the 2.4 GHz radio alone: on the 5 GHz band its mode
@@ -81,106 +73,21 @@ bool MultiSsidOn(const TFM_Wirless& page) { return page.CB_MultEnable->ItemIndex
 
 // ---- the device authentication as Security Mode and WPA Mode ---------------
 
-struct AuthenticationRow {
-    const char* authentication;
-    const char* security;
-    const char* wpa;  // null: no WPA Mode selected
-};
-
-constexpr AuthenticationRow kAccessPointRows[] = {
-    {"opensystem", kOpenSystem, kWpaAuto},        {"sharedkey", kSharedKey, kWpaAuto},
-    {"wpa-psk", kWpaPersonal, kWpaOnly},          {"wpa-eap", kWpaEnterprise, kWpaOnly},
-    {"wpa2-psk", kWpaPersonal, kWpa2Only},        {"wpa2-eap", kWpaEnterprise, kWpa2Only},
-    {"wpa2-auto-psk", kWpaPersonal, kWpaAuto},    {"wpa2-auto-eap", kWpaEnterprise, kWpaAuto},
-    {"dot1x(10)", kDot1x, nullptr},
-};
-constexpr AuthenticationRow kWdsWithApRows[] = {
-    {"opensystem", kOpenSystem, kWpaAuto},
-    {"wpa2-psk", kWpaPersonal, kWpa2Only},
-    {"wpa2-auto-psk", kWpaPersonal, kWpaAuto},
-};
-constexpr AuthenticationRow kWdsRows[] = {
-    {"opensystem", kOpenSystem, kWpa2Only},
-    {"wpa2-psk", kWpaPersonal, kWpa2Only},
-};
-constexpr AuthenticationRow kWirelessClientRows[] = {
-    {"opensystem", kOpenSystem, kWpaAuto},
-    {"wpa-psk", kWpaPersonal, kWpaOnly},
-    {"wpa2-psk", kWpaPersonal, kWpa2Only},
-    {"wpa2-auto-psk", kWpaPersonal, kWpaAuto},
-};
-
 struct AuthenticationView {
     const char* security;  // null: the list's first entry
     const char* wpa;       // null: no WPA Mode selected
     bool shown;            // the list can express the authentication
 };
 
-template <size_t N>
-const AuthenticationRow* FindRow(const AuthenticationRow (&rows)[N], const std::string& authentication) {
-    for (const AuthenticationRow& row : rows)
-        if (authentication == row.authentication) return &row;
-    return nullptr;
-}
-
-// The WPA Mode a mode selects when its Security Mode list cannot show the
-// authentication (the first Security Mode entry is selected then).
-const char* FallbackWpa(Mode mode, const std::string& authentication, bool multiSsid) {
-    switch (mode) {
-        case Mode::AccessPoint:
-            // Shared Key without multi-SSID (unshown only with 802.11n only)
-            // keeps the WPA Mode it has wherever the list offers Shared Key.
-            return authentication == "sharedkey" && !multiSsid ? kWpaAuto : nullptr;
-        case Mode::WdsWithAp:
-            return kWpaAuto;
-        case Mode::Wds:
-            return kWpa2Only;
-        case Mode::WirelessClient:
-            // An enterprise authentication has no WPA Mode that would mean
-            // anything in the client's list.
-            return authentication == "wpa2-eap" ? nullptr : kWpaAuto;
-        case Mode::Unknown:
-            break;
-    }
-    return nullptr;
-}
-
 AuthenticationView ViewOf(Mode mode, const std::string& authentication, const ui::ComboBox* securityList,
                           bool multiSsid) {
-    const AuthenticationRow* row = nullptr;
-    switch (mode) {
-        case Mode::AccessPoint: row = FindRow(kAccessPointRows, authentication); break;
-        case Mode::WdsWithAp: row = FindRow(kWdsWithApRows, authentication); break;
-        case Mode::Wds: row = FindRow(kWdsRows, authentication); break;
-        case Mode::WirelessClient: row = FindRow(kWirelessClientRows, authentication); break;
-        case Mode::Unknown: break;
-    }
-    // A row whose Security Mode the list does not offer (Shared Key with
+    const SecurityView* view = SecurityViewOf(mode, authentication);
+    // A view whose Security Mode the list does not offer (Shared Key with
     // multi-SSID or 802.11n only, 802.1X with 802.11n only) is not shown: it
     // must not pass for another entry.
-    if (row != nullptr && IndexOfText(securityList, row->security) >= 0) return {row->security, row->wpa, true};
+    if (view != nullptr && IndexOfText(securityList, view->security) >= 0) return {view->security, view->wpa, true};
     // Nothing read yet counts as shown.
-    return {nullptr, FallbackWpa(mode, authentication, multiSsid), authentication.empty()};
-}
-
-void FillSecurityModes(ui::ComboBox* combo, Mode mode, bool multiSsid, bool only11n) {
-    if (mode != Mode::AccessPoint)
-        Fill(combo, {kOpenSystem, kWpaPersonal});
-    else if (only11n)
-        Fill(combo, {kOpenSystem, kWpaPersonal, kWpaEnterprise});
-    else if (multiSsid)
-        Fill(combo, {kOpenSystem, kWpaPersonal, kWpaEnterprise, kDot1x});
-    else
-        Fill(combo, {kOpenSystem, kSharedKey, kWpaPersonal, kWpaEnterprise, kDot1x});
-}
-
-void FillWpaModes(ui::ComboBox* combo, Mode mode) {
-    if (mode == Mode::WdsWithAp)
-        Fill(combo, {kWpaAuto, kWpa2Only});
-    else if (mode == Mode::Wds)
-        Fill(combo, {kWpa2Only});
-    else
-        Fill(combo, {kWpaAuto, kWpa2Only, kWpaOnly});
+    return {nullptr, FallbackWpaMode(mode, authentication, multiSsid), authentication.empty()};
 }
 
 // ---- the layout ------------------------------------------------------------
@@ -378,13 +285,13 @@ std::string TextOf(const ui::Control* control) {
 void TFM_Wirless::ShowAuthentication() {
     CB_SecurityMode->ClearItems();
     CB_WPAMode->ClearItems();
-    const Mode mode = ModeOf(CB_APMode->Text());
+    const Mode mode = WirelessModeOf(CB_APMode->Text());
     const std::string authentication = CB_dot11Authentication->Text();
     AuthenticationView view{nullptr, nullptr, authentication.empty()};
     if (mode != Mode::Unknown) {
         const bool multiSsid = MultiSsidOn(*this);
-        FillSecurityModes(CB_SecurityMode, mode, multiSsid, Runs11nOnly(*this));
-        FillWpaModes(CB_WPAMode, mode);
+        Fill(CB_SecurityMode, SecurityModesOf(mode, multiSsid, Runs11nOnly(*this)));
+        Fill(CB_WPAMode, WpaModesOf(mode));
         CB_WPAMode->SetEnabled(mode != Mode::Wds);
         if (mode == Mode::Wds) CB_WPAMode->SetItemIndex(0);
         view = ViewOf(mode, authentication, CB_SecurityMode, multiSsid);
@@ -412,7 +319,7 @@ void TFM_Wirless::ArrangePage() {
 
     const int h1 = SettingsGroupHeight;
     const int left = GroupBox1->Left();
-    const Mode mode = ModeOf(CB_APMode->Text());
+    const Mode mode = WirelessModeOf(CB_APMode->Text());
     switch (mode) {
         case Mode::AccessPoint: {
             GroupBox7->SetVisible(false);
@@ -494,15 +401,15 @@ void TFM_Wirless::CB_APModeChange(ui::Component*) {
     GroupBox3->SetCaption(mode == kWdsWithAp ? kWdsWithAp : kWds);
     if (mode == kAccessPoint || mode == kWdsWithAp || mode == kWds) {
         // Back to what the device said.
-        CB_SsidBroadcast->SetItemIndex(SsidBroadcastAtLoad);
+        AtLoad.Restore(CB_SsidBroadcast);
         CB_Chanal->SetItemIndex(LastChannelIndex);
         Ed_UpdateInterval->SetEnabled(true);
-        Ed_UpdateInterval->SetText(GroupKeyIntervalAtLoad);
+        AtLoad.Restore(Ed_UpdateInterval);
     }
     ChooseChannelList();
 }
 
-void TFM_Wirless::CB_SecurityModeChange(ui::Component*) {
+void TFM_Wirless::CB_SecurityModeChange(ui::Component* sender) {
     const std::string security = CB_SecurityMode->Text();
     if (Contains(security, "Share")) {
         CB_dot11Encryption->SetItemIndex(kOn);
@@ -510,7 +417,8 @@ void TFM_Wirless::CB_SecurityModeChange(ui::Component*) {
     } else {
         CB_dot11Encryption->SetEnabled(true);
     }
-    if (CB_APMode->Text() == kAccessPoint && SecurityModeAtLoad == kWpaEnterprise &&
+    if (sender == CB_SecurityMode) SecurityModePicked = true;
+    if (CB_APMode->Text() == kAccessPoint && AtLoad.At(CB_SecurityMode) == kWpaEnterprise &&
         CB_VlanStatus->ItemIndex() == kOn && CB_NetProtect->ItemIndex() == kOn && security != kWpaEnterprise &&
         VlanWarningShown == 0) {
         ui::MessageBox(kVlanOffText, kWarningCaption, ui::Buttons::Ok);

@@ -2,7 +2,6 @@
 // Refresh. Every loader creates and binds its requests on the first load
 // only (while RequestsCreated is false) and reads on every load.
 
-#include "library/common/messages.h"
 #include "library/common/option_list.h"
 #include "library/snmp/choice_items.h"
 #include "pages/basic/wireless_page.h"
@@ -23,120 +22,65 @@ constexpr int kTimeout20s = 2000;
 constexpr int kTimeout50s = 5000;
 constexpr int kTimeout100s = 10000;
 
-// The program-wide code of a request the device did not answer in time.
-constexpr int kNoAnswerCode = VK_ERR_TIMEOUT;
-
-// Rows of the basic settings table.
-constexpr int kChannelListRow = 3;
-constexpr int kBasicRows = 8;
-// Rows of the RADIUS table a load leaves out: the backup RADIUS server, the
-// accounting servers and mode, and the RADIUS source.
-constexpr int kFirstUnreadRadiusRow = 4;
-constexpr int kLastUnreadRadiusRow = 14;
 // The wireless-mode entry without 802.11n: "Mixed 802.11g and 802.11b" on
 // 2.4 GHz, "802.11a Only" on 5 GHz.
 constexpr int kModeWithoutN = 1;
 
-void SetAccess(VkSNMPRequest2Edits& request, int first, int last, int32_t access) {
-    for (int row = first; row <= last; ++row) request.request.vars.Item(row)->access = access;
-}
-
 }  // namespace
-
-// ---- requests ------------------------------------------------------------------
-
-VkSNMPRequest2Edits& TFM_Wirless::NewRequest(std::unique_ptr<VkSNMPRequest2Edits>& slot,
-                                             const VkSNMPVarEntry* table, VkSNMPVarListKind kind, int timeout) {
-    slot = std::make_unique<VkSNMPRequest2Edits>(this);
-    slot->async = false;
-    if (timeout > 0) slot->request.timeout = timeout;
-    slot->request.vars = VkSNMPVarList(table, kind, 0);
-    return *slot;
-}
-
-bool TFM_Wirless::ReadGroup(VkSNMPRequest2Edits& request, const std::string& groupName) {
-    if (DeviceSilent) {
-        request.lastReadOk = false;  // not read in this load
-        UnreadGroups.push_back(groupName);
-        return false;
-    }
-    int failure = 0;
-    VkSNMPErrorCallback previous = request.request.onError;
-    request.request.onError = [&failure](const VkSNMPError& result) {
-        if (result.code != 0) failure = result.code;
-    };
-    bool ok = request.Get() && request.lastReadOk;
-    request.request.onError = previous;
-    if (!ok) {
-        UnreadGroups.push_back(groupName);
-        if (failure == kNoAnswerCode) DeviceSilent = true;
-    }
-    return ok;
-}
-
-void TFM_Wirless::ShowLoadResult() {
-    if (DeviceSilent) {
-        ShowStatus(WirelessDeviceSilentText);
-        return;
-    }
-    if (UnreadGroups.empty()) {
-        if (!AuthenticationShown) ShowStatus(WirelessAuthenticationUnshownText);
-        return;
-    }
-    std::string text = WirelessUnreadPrefix;
-    for (size_t i = 0; i < UnreadGroups.size(); ++i) text += (i > 0 ? ", " : "") + UnreadGroups[i];
-    ShowStatus(text);
-}
 
 // ---- loaders -------------------------------------------------------------------
 
 void TFM_Wirless::LoadManagerIpStatus() {
     if (!RequestsCreated)
-        NewRequest(ManagerIpStatusRequest, VarsManagerIpStatus, SVT_SV, kTimeout100s).BindComboBox(0, CB_LimitVidStatus);
-    ReadGroup(*ManagerIpStatusRequest, "manager address limiting");
+        Groups.Make(ManagerIpStatusRequest, {"manager address limiting", VarsManagerIpStatus, SVT_SV, 0, kTimeout100s})
+            .BindComboBox(SingleRow::Value, CB_LimitVidStatus);
+    Groups.Read(*ManagerIpStatusRequest);
 }
 
 void TFM_Wirless::LoadVlanStatus() {
     if (!RequestsCreated)
-        NewRequest(VlanStatusRequest, VarsDot11VlanStatus, SVT_SV, kTimeout100s).BindComboBox(0, CB_VlanStatus);
-    ReadGroup(*VlanStatusRequest, "VLAN state");
+        Groups.Make(VlanStatusRequest, {"VLAN state", VarsDot11VlanStatus, SVT_SV, 0, kTimeout100s})
+            .BindComboBox(SingleRow::Value, CB_VlanStatus);
+    Groups.Read(*VlanStatusRequest);
 }
 
 void TFM_Wirless::LoadWirelessBasic() {
     if (!RequestsCreated) {
-        VkSNMPRequest2Edits& basic = NewRequest(BasicRequest, VarsWirelessBasic, MVT_SV, kTimeout20s);
-        SetAccess(basic, 0, kBasicRows - 1, VkSNMPAccess::readwrite);
-        SetAccess(basic, kChannelListRow, kChannelListRow, VkSNMPAccess::readonly);
-        basic.BindEdits(0, "%s", Ed_SSID);
-        basic.BindComboBox(1, CB_SsidBroadcast);
-        basic.BindEdits(2, "%s", Ed_Channel);
-        basic.BindEdits(3, "%s", Ed_ChanListA);
-        basic.BindComboBox(4, CB_AuSc);
-        basic.BindComboBox(5, CB_APMode);
-        basic.BindComboBox(6, CB_Band);
-        basic.BindComboBox(7, CB_ChannelWidth);
+        using namespace WirelessBasicRow;
+        VkSNMPRequest2Edits& basic =
+            Groups.Make(BasicRequest, {"basic settings", VarsWirelessBasic, MVT_SV, 0, kTimeout20s});
+        // Every row is read; the channel list is never written.
+        SetRowAccess(basic, {Ssid, SsidBroadcast, Channel, AutoChannelScan, ApMode, Band, ChannelWidth},
+                     VkSNMPAccess::readwrite);
+        SetRowAccess(basic, {ChannelList}, VkSNMPAccess::readonly);
+        basic.BindEdits(Ssid, "%s", Ed_SSID);
+        basic.BindComboBox(SsidBroadcast, CB_SsidBroadcast);
+        basic.BindEdits(Channel, "%s", Ed_Channel);
+        basic.BindEdits(ChannelList, "%s", Ed_ChanListA);
+        basic.BindComboBox(AutoChannelScan, CB_AuSc);
+        basic.BindComboBox(ApMode, CB_APMode);
+        basic.BindComboBox(Band, CB_Band);
+        basic.BindComboBox(ChannelWidth, CB_ChannelWidth);
         basic.SetStatusMemo(StatusBar, 0);
-        NewRequest(BaseChannelRequest, VarsWirelessDataBaseChannel, MVT_SV, kTimeout50s)
-            .BindEdits(0, "%s", Ed_BaseChannel);
+        Groups.Make(BaseChannelRequest, {"channel in use", VarsWirelessDataBaseChannel, MVT_SV, 0, kTimeout50s})
+            .BindEdits(SingleRow::Value, "%s", Ed_BaseChannel);
     }
     // A read selects the mode by its place in the full list of modes; an
     // earlier load may have left the shorter outdoor list in the combo.
     ComboBoxItems modes(*CB_APMode);
     OptDot11ApMode2.FillComboBox(modes);
-    ReadGroup(*BasicRequest, "basic settings");
-    ReadGroup(*BaseChannelRequest, "channel in use");
-    ApModeAtLoad = CB_APMode->Text();
-    SsidBroadcastAtLoad = CB_SsidBroadcast->ItemIndex();
+    Groups.Read(*BasicRequest);
+    Groups.Read(*BaseChannelRequest);
+    AtLoad.Take({CB_APMode, CB_SsidBroadcast});
     ChooseChannelList();
     LoadWifiMode();
     CB_BandChange(this);
     CB_ChanalChange(this);
     if (!RequestsCreated) {
-        VkSNMPRequest2Edits& state = NewRequest(MssidStateRequest, VarsMssidState, MVT_SV, kTimeout10s);
-        SetAccess(state, 0, 0, VkSNMPAccess::readwrite);
-        state.BindComboBox(0, CB_MultEnable);
+        Groups.Make(MssidStateRequest, {"multi-SSID state", VarsMssidState, MVT_SV, 0, kTimeout10s})
+            .BindComboBox(SingleRow::Value, CB_MultEnable);
     }
-    if (ReadGroup(*MssidStateRequest, "multi-SSID state")) MultiSsidEnabled = CB_MultEnable->Text() != "Disable";
+    if (Groups.Read(*MssidStateRequest)) MultiSsidEnabled = CB_MultEnable->Text() != "Disable";
 }
 
 // The wireless mode of the band in use: the 2.4 GHz and the 5 GHz radio have
@@ -147,29 +91,32 @@ void TFM_Wirless::LoadWifiMode() {
     if (band != 0 && band != 1) return;
     ui::ComboBox* mode = band == 0 ? CB_WMode1 : CB_WMode2;
     if (!WifiModeRequest || WifiModeBand != band) {
-        NewRequest(WifiModeRequest, band == 0 ? VarsWifiMode24 : VarsWifiMode5, MVT_SV, kTimeout100s)
-            .BindComboBox(0, mode);
+        Groups.Make(WifiModeRequest, {"wireless mode", band == 0 ? VarsWifiMode24 : VarsWifiMode5, MVT_SV, 0,
+                                      kTimeout100s})
+            .BindComboBox(SingleRow::Value, mode);
         WifiModeBand = band;
     }
-    ReadGroup(*WifiModeRequest, "wireless mode");
+    Groups.Read(*WifiModeRequest);
     WifiModeHasN = mode->ItemIndex() != kModeWithoutN;
 }
 
 void TFM_Wirless::LoadKeySettings() {
     if (!RequestsCreated) {
-        VkSNMPRequest2Edits& security = NewRequest(SecurityRequest, VarsWirelessSecurity, MVT_SV, kTimeout50s);
-        security.BindComboBox(0, CB_dot11Authentication);
-        security.BindComboBox(1, CB_DefaultKey);
-        security.BindComboBox(2, CB_dot11Encryption);
+        using namespace WirelessSecurityRow;
+        VkSNMPRequest2Edits& security =
+            Groups.Make(SecurityRequest, {"security", VarsWirelessSecurity, MVT_SV, 0, kTimeout50s});
+        security.BindComboBox(Authentication, CB_dot11Authentication);
+        security.BindComboBox(KeyIndex, CB_DefaultKey);
+        security.BindComboBox(Encryption, CB_dot11Encryption);
         security.SetStatusMemo(StatusBar, 0);
     }
-    ReadGroup(*SecurityRequest, "security");
+    Groups.Read(*SecurityRequest);
     ShowAuthentication();
-    AuthenticationAtLoad = CB_dot11Authentication->ItemIndex();
-    SecurityModeAtLoad = CB_SecurityMode->Text();
+    AtLoad.Take({CB_dot11Authentication, CB_SecurityMode});
+    SecurityModePicked = false;
 
     struct Key {
-        std::unique_ptr<VkSNMPRequest2Edits>* request;
+        VkSNMPRequest2Edits** request;
         const VkSNMPVarEntry* table;
         ui::ComboBox* type;
         ui::Edit* key;
@@ -180,11 +127,11 @@ void TFM_Wirless::LoadKeySettings() {
                       {&WepKey4Request, VarsWirelessWepKey4, CB_KeyType4, Ed_Key4, "WEP key 4"}};
     for (const Key& k : keys) {
         if (!RequestsCreated) {
-            VkSNMPRequest2Edits& request = NewRequest(*k.request, k.table, MVT_SV, kTimeout10s);
-            request.BindComboBox(0, k.type);
-            request.BindEdits(1, "%s", k.key);
+            VkSNMPRequest2Edits& request = Groups.Make(*k.request, {k.name, k.table, MVT_SV, 0, kTimeout10s});
+            request.BindComboBox(WepKeyRow::EntryMethod, k.type);
+            request.BindEdits(WepKeyRow::Key, "%s", k.key);
         }
-        ReadGroup(**k.request, k.name);
+        Groups.Read(**k.request);
     }
     CopyKeyToConfirm(CB_DefaultKey->ItemIndex());
     DeriveWepKeySizes();
@@ -192,100 +139,100 @@ void TFM_Wirless::LoadKeySettings() {
 
 void TFM_Wirless::LoadPassphraseSettings() {
     if (!RequestsCreated) {
-        VkSNMPRequest2Edits& wpa = NewRequest(WpaPskRequest, VarsWirelessWpaPsk, MVT_SV, kTimeout10s);
-        SetAccess(wpa, 0, 2, VkSNMPAccess::readwrite);
-        wpa.BindEdits(0, "%s", Ed_Passphrase);
-        wpa.BindComboBox(1, CB_Clipher);
-        wpa.BindEdits(2, "%u", Ed_UpdateInterval);
-        wpa.BindComboBox(3, CB_AutoRekeyType);
-        wpa.BindComboBox(4, CB_TimeWeek);
-        wpa.BindEdits(5, "%s", Ed_TimeStart);
-        wpa.BindEdits(6, "%u", Ed_TimeInterval);
-        wpa.BindEdits(7, "%s", Ed_AutoRekeyPassphrase);
+        using namespace WirelessWpaPskRow;
+        VkSNMPRequest2Edits& wpa =
+            Groups.Make(WpaPskRequest, {"pass phrase settings", VarsWirelessWpaPsk, MVT_SV, 0, kTimeout10s});
+        wpa.BindEdits(PassPhrase, "%s", Ed_Passphrase);
+        wpa.BindComboBox(CipherType, CB_Clipher);
+        wpa.BindEdits(GroupKeyInterval, "%u", Ed_UpdateInterval);
+        wpa.BindComboBox(RekeyControl, CB_AutoRekeyType);
+        wpa.BindComboBox(RekeyStartWeek, CB_TimeWeek);
+        wpa.BindEdits(RekeyStartTime, "%s", Ed_TimeStart);
+        wpa.BindEdits(RekeyInterval, "%u", Ed_TimeInterval);
+        wpa.BindEdits(RekeyPassPhrase, "%s", Ed_AutoRekeyPassphrase);
         wpa.SetStatusMemo(StatusBar, 0);
         // After the binding, which sets the edits' limits from their constraints.
         Ed_TimeInterval->SetMaxLength(3);
     }
-    ReadGroup(*WpaPskRequest, "pass phrase settings");
-    GroupKeyIntervalAtLoad = Ed_UpdateInterval->Text();
+    Groups.Read(*WpaPskRequest);
     Ed_ConfirmPass->SetText(Ed_Passphrase->Text());
     SyncRekeyStartTime(false);
-    AutoRekeyAtLoad = CB_AutoRekeyType->ItemIndex();
-    StartWeekAtLoad = CB_TimeWeek->ItemIndex();
-    StartTimeAtLoad = Ed_TimeStart->Text();
-    TimeIntervalAtLoad = Ed_TimeInterval->Text();
+    AtLoad.Take({Ed_UpdateInterval, CB_AutoRekeyType, CB_TimeWeek, Ed_TimeStart, Ed_TimeInterval});
 }
 
 void TFM_Wirless::LoadRadiusSettings() {
     if (!RequestsCreated) {
-        VkSNMPRequest2Edits& radius = NewRequest(RadiusRequest, VarsWirelessRadius, MVT_SV, kTimeout10s);
-        radius.BindComboBox(0, CB_NetProtect);
-        radius.BindEdits(1, "%s", Edt_RadiusServer);
-        radius.BindEdits(2, "%u", Edt_RadiusPort);
-        radius.BindEdits(3, "%s", Edt_RadiusSecret);
-        radius.BindEdits(4, "%s", Edt_BackRadiusServer);
-        radius.BindEdits(5, "%u", Edt_BackRadiusPort);
-        radius.BindEdits(6, "%s", Edt_BackRadiusSecret);
-        radius.BindComboBox(7, CB_AccountMode);
-        radius.BindEdits(8, "%s", Edt_AccountServer);
-        radius.BindEdits(9, "%s", Edt_AccountPort);
-        radius.BindEdits(10, "%s", Edt_AccountSecret);
-        radius.BindEdits(11, "%s", Edt_BackAccountServer);
-        radius.BindEdits(12, "%s", Edt_BackAccountPort);
-        radius.BindEdits(13, "%s", Edt_BackAccountSecret);
-        radius.BindComboBox(14, Cbox_RadiusSer);
-        radius.BindEdits(15, "%u", Ed_Update2);
+        using namespace WirelessRadiusRow;
+        VkSNMPRequest2Edits& radius =
+            Groups.Make(RadiusRequest, {"RADIUS settings", VarsWirelessRadius, MVT_SV, 0, kTimeout10s});
+        radius.BindComboBox(NetworkProtection, CB_NetProtect);
+        radius.BindEdits(Server, "%s", Edt_RadiusServer);
+        radius.BindEdits(Port, "%u", Edt_RadiusPort);
+        radius.BindEdits(Secret, "%s", Edt_RadiusSecret);
+        radius.BindEdits(BackupServer, "%s", Edt_BackRadiusServer);
+        radius.BindEdits(BackupPort, "%u", Edt_BackRadiusPort);
+        radius.BindEdits(BackupSecret, "%s", Edt_BackRadiusSecret);
+        radius.BindComboBox(AccountingStatus, CB_AccountMode);
+        radius.BindEdits(AccountingServer, "%s", Edt_AccountServer);
+        radius.BindEdits(AccountingPort, "%s", Edt_AccountPort);
+        radius.BindEdits(AccountingSecret, "%s", Edt_AccountSecret);
+        radius.BindEdits(BackupAccountingServer, "%s", Edt_BackAccountServer);
+        radius.BindEdits(BackupAccountingPort, "%s", Edt_BackAccountPort);
+        radius.BindEdits(BackupAccountingSecret, "%s", Edt_BackAccountSecret);
+        radius.BindComboBox(Source, Cbox_RadiusSer);
+        radius.BindEdits(KeyUpdateInterval, "%u", Ed_Update2);
         radius.SetStatusMemo(StatusBar, 0);
+        // The page reads neither the backup server nor the accounting
+        // servers nor the RADIUS source.
+        SetRowAccess(radius,
+                     {BackupServer, BackupPort, BackupSecret, AccountingStatus, AccountingServer, AccountingPort,
+                      AccountingSecret, BackupAccountingServer, BackupAccountingPort, BackupAccountingSecret, Source},
+                     VkSNMPAccess::invalid);
     }
-    SetAccess(*RadiusRequest, kFirstUnreadRadiusRow, kLastUnreadRadiusRow, VkSNMPAccess::invalid);
-    ReadGroup(*RadiusRequest, "RADIUS settings");
+    Groups.Read(*RadiusRequest);
 }
 
 void TFM_Wirless::LoadWdsMacs() {
     if (!RequestsCreated) {
-        VkSNMPRequest2Edits& list = NewRequest(RemoteApListRequest, VarsWirelessRemoteApList, MVT_SV, kTimeout50s);
-        for (int row = 0; row < 8; ++row) list.BindEdits(row, "%h", Ed_ReMAddra[row]);
-        VkSNMPRequest2Edits& table = NewRequest(RemoteApTableRequest, VarsWirelessRemoteApTable, MVT_UMV, kTimeout50s);
-        table.request.vars = VkSNMPVarList(VarsWirelessRemoteApTable, MVT_UMV, 2);
-        table.async = true;
+        VkSNMPRequest2Edits& list =
+            Groups.Make(RemoteApListRequest, {"WDS partners", VarsWirelessRemoteApList, MVT_SV, 0, kTimeout50s});
+        for (int row = 0; row < kWdsPartners; ++row) list.BindEdits(row, "%h", Ed_ReMAddra[row]);
+        VkSNMPRequest2Edits& table = Groups.Make(
+            RemoteApTableRequest, {"WDS partners", VarsWirelessRemoteApTable, MVT_UMV, 2, kTimeout50s, true});
         table.BindListView(Lv_RemoteMac, false);
         table.OnGetDone = [this](VkSNMPRequest2Controls* sender, VkSNMPError* result) {
             OnRemoteApTableDone(sender, result);
         };
-        NewRequest(RemoteApDeleteAllRequest, VarsWirelessRemoteApDeleteAll, MVT_SV, 0)
-            .BindComboBox(0, CB_RemoveMac);
+        Groups.Make(RemoteApDeleteAllRequest, {"WDS partners", VarsWirelessRemoteApDeleteAll, MVT_SV})
+            .BindComboBox(SingleRow::Value, CB_RemoveMac);
     }
     // The address edits are filled when the walk has completed.
-    if (DeviceSilent)
-        UnreadGroups.push_back("WDS partners");
-    else
-        RemoteApTableRequest->Get();
+    Groups.StartRead(*RemoteApTableRequest);
 }
 
 void TFM_Wirless::CreateSiteSurveyRequests() {
     struct Survey {
-        std::unique_ptr<VkSNMPRequest2Edits>* refresh;
+        VkSNMPRequest2Edits** refresh;
         const VkSNMPVarEntry* refreshTable;
         ui::ComboBox* refreshHolder;
-        std::unique_ptr<VkSNMPRequest2Edits>* walk;
+        VkSNMPRequest2Edits** walk;
         const VkSNMPVarEntry* walkTable;
         ui::ListView* view;
+        const char* name;
     } const surveys[] = {
         {&SiteSurveyRefreshRequest, VarsWirelessSurveyRefresh, CB_SiteScan, &SiteSurveyRequest,
-         VarsWirelessSiteSurvey, LV_ClientSiteServey},
+         VarsWirelessSiteSurvey, LV_ClientSiteServey, "site survey"},
         {&WdsSiteSurveyRefreshRequest, VarsWirelessWdsSurveyRefresh, CB_WdsSiteScan, &WdsSiteSurveyRequest,
-         VarsWirelessWdsSurvey, LV_WdsSiteServey},
+         VarsWirelessWdsSurvey, LV_WdsSiteServey, "WDS site survey"},
     };
     for (const Survey& s : surveys) {
-        VkSNMPRequest2Edits& refresh = NewRequest(*s.refresh, s.refreshTable, MVT_SV, kTimeout10s);
-        refresh.async = true;
-        refresh.BindComboBox(0, s.refreshHolder);
+        VkSNMPRequest2Edits& refresh =
+            Groups.Make(*s.refresh, {s.name, s.refreshTable, MVT_SV, 0, kTimeout10s, true});
+        refresh.BindComboBox(SingleRow::Value, s.refreshHolder);
         refresh.OnSetDone = [this](VkSNMPRequest2Controls* sender, VkSNMPError* result) {
             OnSurveyRefreshDone(sender, result);
         };
-        VkSNMPRequest2Edits& walk = NewRequest(*s.walk, s.walkTable, MVT_UMV, kTimeout10s);
-        walk.request.vars = VkSNMPVarList(s.walkTable, MVT_UMV, 1);
-        walk.async = true;
+        VkSNMPRequest2Edits& walk = Groups.Make(*s.walk, {s.name, s.walkTable, MVT_UMV, 1, kTimeout10s, true});
         walk.BindListView(s.view, false);
         walk.OnGetDone = [this](VkSNMPRequest2Controls* sender, VkSNMPError* result) {
             OnSurveyTableDone(sender, result);
@@ -298,8 +245,7 @@ void TFM_Wirless::CreateSiteSurveyRequests() {
 
 // The groups both loads read, in this order.
 void TFM_Wirless::ReadSettingsGroups() {
-    UnreadGroups.clear();
-    DeviceSilent = false;
+    Groups.BeginLoad();
     LoadApModeStatus();
     LoadManagerIpStatus();
     LoadVlanStatus();
@@ -320,45 +266,39 @@ void TFM_Wirless::FormCreate(ui::Component*) {
     LoadMacClone();
     ArrangeApplicationRow();
     ArrangePage();
-    CipherTypeAtLoad = CB_CipherType->ItemIndex();
-    BandAtLoad = CB_Band->ItemIndex();
+    AtLoad.Take({CB_CipherType, CB_Band});
     Cbox_RadiusSerChange(this);
     Cbox_StatusChange(this);
     CB_AutoRekeyTypeChange(this);
     SetEditLimits();
     LoadMssidTable();
     ShowAllWdsMacEdits();
-    NewRequest(ApArrayStatusRequest, VarsApArrayStatus, SVT_SV, kTimeout100s).BindComboBox(0, CB_APArryStatus);
-    ReadGroup(*ApArrayStatusRequest, "AP array state");
+    Groups.Make(ApArrayStatusRequest, {"AP array state", VarsApArrayStatus, SVT_SV, 0, kTimeout100s})
+        .BindComboBox(SingleRow::Value, CB_APArryStatus);
+    Groups.Read(*ApArrayStatusRequest);
     ShowLoadResult();
 }
 
+// Reads every group again, and what an earlier load could not read.
 void TFM_Wirless::Bt_RefreshClick(ui::Component*) {
     DisabledWhile busy(Bt_Refresh);
     RequestsCreated = true;
-    SetAllWriteFlags(true);
     ReadSettingsGroups();
     LoadMacClone();
     ArrangePage();
-    CipherTypeAtLoad = CB_CipherType->ItemIndex();
-    BandAtLoad = CB_Band->ItemIndex();
+    AtLoad.Take({CB_CipherType, CB_Band});
     SetEditLimits();
     CB_dot11EncryptionChange(this);
     CB_AutoRekeyTypeChange(this);
     Cbox_StatusChange(this);
+    Groups.ReadFailedAgain();
     ShowLoadResult();
 }
 
-void TFM_Wirless::SetAllWriteFlags(bool on) {
-    const int32_t flag = on ? VkSNMPAccess::readwrite : VkSNMPAccess::invalid;
-    struct Rows {
-        std::unique_ptr<VkSNMPRequest2Edits>* request;
-        int first, last;
-    } const groups[] = {{&BasicRequest, 0, 7},   {&SecurityRequest, 0, 2}, {&WepKey1Request, 0, 1},
-                        {&WepKey2Request, 0, 1}, {&WepKey3Request, 0, 1}, {&WepKey4Request, 0, 1},
-                        {&WpaPskRequest, 0, 6},  {&RemoteApListRequest, 0, 7}, {&RadiusRequest, 0, 3},
-                        {&RadiusRequest, 15, 15}};
-    for (const Rows& g : groups)
-        if (*g.request) SetAccess(**g.request, g.first, g.last, flag);
-    if (!on && RadiusRequest) SetAccess(*RadiusRequest, 0, 15, flag);
+void TFM_Wirless::ShowLoadResult() {
+    const std::string text = Groups.LoadText();
+    if (!text.empty())
+        ShowStatus(text);
+    else if (!AuthenticationShown)
+        ShowStatus(WirelessAuthenticationUnshownText);
 }

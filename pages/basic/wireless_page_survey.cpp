@@ -11,6 +11,7 @@
 #include <string>
 
 #include "pages/basic/wireless_page.h"
+#include "shell/input_validators.h"
 #include "pages/basic/wireless_page_texts.h"
 #include "pages/common/control_helpers.h"
 #include "pages/common/input_refusal.h"
@@ -23,9 +24,7 @@
 
 namespace {
 
-constexpr char kNoAddress[] = "000000000000";
 constexpr char kModeChanged[] = "changed";
-constexpr size_t kMacLength = 12;
 constexpr int kHighest24GHzChannel = 13;
 // How often a running scan is checked for an end that brought no completion.
 constexpr int kScanWatchMs = 1000;
@@ -46,9 +45,7 @@ constexpr int kChannelCell = 1;
 constexpr int kBssidCell = 3;
 constexpr int kSsidCell = 5;
 
-bool IsWdsMode(const std::string& mode) { return mode == kWdsWithAp || mode == kWds; }
-
-bool IsFree(const std::string& text) { return text.size() != kMacLength || text == kNoAddress; }
+bool IsFree(const std::string& text) { return text.size() != kMacAddressLength || text == kNoMacAddress; }
 
 // Ends whatever scan lost its requests when the function that started a step
 // of it leaves, normally or by an exception.
@@ -75,7 +72,7 @@ void StartScanWatch(TFM_Wirless& page) {
     page.ScanWatch->SetEnabled(true);
 }
 
-bool Busy(const std::unique_ptr<VkSNMPRequest2Edits>& request) { return request && request->busy; }
+bool Busy(const VkSNMPRequest2Edits* request) { return request != nullptr && request->busy; }
 
 // A survey row in use: a WDS partner in the WDS modes, the network to join in
 // Wireless Client mode.
@@ -178,7 +175,7 @@ void TFM_Wirless::LV_WdsSiteServeyClick(ui::Component*) {
 }
 
 bool TFM_Wirless::AddWdsMac(std::string mac) {
-    if (mac.size() != kMacLength) return false;
+    if (mac.size() != kMacAddressLength) return false;
     StripColons(mac);
     for (ui::Edit* edit : Ed_ReMAddra) {
         if (edit->Text() == mac) {
@@ -207,7 +204,7 @@ void TFM_Wirless::StripColons(std::string& text) {
 void TFM_Wirless::Bt_CloneScanClick(ui::Component*) {
     if (Cbox_Status->ItemIndex() == 1 && Cbox_MacSource->ItemIndex() == 1) {
         const size_t length = Ed_CloneMac->Text().size();
-        if (length != 0 && length != kMacLength) {
+        if (length != 0 && length != kMacAddressLength) {
             Refuse(kCloneLengthText, kErrorCaption, Ed_CloneMac);
             return;
         }

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "pages/basic/wireless_page.h"
+#include "shell/input_validators.h"
 #include "pages/basic/wireless_page_texts.h"
 #include "pages/common/control_helpers.h"
 #include "pages/basic/wireless_page_vars.h"
@@ -23,42 +24,38 @@ namespace {
 constexpr int kTimeout50s = 5000;
 constexpr int kTimeout100s = 10000;
 constexpr int kTimeout500s = 50000;
-constexpr char kNoAddress[] = "000000000000";
 constexpr char kModeChanged[] = "changed";
 constexpr int kWdsGroupHeight = 143;
-
-bool IsWdsMode(const std::string& mode) { return mode == kWdsWithAp || mode == kWds; }
 
 }  // namespace
 
 void TFM_Wirless::LoadApModeStatus() {
     if (!RequestsCreated)
-        NewRequest(ApModeStatusRequest, VarsWirelessApModeStatus, MVT_SV, kTimeout50s)
-            .BindEdits(0, "%s", Ed_APModeChange);
-    ReadGroup(*ApModeStatusRequest, "operating mode state");
+        Groups.Make(ApModeStatusRequest, {"operating mode state", VarsWirelessApModeStatus, MVT_SV, 0, kTimeout50s})
+            .BindEdits(SingleRow::Value, "%s", Ed_APModeChange);
+    Groups.Read(*ApModeStatusRequest);
     SiteScan->SetEnabled(Ed_APModeChange->Text() != kModeChanged);
 }
 
 void TFM_Wirless::LoadMacClone() {
     if (!RequestsCreated) {
-        NewRequest(MacCloneStatusRequest, VarsWirelessMacCloneStatus, MVT_SV, kTimeout500s)
-            .BindComboBox(0, Cbox_Status);
-        NewRequest(MacCloneRefreshRequest, VarsWirelessMacCloneRefresh, MVT_SV, kTimeout500s)
-            .BindComboBox(0, Cbox_CloneScan);
-        VkSNMPRequest2Edits& clone = NewRequest(MacCloneRequest, VarsWirelessMacClone, MVT_SV, kTimeout500s);
-        clone.BindComboBox(0, Cbox_MacSource);
-        clone.BindEdits(1, "%h", Ed_CloneMac);
+        Groups.Make(MacCloneStatusRequest, {"MAC clone state", VarsWirelessMacCloneStatus, MVT_SV, 0, kTimeout500s})
+            .BindComboBox(SingleRow::Value, Cbox_Status);
+        Groups.Make(MacCloneRefreshRequest, {"MAC clone scan", VarsWirelessMacCloneRefresh, MVT_SV, 0, kTimeout500s})
+            .BindComboBox(SingleRow::Value, Cbox_CloneScan);
+        VkSNMPRequest2Edits& clone =
+            Groups.Make(MacCloneRequest, {"MAC clone address", VarsWirelessMacClone, MVT_SV, 0, kTimeout500s});
+        clone.BindComboBox(MacCloneRow::Source, Cbox_MacSource);
+        clone.BindEdits(MacCloneRow::Address, "%h", Ed_CloneMac);
     }
-    ReadGroup(*MacCloneStatusRequest, "MAC clone state");
-    ReadGroup(*MacCloneRefreshRequest, "MAC clone scan");
-    ShowStatus(ReadGroup(*MacCloneRequest, "MAC clone address") ? "Get OK!" : "Get Error!");
-    if (Ed_CloneMac->Text() == kNoAddress) Ed_CloneMac->SetText("");
+    Groups.Read(*MacCloneStatusRequest);
+    Groups.Read(*MacCloneRefreshRequest);
+    ShowStatus(Groups.Read(*MacCloneRequest) ? "Get OK!" : "Get Error!");
+    if (Ed_CloneMac->Text() == kNoMacAddress) Ed_CloneMac->SetText("");
     if (Cbox_MacSource->ItemIndex() < 0) Cbox_MacSource->SetItemIndex(0);
     if (!RequestsCreated) {
-        VkSNMPRequest2Edits& list = NewRequest(MacCloneListRequest, VarsWirelessMacCloneList, MVT_UMV, kTimeout100s);
-        list.request.vars = VkSNMPVarList(VarsWirelessMacCloneList, MVT_UMV, 1);
-        list.async = true;
-        list.BindListView(LV_MacClone, true);
+        Groups.Make(MacCloneListRequest, {"MAC clone list", VarsWirelessMacCloneList, MVT_UMV, 1, kTimeout100s, true})
+            .BindListView(LV_MacClone, true);
         if (LV_MacClone->ColumnCount() > 1) {
             LV_MacClone->SetColumnWidth(0, 0);
             LV_MacClone->SetColumnWidth(1, 100);
@@ -94,7 +91,7 @@ void TFM_Wirless::LV_MacCloneClick(ui::Component*) {
 
 void TFM_Wirless::PrepareWdsMacEdits() {
     for (ui::Edit* edit : Ed_ReMAddra)
-        if (edit->Text() == kNoAddress) edit->SetText("");
+        if (edit->Text() == kNoMacAddress) edit->SetText("");
     const std::string mode = CB_APMode->Text();
     if (mode != kAccessPoint && mode != kWirelessClient && !IsWdsMode(mode)) return;
     const bool editable = IsWdsMode(mode);
@@ -129,8 +126,7 @@ void TFM_Wirless::OnRemoteApTableDone(VkSNMPRequest2Controls*, VkSNMPError* resu
         for (int i = 0; i < rows; ++i)
             addresses[i] = CellText(*Lv_RemoteMac->Item(i), ColumnOf(*Lv_RemoteMac, "dot11RemoteApMacAddressList"));
     } else {
-        UnreadGroups.push_back("WDS partners");
-        ShowLoadResult();
+        ShowLoadResult();  // the failure is among the unread groups
     }
     for (int i = 0; i < 8; ++i) Ed_ReMAddra[i]->SetText(addresses[i]);
     PrepareWdsMacEdits();

@@ -4,9 +4,8 @@
 // them the way every page reads, and remembers what was read, so that a
 // page's own code is its tables, controls, rules and handlers.
 //
-//   PageGroups Groups{this};          // a member of the page, after nothing
-//                                     // that its requests' answers touch
-//   Basic = &Groups.Make({"basic settings", VarsWirelessBasic, MVT_SV, 0, 2000});
+//   PageGroups Groups{this};          // a member of the page
+//   Groups.Make(Basic, {"basic settings", VarsWirelessBasic, MVT_SV, 0, 2000});
 //   Basic->BindEdits(WirelessBasicRow::Ssid, "%s", Ed_SSID);
 //
 //   Groups.BeginLoad();               // an opening load or a Refresh
@@ -63,11 +62,11 @@ public:
     PageGroups(const PageGroups&) = delete;
     PageGroups& operator=(const PageGroups&) = delete;
 
-    // Makes a group; it lives as long as this object.
-    VkSNMPRequest2Edits& Make(const GroupSpec& spec) { return Make<VkSNMPRequest2Edits>(spec); }
+    // Makes a group into the page's slot for it; it lives as long as this
+    // object. A group the slot held before is deleted.
     template <class Request>
-    Request& Make(const GroupSpec& spec);
-    // Deletes a group made here (to make it again differently).
+    Request& Make(Request*& slot, const GroupSpec& spec);
+    // Deletes a group made here (its slot is the page's to clear).
     void Remove(const VkSNMPRequest2Controls* group);
 
     // ---- reading ----------------------------------------------------------
@@ -87,6 +86,8 @@ public:
     // Counts the group as unread in this load (a read the page decided not
     // to make, or a failure it learnt of otherwise).
     void NoteUnread(const VkSNMPRequest2Controls& group);
+    // Makes no more reads in this load, as if the device had gone silent.
+    void StopLoad() { silent_ = true; }
 
     bool WasRead(const VkSNMPRequest2Controls& group) const;
     bool Silent() const { return silent_; }
@@ -115,10 +116,11 @@ private:
 };
 
 template <class Request>
-Request& PageGroups::Make(const GroupSpec& spec) {
-    auto* request = new Request(page_);
-    Adopt(request, [](VkSNMPRequest2Controls* made) { delete static_cast<Request*>(made); }, spec);
-    return *request;
+Request& PageGroups::Make(Request*& slot, const GroupSpec& spec) {
+    Remove(slot);
+    slot = new Request(page_);
+    Adopt(slot, [](VkSNMPRequest2Controls* made) { delete static_cast<Request*>(made); }, spec);
+    return *slot;
 }
 
 // Sets the access of rows of a group's variable list (which rows a read

@@ -326,7 +326,7 @@ TEST_F(WirelessChannelsTest, ApplicationChangeRebuildsTheModeListAndSelectsTheDe
         // The list the page showed before: the user's mode differs from the device's.
         Fill(page.CB_APMode, all);
         page.CB_APMode->SetItemIndex(1);
-        page.ApModeAtLoad = c.modeAtLoad;
+        page.AtLoad.Set(page.CB_APMode, c.modeAtLoad);
         ShowApplications5(c.application);
 
         page.CB_ApplicaitonChange(page.CB_Applicaiton);
@@ -354,7 +354,7 @@ TEST_F(WirelessChannelsTest, BandChangeFillsTheApplicationsAndTheirModes) {
         page.ED_Country->SetText("JP");
         page.CB_Band->SetItemIndex(c.band);
         Select(page.CB_App, c.application);
-        page.ApModeAtLoad = "Access Point";
+        page.AtLoad.Set(page.CB_APMode, "Access Point");
 
         page.CB_BandChange(page.CB_Band);
 
@@ -559,6 +559,8 @@ TEST_F(WirelessChannelsTest, RadiusSourceEnablesTheServersAndThenTheAccountingBy
     }
 }
 
+// Without the re-key list (every layout but an access point's WPA-Personal)
+// the pass-phrase rows stay as the layout left them: shown or hidden.
 TEST_F(WirelessChannelsTest, AutoRekeyShowsTheDevicesPassphraseAndEnablesTheSchedule) {
     ui::Control* const schedule[] = {page.CB_TimeWeek, page.CB_TimeHour, page.CB_TimeSec, page.Ed_TimeInterval};
     ui::Control* const entry[] = {page.Ed_Passphrase, page.Ed_ConfirmPass, page.Label_ConPassphrase};
@@ -566,15 +568,21 @@ TEST_F(WirelessChannelsTest, AutoRekeyShowsTheDevicesPassphraseAndEnablesTheSche
         bool listShown;
         int rekey;
         const char* security;
+        bool entryBefore;
         bool entryShown;
+        bool rekeyEntryShown;  // the device's re-key pass-phrase
         bool scheduleEnabled;
         int width;
         bool widthEnabled;
     };
     const Case cases[] = {
-        {true, 1, "WPA-Personal", false, true, 1, true}, {true, 0, "WPA-Personal", true, false, 1, true},
-        {false, 1, "WPA-Personal", true, true, 1, true}, {true, -1, "Open System", true, true, 1, true},
-        {false, 0, "802.1X", true, false, 0, false},     {true, 1, "802.1X", false, true, 0, false},
+        {true, 1, "WPA-Personal", true, false, true, true, 1, true},
+        {true, 0, "WPA-Personal", false, true, false, false, 1, true},
+        {false, 1, "WPA-Personal", true, true, false, true, 1, true},
+        {true, -1, "Open System", false, true, false, true, 1, true},
+        {false, 0, "802.1X", false, false, false, false, 0, false},
+        {false, 0, "WPA-Enterprise", false, false, false, false, 1, true},
+        {true, 1, "802.1X", true, false, true, true, 0, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.listShown ? "shown" : "hidden") + ", re-key " + std::to_string(c.rekey) + ", " +
@@ -582,8 +590,8 @@ TEST_F(WirelessChannelsTest, AutoRekeyShowsTheDevicesPassphraseAndEnablesTheSche
         page.CB_AutoRekeyType->SetVisible(c.listShown);
         page.CB_AutoRekeyType->SetItemIndex(c.rekey);
         Select(page.CB_SecurityMode, c.security);
-        for (ui::Control* control : entry) control->SetVisible(!c.entryShown);
-        page.Ed_AutoRekeyPassphrase->SetVisible(c.entryShown);
+        for (ui::Control* control : entry) control->SetVisible(c.entryBefore);
+        page.Ed_AutoRekeyPassphrase->SetVisible(!c.rekeyEntryShown);
         for (ui::Control* control : schedule) control->SetEnabled(!c.scheduleEnabled);
         page.CB_ChannelWidth->SetItemIndex(1);
         page.CB_ChannelWidth->SetEnabled(true);
@@ -591,7 +599,7 @@ TEST_F(WirelessChannelsTest, AutoRekeyShowsTheDevicesPassphraseAndEnablesTheSche
         page.CB_AutoRekeyTypeChange(page.CB_AutoRekeyType);
 
         for (ui::Control* control : entry) EXPECT_EQ(control->Visible(), c.entryShown) << control->Name();
-        EXPECT_EQ(page.Ed_AutoRekeyPassphrase->Visible(), !c.entryShown);
+        EXPECT_EQ(page.Ed_AutoRekeyPassphrase->Visible(), c.rekeyEntryShown);
         for (ui::Control* control : schedule) EXPECT_EQ(control->Enabled(), c.scheduleEnabled) << control->Name();
         EXPECT_EQ(page.CB_ChannelWidth->ItemIndex(), c.width);
         EXPECT_EQ(page.CB_ChannelWidth->Enabled(), c.widthEnabled);
@@ -931,14 +939,13 @@ TEST_F(WirelessChannelsTest, LoadersCreateTheirRequestsOnTheFirstLoadOnly) {
     struct Case {
         const char* group;
         std::function<void()> load;
-        std::unique_ptr<VkSNMPRequest2Edits>* slot;
+        VkSNMPRequest2Edits** slot;
         const char* variable;
         VkSNMPVarListKind kind;
         int indexColumns;
         int timeout;
         ui::Control* bound;  // null: the list view
     };
-    page.DeviceSilent = true;
     const Case cases[] = {
         {"country code", [&] { page.LoadCountryCode(); }, &page.CountryCodeRequest, "dot11Countrycode", MVT_SV, 0, 5000,
          page.ED_Country},
@@ -956,7 +963,8 @@ TEST_F(WirelessChannelsTest, LoadersCreateTheirRequestsOnTheFirstLoadOnly) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.group);
         page.RequestsCreated = false;
-        page.UnreadGroups.clear();
+        page.Groups.BeginLoad();
+        page.Groups.StopLoad();
         c.load();
 
         ASSERT_TRUE(*c.slot);
@@ -975,18 +983,19 @@ TEST_F(WirelessChannelsTest, LoadersCreateTheirRequestsOnTheFirstLoadOnly) {
             ASSERT_EQ(request.bindings[0]->controls.size(), 1u);
             EXPECT_EQ(request.bindings[0]->controls[0], c.bound);
         }
-        EXPECT_NE(std::find(page.UnreadGroups.begin(), page.UnreadGroups.end(), c.group), page.UnreadGroups.end())
+        const std::vector<std::string>& unread = page.Groups.Unread();
+        EXPECT_NE(std::find(unread.begin(), unread.end(), c.group), unread.end())
             << "the group's read is reported under its name";
 
-        const VkSNMPRequest2Edits* first = c.slot->get();
+        const VkSNMPRequest2Edits* first = *c.slot;
         page.RequestsCreated = true;
         c.load();
-        EXPECT_EQ(c.slot->get(), first) << "a later load reads with the same request";
+        EXPECT_EQ(*c.slot, first) << "a later load reads with the same request";
     }
 }
 
 TEST_F(WirelessChannelsTest, LoadApplicationFillsTheApplicationListAfterItsRead) {
-    page.DeviceSilent = true;
+    page.Groups.StopLoad();
     page.CB_Band->SetItemIndex(1);
     page.LoadApplication();  // binds CB_App, which its option list fills anew
     page.RequestsCreated = true;

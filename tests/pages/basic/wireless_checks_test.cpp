@@ -119,12 +119,12 @@ public:
         page.Ed_ReMAddra[0]->SetText(kMac);
         for (int i = 1; i < 8; ++i) page.Ed_ReMAddra[i]->SetText("");
         if (!page.RemoteApTableRequest)
-            page.NewRequest(page.RemoteApTableRequest, VarsWirelessRemoteApTable, MVT_UMV, 1000);
+            page.Groups.Make(page.RemoteApTableRequest, {"WDS partners", VarsWirelessRemoteApTable, MVT_UMV, 2});
         page.RemoteApTableRequest->lastReadOk = true;
         page.RemoteApTableRequest->busy = false;
         SetSecurity(kOpen);
         page.AuthenticationShown = true;
-        page.SecurityModeAtLoad = kOpen;
+        page.SecurityModePicked = false;
         Select(page.CB_dot11Encryption, "Disable");
         Select(page.CB_DefaultKey, "First");
         for (int k = 0; k < 4; ++k) {
@@ -246,10 +246,10 @@ std::vector<CheckCase> CloneCases() {
     return {
         Refuse("clone of 11", clone("Enable", "Manual", "00112233445"), kError, "The length is 12 in MAC Address.",
                "Ed_CloneMac"),
-        Refuse("clone empty", clone("Enable", "Manual", ""), kError, "The length is 12 in MAC Address.",
-               "Ed_CloneMac"),
-        Refuse("clone zero", clone("Enable", "Manual", kZeroMac), kWarning, "Please input a valid MAC Address.",
-               "Ed_CloneMac"),
+        // The main window's check comes first: it refuses an empty and an
+        // all-zero address with its own message.
+        Refuse("clone empty", clone("Enable", "Manual", ""), kWarning, kInvalidMacText, "Ed_CloneMac"),
+        Refuse("clone zero", clone("Enable", "Manual", kZeroMac), kWarning, kInvalidMacText, "Ed_CloneMac"),
         Refuse("clone group address", clone("Enable", "Manual", kGroupMac), kWarning, kInvalidMacText,
                "Ed_CloneMac"),
         Pass("clone valid", clone("Enable", "Manual", kMac)),
@@ -262,7 +262,7 @@ std::vector<CheckCase> CloneCases() {
                    f.SetSecurity(kPersonal);
                    f.SetPassphrase("short");
                },
-               kWarning, "Please input a valid MAC Address.", "Ed_CloneMac"),
+               kWarning, kInvalidMacText, "Ed_CloneMac"),
         Pass("clone outside client mode",
              [](Fixture& f) {
                  f.SetClone("Enable", "Manual", "");
@@ -284,7 +284,7 @@ std::vector<CheckCase> WdsCases() {
                kWarning, kWdsNotReadText, ""),
         Refuse("partners being read", wds(kWds, [](Fixture& f) { f.page.RemoteApTableRequest->busy = true; }),
                kWarning, kWdsNotReadText, ""),
-        Refuse("partner request missing", wds(kWds, [](Fixture& f) { f.page.RemoteApTableRequest.reset(); }),
+        Refuse("partner request missing", wds(kWds, [](Fixture& f) { f.page.Groups.Remove(f.page.RemoteApTableRequest); f.page.RemoteApTableRequest = nullptr; }),
                kWarning, kWdsNotReadText, ""),
         Pass("partners not read outside WDS", [](Fixture& f) { f.page.RemoteApTableRequest->lastReadOk = false; }),
         Pass("partner valid", wds(kWds, [](Fixture&) {})),
@@ -597,7 +597,6 @@ std::vector<CheckCase> UnshownSecurityCases() {
         Pass("unshown and unchanged",
              [](Fixture& f) {
                  f.page.AuthenticationShown = false;
-                 f.page.SecurityModeAtLoad = kOpen;
                  Select(f.page.CB_dot11Encryption, "Enable");
                  f.SetKey(1, "HEX", "64Bits", "bad");
              }),
@@ -605,14 +604,13 @@ std::vector<CheckCase> UnshownSecurityCases() {
              [](Fixture& f) {
                  f.page.AuthenticationShown = false;
                  f.SetSecurity(kPersonal);
-                 f.page.SecurityModeAtLoad = kPersonal;
                  f.SetPassphrase("short");
              }),
         Refuse("unshown but changed",
                [](Fixture& f) {
                    f.page.AuthenticationShown = false;
-                   f.page.SecurityModeAtLoad = kOpen;
                    f.SetSecurity(kPersonal);
+                   f.page.SecurityModePicked = true;
                    f.SetPassphrase("short");
                },
                kError, "The Passphrase length is between 8 and 63.", "Ed_Passphrase"),

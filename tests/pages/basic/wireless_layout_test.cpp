@@ -680,11 +680,9 @@ protected:
     // rows laid out by the binding layer itself.
     void AddRules(const Texts& authentications, const Texts& ssids = {}) {
         auto& request = page.WirelessMssidTableRequest;
-        if (!request) {
-            request = std::make_unique<VkSNMPRequest2Edits>(&page);
-            request->request.vars = VkSNMPVarList(VarsWirelessMssidTable, MVT_FMV, 2);
-            request->BindListView(page.LV_Multi2, false);
-        }
+        if (!request)
+            page.Groups.Make(request, {"multi-SSID rules", VarsWirelessMssidTable, MVT_FMV, 2})
+                .BindListView(page.LV_Multi2, false);
         for (size_t i = 0; i < authentications.size(); ++i) {
             VkSNMPVarList& vars = request->request.vars;
             for (int k = 0; k < vars.Count(); ++k) vars.Item(k)->value = "x";
@@ -753,9 +751,8 @@ TEST_F(WirelessLayoutWarningTest, EapWarningReadsTheAuthenticationColumnOnly) {
 TEST_F(WirelessLayoutWarningTest, EapWarningFindsTheColumnByName) {
     // A column the load keeps out of sight goes to the front; the
     // authentication column is still found.
-    page.WirelessMssidTableRequest = std::make_unique<VkSNMPRequest2Edits>(&page);
+    page.Groups.Make(page.WirelessMssidTableRequest, {"multi-SSID rules", VarsWirelessMssidTable, MVT_FMV, 2});
     VkSNMPVarList& vars = page.WirelessMssidTableRequest->request.vars;
-    vars = VkSNMPVarList(VarsWirelessMssidTable, MVT_FMV, 2);
     vars.Item(11)->access |= VkSNMPAccess::hidden;
     page.WirelessMssidTableRequest->BindListView(page.LV_Multi2, false);
     for (int k = 0; k < vars.Count(); ++k) vars.Item(k)->value = "Open System";
@@ -788,7 +785,7 @@ TEST_F(WirelessLayoutWarningTest, VlanWarningComesOnceWhicheverHandlerGivesIt) {
     Select(page.CB_VlanStatus, "Enable");
     Select(page.CB_NetProtect, "Enable");
     SetMode(kAP);
-    page.SecurityModeAtLoad = kEnterprise;
+    page.AtLoad.Set(page.CB_SecurityMode, kEnterprise);
     // Leaving WPA-Enterprise in Access Point mode.
     SetSecurityMode(kPersonal);
     Dialogs().ExpectBox(kWarning, kVlanText, ui::Answer::Ok);
@@ -823,7 +820,7 @@ TEST_F(WirelessLayoutWarningTest, SecurityChangeWarnsOnlyWhenLeavingEnterpriseIn
         SCOPED_TRACE(std::string(c.mode) + " " + c.atLoad + " -> " + c.now + " " + c.vlan + "/" + c.protect);
         page.VlanWarningShown = 0;
         SetMode(c.mode);
-        page.SecurityModeAtLoad = c.atLoad;
+        page.AtLoad.Set(page.CB_SecurityMode, c.atLoad);
         SetSecurityMode(c.now);
         Select(page.CB_VlanStatus, c.vlan);
         Select(page.CB_NetProtect, c.protect);
@@ -837,9 +834,9 @@ TEST_F(WirelessLayoutWarningTest, SecurityChangeWarnsOnlyWhenLeavingEnterpriseIn
 // ---- the handlers' other effects --------------------------------------------
 
 TEST_F(WirelessLayoutWarningTest, ModeChangeGoesBackToTheDeviceValues) {
-    page.SsidBroadcastAtLoad = 0;
+    page.AtLoad.Set(page.CB_SsidBroadcast, page.CB_SsidBroadcast->ItemText(0));
     page.LastChannelIndex = 3;
-    page.GroupKeyIntervalAtLoad = "3600";
+    page.AtLoad.Set(page.Ed_UpdateInterval, "3600");
     // So that the channel list chosen again agrees with the position kept.
     page.Ed_ChanListA->SetText("1 2 3 4 5 6");
     page.Ed_Channel->SetText("4");
@@ -891,7 +888,7 @@ TEST_F(WirelessLayoutWarningTest, ModeChangeRestoresTheChannelPositionRead) {
 
 TEST_F(WirelessLayoutWarningTest, ClientToAccessPointKeepsAutomaticScan) {
     Select(page.CB_dot11Authentication, "opensystem");
-    page.SsidBroadcastAtLoad = 0;
+    page.AtLoad.Set(page.CB_SsidBroadcast, page.CB_SsidBroadcast->ItemText(0));
     ChangeMode(kClient);
     ASSERT_EQ(page.CB_AuSc->ItemIndex(), 1);
     ChangeMode(kAP);

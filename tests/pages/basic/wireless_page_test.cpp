@@ -91,7 +91,7 @@ TEST_F(WirelessPageTest, OpensEachKindOfDeviceInItsModeSecurityAndLayout) {
             EXPECT_EQ(page->CB_WPAMode->Text(), c.wpaMode);
         }
         EXPECT_TRUE(page->AuthenticationShown);
-        EXPECT_TRUE(page->UnreadGroups.empty()) << Status(*page);
+        EXPECT_TRUE(page->Groups.Unread().empty()) << Status(*page);
         EXPECT_EQ(page->GroupBox3->Visible(), c.groups.wds);
         EXPECT_EQ(page->GroupBox4->Visible(), c.groups.survey);
         EXPECT_EQ(page->GroupBox5->Visible(), c.groups.keys);
@@ -217,7 +217,7 @@ TEST_F(WirelessPageTest, AnOutdoorClientInJapanStaysAClientAcrossRefresh) {
         page->Bt_Refresh->Click();
         EXPECT_EQ(Items(*page->CB_APMode), modes);
         EXPECT_EQ(page->CB_APMode->Text(), "Wireless Client") << "refresh " << refresh + 1;
-        EXPECT_EQ(page->ApModeAtLoad, "Wireless Client");
+        EXPECT_EQ(page->AtLoad.At(page->CB_APMode), "Wireless Client");
     }
 }
 
@@ -226,9 +226,9 @@ TEST_F(WirelessPageTest, RefreshReadsTheSameGroupsWithTheSameRequests) {
     UseFixture("ap-wpa2-personal");
     OpenedPage<TFM_Wirless> page(FM_Wirless);
     ASSERT_TRUE(WdsWalkDone(*page));
-    const VkSNMPRequest2Edits* const before[] = {page->BasicRequest.get(), page->SecurityRequest.get(),
-                                                 page->WifiModeRequest.get(), page->RadiusRequest.get(),
-                                                 page->SiteSurveyRequest.get(), page->MacCloneRequest.get()};
+    const VkSNMPRequest2Edits* const before[] = {page->BasicRequest, page->SecurityRequest,
+                                                 page->WifiModeRequest, page->RadiusRequest,
+                                                 page->SiteSurveyRequest, page->MacCloneRequest};
     std::vector<std::string> reads[2];
     for (auto& logged : reads) {
         Control("clearlog");
@@ -239,9 +239,9 @@ TEST_F(WirelessPageTest, RefreshReadsTheSameGroupsWithTheSameRequests) {
     }
     EXPECT_FALSE(reads[0].empty());
     EXPECT_EQ(reads[0], reads[1]);
-    const VkSNMPRequest2Edits* const after[] = {page->BasicRequest.get(), page->SecurityRequest.get(),
-                                                page->WifiModeRequest.get(), page->RadiusRequest.get(),
-                                                page->SiteSurveyRequest.get(), page->MacCloneRequest.get()};
+    const VkSNMPRequest2Edits* const after[] = {page->BasicRequest, page->SecurityRequest,
+                                                page->WifiModeRequest, page->RadiusRequest,
+                                                page->SiteSurveyRequest, page->MacCloneRequest};
     for (size_t i = 0; i < std::size(before); ++i) EXPECT_EQ(before[i], after[i]) << "request " << i;
     EXPECT_EQ(page->CB_SecurityMode->Text(), "WPA-Personal");
 }
@@ -250,14 +250,14 @@ TEST_F(WirelessPageTest, TheLoadStopsAtTheFirstReadTheDeviceDoesNotAnswer) {
     ASSERT_TRUE(Started());
     Control("drop 2");  // the first read and its retry
     OpenedPage<TFM_Wirless> page(FM_Wirless);
-    EXPECT_TRUE(page->DeviceSilent);
-    EXPECT_EQ(Status(*page), WirelessDeviceSilentText);
+    EXPECT_TRUE(page->Groups.Silent());
+    EXPECT_EQ(Status(*page), DeviceSilentText);
     EXPECT_TRUE(Logged("GET").empty()) << "nothing read after the silence";
     EXPECT_FALSE(page->BasicRequest->lastReadOk);
     // The device answers again: Refresh reads everything.
     page->Bt_Refresh->Click();
-    EXPECT_FALSE(page->DeviceSilent);
-    EXPECT_TRUE(page->UnreadGroups.empty()) << Status(*page);
+    EXPECT_FALSE(page->Groups.Silent());
+    EXPECT_TRUE(page->Groups.Unread().empty()) << Status(*page);
     EXPECT_TRUE(page->BasicRequest->lastReadOk);
     EXPECT_EQ(page->CB_APMode->Text(), "Access Point");
 }
@@ -267,8 +267,8 @@ TEST_F(WirelessPageTest, AGroupTheDeviceLacksIsNamedAndTheRestIsRead) {
     // The device's objects without the radio's operating-mode state.
     RestartSimWithout("dot11ApModeStatus");
     OpenedPage<TFM_Wirless> page(FM_Wirless);
-    EXPECT_EQ(page->UnreadGroups, std::vector<std::string>{"operating mode state"});
-    EXPECT_EQ(Status(*page), std::string(WirelessUnreadPrefix) + "operating mode state");
+    EXPECT_EQ(page->Groups.Unread(), std::vector<std::string>{"operating mode state"});
+    EXPECT_EQ(Status(*page), std::string(NotReadPrefix) + "operating mode state");
     EXPECT_FALSE(page->ApModeStatusRequest->lastReadOk);
     EXPECT_TRUE(page->BasicRequest->lastReadOk);
     EXPECT_EQ(page->Ed_SSID->Text(), Value("E.2.1.3.3.1.1.1.1.1"));
@@ -293,7 +293,7 @@ TEST_P(WirelessPageAccessTest, ReadsTheRadioAndItsSecurity) {
     UseFixture("ap-wpa2-personal");
     UseAccess(GetParam());
     OpenedPage<TFM_Wirless> page(FM_Wirless);
-    EXPECT_TRUE(page->UnreadGroups.empty()) << Status(*page);
+    EXPECT_TRUE(page->Groups.Unread().empty()) << Status(*page);
     EXPECT_EQ(page->CB_SecurityMode->Text(), "WPA-Personal");
     EXPECT_EQ(page->Ed_Passphrase->Text(), "secretpass1");
 }

@@ -432,7 +432,7 @@ TEST_F(WirelessSaveTest, AGroupThatWasNotReadIsNotWrittenAndNamed) {
     ASSERT_FALSE(page->SecurityRequest->lastReadOk);
     page->Ed_SSID->SetText("StillWritten");
     EXPECT_EQ(SaveAndLogged(*page), (std::vector<std::string>{kApp, kApBasic}));
-    EXPECT_EQ(Status(*page), std::string(kError) + " " + WirelessUnreadPrefix + "security");
+    EXPECT_EQ(Status(*page), std::string(kError) + " " + NotReadPrefix + "security");
     EXPECT_TRUE(Logged("GET").empty());
     EXPECT_EQ(Value("E.2.1.3.3.1.1.1.1.1"), "StillWritten");
 }
