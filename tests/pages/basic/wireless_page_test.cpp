@@ -19,6 +19,7 @@
 #include "platform/ui/group_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/status_bar.h"
+#include "shell/mib_root.h"
 #include "shell/page_openers.h"
 #include "tests/pages/page_test_support.h"
 
@@ -54,6 +55,12 @@ protected:
         return RunUntil([&] { return page.RemoteApTableRequest && !page.RemoteApTableRequest->busy; });
     }
     static std::string Status(TFM_Wirless& page) { return page.StatusBar->PanelText(0); }
+    static void TypeWdsSettingsAndSave(TFM_Wirless& page) {
+        page.Ed_ReMAddra[0]->SetText("001122334455");
+        page.Ed_Passphrase->SetText("wdsphrase1");
+        page.Ed_ConfirmPass->SetText("wdsphrase1");
+        page.Bt_Apply->Click();
+    }
 };
 
 // Which groups a layout shows.
@@ -244,6 +251,157 @@ TEST_F(WirelessPageTest, RefreshReadsTheSameGroupsWithTheSameRequests) {
                                                 page->SiteSurveyRequest, page->MacCloneRequest};
     for (size_t i = 0; i < std::size(before); ++i) EXPECT_EQ(before[i], after[i]) << "request " << i;
     EXPECT_EQ(page->CB_SecurityMode->Text(), "WPA-Personal");
+}
+
+// The first object of each logged PDU, below the device root ("E...") or
+// as it stands.
+std::vector<std::string> FirstObjects(const std::vector<std::string>& pdus) {
+    const std::string root = MibDeviceRoot;
+    std::vector<std::string> objects;
+    for (const std::string& pdu : pdus) {
+        std::string oid = pdu.substr(0, pdu.find_first_of("= "));
+        if (oid.rfind(root, 0) == 0) oid = "E" + oid.substr(root.size());
+        objects.push_back(oid);
+    }
+    return objects;
+}
+
+// The groups every load reads, in their order, by the first object each
+// read asks for.
+const std::vector<std::string> kEveryLoadReads = {
+    "E.2.1.3.3.1.1.1.38.1",   // operating mode state
+    "E.4.10.1.1.0",           // manager address limiting
+    "E.3.6.1.1.0",            // VLAN state
+    "E.2.1.3.3.1.1.1.36.1",   // 5 GHz indoor WDS channels
+    "E.2.1.3.3.1.1.1.37.1",   // 5 GHz indoor channels
+    "E.2.1.3.3.1.1.1.41.1",   // 5 GHz outdoor channels
+    "E.2.1.3.3.1.1.1.39.1",   // country code
+    "E.2.1.3.3.1.1.1.40.1",   // application
+    "E.2.1.3.3.1.1.1.1.1",    // basic settings
+    "E.5.1.2.1.1.8.1",        // channel in use
+    "E.2.1.3.3.1.1.1.16.1",   // wireless mode
+    "E.3.3.1.1.1.1",          // multi-SSID state
+    "E.2.1.3.3.2.1.1.1.1",    // security
+    "E.2.1.3.3.2.2.1.2.1.1",  // WEP keys 1 to 4
+    "E.2.1.3.3.2.2.1.2.1.2",
+    "E.2.1.3.3.2.2.1.2.1.3",
+    "E.2.1.3.3.2.2.1.2.1.4",
+    "E.2.1.3.3.2.1.1.4.1",    // pass phrase settings
+    "E.2.1.3.3.2.1.1.22.1",   // RADIUS settings
+    "E.2.1.3.3.6.1.1.1.1",    // MAC clone state
+    "E.2.1.3.3.6.1.1.4.1",    // MAC clone scan
+    "E.2.1.3.3.6.1.1.2.1",    // MAC clone address
+};
+
+bool Walked(const std::vector<std::string>& getNexts, const std::string& column) {
+    for (const std::string& object : FirstObjects(getNexts))
+        if (object.rfind(column, 0) == 0) return true;
+    return false;
+}
+
+TEST_F(WirelessPageTest, TheOpeningAndRefreshReadTheirGroupsInOrder) {
+    ASSERT_TRUE(Started());
+    Control("clearlog");
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    ASSERT_TRUE(WdsWalkDone(*page));
+    std::vector<std::string> opening = kEveryLoadReads;
+    opening.push_back("E.3.11.1.1.1.0");  // AP array state, only when the page opens
+    EXPECT_EQ(FirstObjects(Logged("GET")), opening);
+    EXPECT_TRUE(Walked(Logged("GETNEXT"), "E.2.1.3.3.1.2.1.1.2")) << "the WDS partners";
+    EXPECT_TRUE(Walked(Logged("GETNEXT"), "E.3.3.3.1.2")) << "the multi-SSID rules";
+
+    Control("clearlog");
+    page->Bt_Refresh->Click();
+    ASSERT_TRUE(WdsWalkDone(*page));
+    EXPECT_EQ(FirstObjects(Logged("GET")), kEveryLoadReads);
+    EXPECT_TRUE(Walked(Logged("GETNEXT"), "E.2.1.3.3.1.2.1.1.2"));
+    EXPECT_FALSE(Walked(Logged("GETNEXT"), "E.3.3.3.1.2")) << "the rules are read when the page opens";
+    // The RADIUS group reads protection, the primary server and the key
+    // update interval only.
+    const std::string radius = Logged("GET").at(18);
+    for (const char* object : {"E.2.1.3.3.2.1.1.22.1", "E.2.1.3.3.2.1.1.8.1", "E.2.1.3.3.2.1.1.9.1",
+                               "E.2.1.3.3.2.1.1.10.1", "E.2.1.3.3.2.1.1.24.1"})
+        EXPECT_NE(radius.find(pagetest::DeviceOid(object)), std::string::npos) << object << " in " << radius;
+    EXPECT_EQ(radius.find(pagetest::DeviceOid("E.2.1.3.3.2.1.1.11.1")), std::string::npos) << "no backup server";
+}
+
+// Each row: the group, its time-out (hundredths of a second per try),
+// whether it is asynchronous, its list kind and index columns.
+struct GroupCase {
+    const char* name;
+    VkSNMPRequest2Edits* TFM_Wirless::*group;
+    int timeout;
+    bool async;
+    VkSNMPVarListKind kind;
+    int indexColumns;
+};
+
+TEST_F(WirelessPageTest, EachGroupHasItsTimeOutAndMode) {
+    ASSERT_TRUE(Started());
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    ASSERT_TRUE(WdsWalkDone(*page));
+    using P = TFM_Wirless;
+    const GroupCase cases[] = {
+        {"basic", &P::BasicRequest, 2000, false, MVT_SV, 0},
+        {"channel in use", &P::BaseChannelRequest, 5000, false, MVT_SV, 0},
+        {"wireless mode", &P::WifiModeRequest, 10000, false, MVT_SV, 0},
+        {"multi-SSID state", &P::MssidStateRequest, 1000, false, MVT_SV, 0},
+        {"security", &P::SecurityRequest, 5000, false, MVT_SV, 0},
+        {"WEP key 1", &P::WepKey1Request, 1000, false, MVT_SV, 0},
+        {"WEP key 4", &P::WepKey4Request, 1000, false, MVT_SV, 0},
+        {"pass phrase", &P::WpaPskRequest, 1000, false, MVT_SV, 0},
+        {"RADIUS", &P::RadiusRequest, 1000, false, MVT_SV, 0},
+        {"partner places", &P::RemoteApListRequest, 5000, false, MVT_SV, 0},
+        {"partner walk", &P::RemoteApTableRequest, 5000, true, MVT_UMV, 2},
+        {"delete-all", &P::RemoteApDeleteAllRequest, 100, false, MVT_SV, 0},
+        {"multi-SSID rules", &P::WirelessMssidTableRequest, 1000, false, MVT_UMV, 2},
+        {"survey refresh", &P::SiteSurveyRefreshRequest, 1000, true, MVT_SV, 0},
+        {"survey", &P::SiteSurveyRequest, 1000, true, MVT_UMV, 1},
+        {"WDS survey refresh", &P::WdsSiteSurveyRefreshRequest, 1000, true, MVT_SV, 0},
+        {"WDS survey", &P::WdsSiteSurveyRequest, 1000, true, MVT_UMV, 1},
+        {"manager address limiting", &P::ManagerIpStatusRequest, 10000, false, SVT_SV, 0},
+        {"VLAN state", &P::VlanStatusRequest, 10000, false, SVT_SV, 0},
+        {"AP array state", &P::ApArrayStatusRequest, 10000, false, SVT_SV, 0},
+        {"operating mode state", &P::ApModeStatusRequest, 5000, false, MVT_SV, 0},
+        {"country code", &P::CountryCodeRequest, 5000, false, MVT_SV, 0},
+        {"application", &P::ApplicationRequest, 5000, false, MVT_SV, 0},
+        {"5 GHz indoor WDS channels", &P::IndoorWdsChannelsRequest, 5000, false, MVT_SV, 0},
+        {"5 GHz indoor channels", &P::IndoorChannelsRequest, 5000, false, MVT_SV, 0},
+        {"5 GHz outdoor channels", &P::OutdoorChannelsRequest, 5000, false, MVT_SV, 0},
+        {"MAC clone state", &P::MacCloneStatusRequest, 50000, false, MVT_SV, 0},
+        {"MAC clone scan", &P::MacCloneRefreshRequest, 50000, false, MVT_SV, 0},
+        {"MAC clone address", &P::MacCloneRequest, 50000, false, MVT_SV, 0},
+        {"MAC clone list", &P::MacCloneListRequest, 10000, true, MVT_UMV, 1},
+    };
+    for (const GroupCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const VkSNMPRequest2Edits* group = (*page).*c.group;
+        ASSERT_NE(group, nullptr);
+        EXPECT_EQ(group->request.timeout, c.timeout);
+        EXPECT_EQ(group->async, c.async);
+        EXPECT_EQ(group->request.vars.kind, c.kind);
+        EXPECT_EQ(group->request.vars.keyCount, c.indexColumns);
+    }
+}
+
+// A group only the opening reads (the AP array state) that could not be
+// read then is read by Refresh, so that a Save can write it.
+TEST_F(WirelessPageTest, RefreshReadsAgainWhatAnEarlierLoadCouldNotRead) {
+    ASSERT_TRUE(Started());
+    UseFixture("wds");
+    Control("drop 2");  // the first read and its retry: the opening stops
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    ASSERT_EQ(Status(*page), DeviceSilentText);
+    Control("clearlog");
+    page->Bt_Refresh->Click();
+    ASSERT_TRUE(WdsWalkDone(*page));
+    const std::vector<std::string> reads = FirstObjects(Logged("GET"));
+    EXPECT_EQ(reads.back(), "E.3.11.1.1.1.0") << "the AP array state, after the groups of every load";
+    EXPECT_TRUE(Walked(Logged("GETNEXT"), "E.3.3.3.1.2")) << "the multi-SSID rules";
+    EXPECT_TRUE(page->Groups.Unread().empty()) << Status(*page);
+    TypeWdsSettingsAndSave(*page);
+    EXPECT_EQ(Status(*page), "Setting Success!");
+    EXPECT_EQ(Value("E.3.11.1.1.1.0"), "0") << "the AP array is off in WDS";
 }
 
 TEST_F(WirelessPageTest, TheLoadStopsAtTheFirstReadTheDeviceDoesNotAnswer) {

@@ -424,6 +424,48 @@ TEST_F(WirelessSaveTest, ASecurityModeThePageCannotShowIsLeftAsItIs) {
     EXPECT_EQ(Value("E.2.1.3.3.2.1.1.1.1"), "6");  // wpa2-psk
 }
 
+// Picking the entry shown in place of a mode the page cannot show is a
+// choice all the same: the security objects are written.
+TEST_F(WirelessSaveTest, PickingTheShownEntryOfAnUnshownSecurityModeWritesIt) {
+    ASSERT_TRUE(Started());
+    UseFixtures({"wds-with-ap"});
+    SetValue("E.2.1.3.3.2.1.1.1.1", "7");  // wpa2-eap: not offered in WDS with AP
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    ASSERT_FALSE(page->AuthenticationShown);
+    ASSERT_EQ(page->CB_SecurityMode->Text(), "Open System");
+    ASSERT_TRUE(WdsWalkDone(*page));
+    Pick(page->CB_SecurityMode, "Open System");
+    EXPECT_EQ(SaveAndLogged(*page),
+              (std::vector<std::string>{kApp, kWdsBasic, "auth encryption", "deleteAll", "wds1 wds2", "apArray"}));
+    EXPECT_EQ(Status(*page), kSuccess);
+    EXPECT_EQ(Value("E.2.1.3.3.2.1.1.1.1"), "1");  // opensystem
+}
+
+// What a Save marks for writing never changes what the next read fetches.
+TEST_F(WirelessSaveTest, ASaveLeavesWhatRefreshReadsAsItWas) {
+    ASSERT_TRUE(Started());
+    UseFixtures({"ap-wpa2-personal"});
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    ASSERT_TRUE(WdsWalkDone(*page));
+    Control("clearlog");
+    page->Bt_Refresh->Click();
+    ASSERT_TRUE(WdsWalkDone(*page));
+    const std::vector<std::string> before = Logged("GET");
+    for (const char* security : {"WPA-Personal", "Open System"}) {
+        SCOPED_TRACE(security);
+        Pick(page->CB_SecurityMode, security);
+        TypePassPhrase(*page, "freshphrase1");
+        SaveAndLogged(*page);
+        ASSERT_EQ(Status(*page), kSuccess);
+        Control("clearlog");
+        page->Bt_Refresh->Click();
+        ASSERT_TRUE(WdsWalkDone(*page));
+        EXPECT_EQ(Logged("GET").size(), before.size());
+        for (size_t i = 0; i < before.size() && i < Logged("GET").size(); ++i)
+            EXPECT_EQ(Objects(Logged("GET")[i]), Objects(before[i])) << "read " << i;
+    }
+}
+
 TEST_F(WirelessSaveTest, AGroupThatWasNotReadIsNotWrittenAndNamed) {
     ASSERT_TRUE(Started());
     // The device's objects without dot11Encryption: the security group cannot be read.
