@@ -6,6 +6,8 @@
 #include <sstream>
 
 #include "library/common/messages.h"
+#include "library/snmp/oid.h"
+#include "library/snmp/request.h"
 #include "platform/os/exception.h"
 #include "tests/library/snmp/snmp_session_env.h"
 #include "tests/support/snmp_tools.h"
@@ -202,7 +204,31 @@ TEST_P(RequestOverVersions, WritesRowsAndNull) {
     EXPECT_EQ(agent_.Value(ROOT ".1.1.0"), "55");
     EXPECT_EQ(snmptest::Values(selected->vars), (std::vector<std::string>{"66", "kept", ""}));
     EXPECT_EQ(selected->vars.Item(0)->access, VkSNMPAccess::readwrite);
+    // The asynchronous write leaves the list as it was too, at once.
+    const std::vector<std::string> later = {"chosen later"};
+    code = 1;
+    selected->SetAsync([&](void*, VkSNMPError* result, VkSNMPVarList*) { code = result->code; }, nullptr, false,
+                       "1", &later);
+    EXPECT_EQ(snmptest::Values(selected->vars), (std::vector<std::string>{"66", "kept", ""}));
+    EXPECT_EQ(selected->vars.Item(0)->access, VkSNMPAccess::readwrite);
+    ASSERT_TRUE(snmptest::RunUntil([&] { return code != 1; }));
+    EXPECT_EQ(code, 0);
+    EXPECT_NE(agent_.Value(ROOT ".1.2.0").find("chosen later"), std::string::npos);
+    EXPECT_EQ(snmptest::Values(selected->vars), (std::vector<std::string>{"66", "kept", ""}));
     EXPECT_TRUE(reported_.empty());
+}
+
+// A walked table's list without index columns has no row index to write
+// at: its columns are written at instance 0.
+TEST(RequestPdu, ATableListWithoutIndexColumnsWritesAtInstanceZero) {
+    VkSNMPRequest request;
+    request.vars = VkSNMPVarList(kTwoRows, MVT_UMV, 0);
+    request.vars.Item(0)->access = VkSNMPAccess::invalid;
+    request.vars.Item(2)->access = VkSNMPAccess::invalid;
+    request.vars.Item(1)->value = "5";
+    const std::vector<VkSNMPVarBind> pdu = request.BuildPdu(2);
+    ASSERT_EQ(pdu.size(), 1u);
+    EXPECT_EQ(OidToText(pdu[0].oid), ROOT ".5.1.2.0");
 }
 
 struct RefusedSet {

@@ -186,6 +186,20 @@ TEST_F(BindingTest, CollectingEmptiesEveryValueAndKeepsOnlyWhatControlsCarry) {
     EXPECT_EQ(Var(kRadio).value, "On");
 }
 
+// A shorter text replaces the old value whole: nothing of the longer old
+// value is left behind its end.
+TEST_F(BindingTest, ACollectedTextReplacesALongerOldValue) {
+    BindAll();
+    Var(kText).value = "a long device name";
+    bound_.ValuesToControls(kText);
+    text_->SetText("short");
+    bound_.ControlsToValues(kText);
+    EXPECT_EQ(Var(kText).value, "short");
+    text_->SetText("");
+    bound_.ControlsToValues(kText);
+    EXPECT_EQ(Var(kText).value, "");
+}
+
 TEST_F(BindingTest, InvalidVariablesAreNeitherShownNorCollected) {
     BindAll();
     unsigned_->SetText("3");

@@ -159,6 +159,28 @@ TEST_F(ListViewBindingTest, BoundControlsStayDisabledUntilARowIsSelected) {
     EXPECT_FALSE(value_->Enabled()) << "every read disables them again";
 }
 
+// Deselecting tells the page and changes nothing else: the controls keep
+// what the user typed, stay enabled, and the variables keep the row.
+TEST_F(ListViewBindingTest, DeselectingARowOnlyTellsThePage) {
+    std::vector<std::string> pageCalls;
+    view_->OnSelectItem = [&](ui::Component*, ui::ListItem* item, bool selected) {
+        pageCalls.push_back(std::to_string(item->Index()) + (selected ? "+" : "-"));
+    };
+    bound_.BindListView(view_, true);
+    BindControls();
+    ReadThreeRows();
+    Select(1);
+    name_->SetText("zwei");
+    bound_.modified = true;
+    const Texts values = Values();
+    view_->SetSelected(nullptr);
+    EXPECT_EQ(pageCalls, (Texts{"1+", "1-"}));
+    EXPECT_EQ(name_->Text(), "zwei");
+    EXPECT_TRUE(name_->Enabled());
+    EXPECT_TRUE(bound_.modified);
+    EXPECT_EQ(Values(), values);
+}
+
 TEST_F(ListViewBindingTest, OtherTablesAndUnchosenEnablingLeaveTheControlsAlone) {
     struct Case {
         VkSNMPVarListKind kind;
