@@ -19,7 +19,7 @@ const char* const InformationNotReadText = "The device's values have not been re
 
 namespace {
 
-constexpr int kTimeout = 3000;  // hundredths of a second per try
+constexpr int kTimeout = Seconds(30);
 constexpr int kContactLength = 255;
 constexpr int kNameLength = 32;
 constexpr int kLocationLength = 32;

@@ -27,7 +27,7 @@ namespace {
 
 constexpr int kStaticItem = 0;
 constexpr int kDhcpItem = 1;
-constexpr int kTimeout = 1000;  // hundredths of a second per try
+constexpr int kTimeout = Seconds(10);
 constexpr int kAddressLength = 15;
 constexpr char kNoGateway[] = "0.0.0.0";
 

@@ -23,20 +23,14 @@
 
 namespace {
 
-constexpr int kListTimeout = 5000;        // hundredths of a second per try
-constexpr int kMssidTableTimeout = 1000;  // hundredths of a second per try
 constexpr int kMssidIndexColumns = 2;     // ifIndex, dot11MssidIndex
 
 constexpr int kDesignSettingsHeight = 157;
 constexpr int kRowGap = 4;  // between the Application row and the row below it
 
 // Positions of the fixed lists.
-constexpr int kBand24 = 0;
-constexpr int kBand5 = 1;
 constexpr int kApplicationIndoor = 0;   // item of CB_Applicaiton on 5 GHz
 constexpr int kApplicationOutdoor = 1;  // item of CB_Applicaiton on 5 GHz
-constexpr int kDisableItem = 0;         // "Disable" / "Manual" / "20MHz"
-constexpr int kEnableItem = 1;          // "Enable" / "Periodical Key Change " / "Auto 20/40 MHz"
 constexpr int kInternalRadius = 1;      // Cbox_RadiusSer "Internal"
 constexpr int kLimitVlanId = 1;         // CB_LimitVidStatus "vlanID"
 constexpr int kLimitBoth = 3;           // CB_LimitVidStatus "both"
@@ -46,8 +40,6 @@ constexpr int kKey64Bits = 0;
 constexpr int kKey128Bits = 1;
 constexpr int kWidth20 = 0;
 constexpr int kWidthAuto = 1;
-
-constexpr char kJapan[] = "JP";
 
 // What the page offers when the device returns an empty channel list.
 constexpr char kDefault24Channels[] = "1 2 3 4 5 6 7 8 9 10 11 12 13";
@@ -104,7 +96,7 @@ void MoveUp(std::initializer_list<ui::Control*> controls, int distance) {
 
 void TFM_Wirless::LoadCountryCode() {
     if (!RequestsCreated)
-        Groups.Make(CountryCodeRequest, {"country code", VarsCountryCode, MVT_SV, 0, kListTimeout})
+        Groups.Make(CountryCodeRequest, {"country code", VarsCountryCode, MVT_SV, 0, Seconds(50)})
             .BindEdits(SingleRow::Value, "%s", ED_Country);
     if (CountryCodeRequest) Groups.Read(*CountryCodeRequest);
 }
@@ -116,11 +108,11 @@ void TFM_Wirless::Load5GHzChannelLists() {
         ui::Edit* edit;
     } const lists[] = {
         {&IndoorWdsChannelsRequest,
-         {"5 GHz indoor WDS channels", VarsWirelessIndoorWdsChannels, MVT_SV, 0, kListTimeout},
+         {"5 GHz indoor WDS channels", VarsWirelessIndoorWdsChannels, MVT_SV, 0, Seconds(50)},
          ED_IndoorWdsChannelList},
-        {&IndoorChannelsRequest, {"5 GHz indoor channels", VarsWirelessIndoorChannels, MVT_SV, 0, kListTimeout},
+        {&IndoorChannelsRequest, {"5 GHz indoor channels", VarsWirelessIndoorChannels, MVT_SV, 0, Seconds(50)},
          ED_IndoorChannelList},
-        {&OutdoorChannelsRequest, {"5 GHz outdoor channels", VarsWirelessOutdoorChannels, MVT_SV, 0, kListTimeout},
+        {&OutdoorChannelsRequest, {"5 GHz outdoor channels", VarsWirelessOutdoorChannels, MVT_SV, 0, Seconds(50)},
          ED_OutdoorChannelList},
     };
     for (const List& list : lists) {
@@ -131,7 +123,7 @@ void TFM_Wirless::Load5GHzChannelLists() {
 
 void TFM_Wirless::LoadApplication() {
     if (!RequestsCreated)
-        Groups.Make(ApplicationRequest, {"application", VarsWirelessApplication, MVT_SV, 0, kListTimeout})
+        Groups.Make(ApplicationRequest, {"application", VarsWirelessApplication, MVT_SV, 0, Seconds(50)})
             .BindComboBox(SingleRow::Value, CB_App);
     if (ApplicationRequest) Groups.Read(*ApplicationRequest);
     FillApplicationList();
@@ -141,7 +133,7 @@ void TFM_Wirless::LoadMssidTable() {
     if (!RequestsCreated)
         Groups
             .Make(WirelessMssidTableRequest,
-                  {"multi-SSID rules", VarsWirelessMssidTable, MVT_UMV, kMssidIndexColumns, kMssidTableTimeout})
+                  {"multi-SSID rules", VarsWirelessMssidTable, MVT_UMV, kMssidIndexColumns, Seconds(10)})
             .BindListView(LV_Multi2, false);
     if (WirelessMssidTableRequest) Groups.Read(*WirelessMssidTableRequest);
 }
@@ -151,9 +143,9 @@ void TFM_Wirless::LoadMssidTable() {
 void TFM_Wirless::FillApplicationList() {
     CB_Applicaiton->ClearItems();
     const int band = CB_Band->ItemIndex();
-    if (band == kBand24)
+    if (band == kBand24Item)
         for (const char* item : kApplications24) CB_Applicaiton->AddItem(item);
-    else if (band == kBand5)
+    else if (band == kBand5Item)
         for (const char* item : kApplications5) CB_Applicaiton->AddItem(item);
     // Device value v (1 indoor, 2 outdoor) is item v - 1; "disable" and
     // anything unknown show the first item.
@@ -166,7 +158,7 @@ void TFM_Wirless::ChooseChannelList() {
     // With automatic channel scan the channel in use is the one to select;
     // the configured channel comes back afterwards.
     const std::string configured = Ed_Channel->Text();
-    if (CB_AuSc->ItemIndex() == kEnableItem) Ed_Channel->SetText(Ed_BaseChannel->Text());
+    if (CB_AuSc->ItemIndex() == kSecondItem) Ed_Channel->SetText(Ed_BaseChannel->Text());
 
     ui::Edit* list = nullptr;
     const char* fallback = nullptr;
@@ -180,10 +172,10 @@ void TFM_Wirless::ChooseChannelList() {
         }
     };
     const int band = CB_Band->ItemIndex();
-    if (band == kBand24) {
+    if (band == kBand24Item) {
         list = Ed_ChanListA;
         fallback = kDefault24Channels;
-    } else if (band == kBand5) {
+    } else if (band == kBand5Item) {
         if (ED_Country->Text() != kJapan) {
             useIndoorList();
         } else if (CB_Applicaiton->ItemIndex() == kApplicationIndoor) {
@@ -211,7 +203,7 @@ void TFM_Wirless::CB_BandChange(ui::Component* sender) {
 
 void TFM_Wirless::CB_ApplicaitonChange(ui::Component* sender) {
     // The list is rebuilt, so the device's mode is found again by its text.
-    if (CB_Band->ItemIndex() == kBand5 && CB_Applicaiton->ItemIndex() == kApplicationOutdoor)
+    if (CB_Band->ItemIndex() == kBand5Item && CB_Applicaiton->ItemIndex() == kApplicationOutdoor)
         FillAndSelect(CB_APMode, kOutdoorModes, AtLoad.At(CB_APMode));
     else
         FillAndSelect(CB_APMode, kAllModes, AtLoad.At(CB_APMode));
@@ -288,7 +280,7 @@ bool TFM_Wirless::SsidIsAscii(const std::string& text) {
 
 void TFM_Wirless::CB_dot11EncryptionChange(ui::Component*) {
     ApplyChannelWidthRule();
-    const bool enabled = CB_dot11Encryption->ItemIndex() != kDisableItem;
+    const bool enabled = CB_dot11Encryption->ItemIndex() != kFirstItem;
     EnableControls({CB_WepEncryp1, CB_WepEncryp2, CB_WepEncryp3, CB_WepEncryp4, CB_KeyType1, CB_KeyType2, CB_KeyType3,
                CB_KeyType4, CB_DefaultKey, Ed_Key1, Ed_Key2, Ed_Key3, Ed_Key4, Ed_ConfirmKey},
               enabled);
@@ -300,7 +292,7 @@ void TFM_Wirless::CB_AccountModeChange(ui::Component*) {
     if (Cbox_RadiusSer->ItemIndex() == kInternalRadius) return;
     EnableControls({Edt_AccountServer, Edt_AccountPort, Edt_AccountSecret, Edt_BackAccountServer, Edt_BackAccountPort,
                Edt_BackAccountSecret},
-              CB_AccountMode->ItemIndex() != kDisableItem);
+              CB_AccountMode->ItemIndex() != kFirstItem);
 }
 
 void TFM_Wirless::Cbox_RadiusSerChange(ui::Component* sender) {
@@ -318,10 +310,10 @@ void TFM_Wirless::CB_AutoRekeyTypeChange(ui::Component*) {
     // access point's WPA-Personal) the layout alone decides whether the
     // pass-phrase rows are shown.
     const bool rekeyShown = CB_AutoRekeyType->Visible();
-    const bool periodical = rekeyShown && CB_AutoRekeyType->ItemIndex() == kEnableItem;
+    const bool periodical = rekeyShown && CB_AutoRekeyType->ItemIndex() == kSecondItem;
     if (rekeyShown) ShowControls({Ed_Passphrase, Ed_ConfirmPass, Label_ConPassphrase}, !periodical);
     Ed_AutoRekeyPassphrase->SetVisible(periodical);
-    EnableControls({CB_TimeWeek, CB_TimeHour, CB_TimeSec, Ed_TimeInterval}, CB_AutoRekeyType->ItemIndex() != kDisableItem);
+    EnableControls({CB_TimeWeek, CB_TimeHour, CB_TimeSec, Ed_TimeInterval}, CB_AutoRekeyType->ItemIndex() != kFirstItem);
     if (Contains(CB_SecurityMode->Text(), "802")) {
         CB_ChannelWidth->SetItemIndex(kWidth20);
         CB_ChannelWidth->SetEnabled(false);
@@ -330,7 +322,7 @@ void TFM_Wirless::CB_AutoRekeyTypeChange(ui::Component*) {
 
 void TFM_Wirless::CB_NetProtectChange(ui::Component*) {
     const int limit = CB_LimitVidStatus->ItemIndex();
-    if ((limit == kLimitVlanId || limit == kLimitBoth) && CB_NetProtect->ItemIndex() == kEnableItem)
+    if ((limit == kLimitVlanId || limit == kLimitBoth) && CB_NetProtect->ItemIndex() == kSecondItem)
         ui::MessageBox(kNetProtectWarning, kWarningCaption, ui::Buttons::Ok);
 }
 
@@ -394,7 +386,7 @@ void TFM_Wirless::WarnSharedWepKey() {
     if (!MultiSsidEnabled) return;
     const std::string security = CB_SecurityMode->Text();
     if (!Contains(security, "Open") && !Contains(security, "Shared")) return;
-    if (CB_dot11Encryption->ItemIndex() != kEnableItem) return;
+    if (CB_dot11Encryption->ItemIndex() != kSecondItem) return;
     const std::string keyIndex = CB_DefaultKey->Text();
     const std::string confirmed = Ed_ConfirmKey->Text();
     for (int r = 1; r < LV_Multi2->ItemCount(); ++r) {

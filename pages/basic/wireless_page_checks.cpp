@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr char kErrorCaption[] = "Error";
-
 constexpr char kEdgeBlankText[] = "The first character and last character can't be blank.";
 constexpr char kConfirmText[] = "Please input the confirm new password correctly!";
 constexpr char kIntervalText[] = "Please input a number between 300 and 9999999.";
@@ -36,9 +34,6 @@ constexpr int kMinPort = 1;
 constexpr int kMaxPort = 65535;
 constexpr size_t kMaxSecret = 64;
 
-// Positions in the two-state lists ("Disable"/"Enable", "Auto"/"Manual",
-// manual key/periodical key change, "ASCII"/"HEX", "64Bits"/"128Bits").
-constexpr int kSecond = 1;
 
 // An edit's number within low..high (low above 0). An empty text, or one
 // that is no number, counts as 0 and so is refused.
@@ -95,8 +90,8 @@ bool CheckSsid(TFM_Wirless& page) {
 // The main window's check comes first (an empty or all-zero address is not
 // valid), then the length.
 bool CheckCloneAddress(TFM_Wirless& page) {
-    if (page.CB_APMode->Text() != kWirelessClient || page.Cbox_Status->ItemIndex() != kSecond ||
-        page.Cbox_MacSource->ItemIndex() != kSecond)
+    if (page.CB_APMode->Text() != kWirelessClient || page.Cbox_Status->ItemIndex() != kSecondItem ||
+        page.Cbox_MacSource->ItemIndex() != kSecondItem)
         return true;
     const std::string address = page.Ed_CloneMac->Text();
     if (!TMainForm::IsValidMacAddress(address)) {  // it has shown its message
@@ -104,7 +99,7 @@ bool CheckCloneAddress(TFM_Wirless& page) {
         return false;
     }
     if (address.size() != kMacAddressLength)
-        return Refuse("The length is 12 in MAC Address.", kErrorCaption, page.Ed_CloneMac);
+        return Refuse(kCloneLengthText, kErrorCaption, page.Ed_CloneMac);
     if (address == kNoMacAddress) return Refuse("Please input a valid MAC Address.", kWarningCaption, page.Ed_CloneMac);
     return true;
 }
@@ -139,7 +134,7 @@ bool CheckWep(TFM_Wirless& page) {
 bool CheckWpaPersonal(TFM_Wirless& page) {
     // A client takes the group key interval from the access point it joins.
     if (page.CB_APMode->Text() != kWirelessClient && !CheckKeyInterval(page.Ed_UpdateInterval)) return false;
-    const bool periodical = page.CB_AutoRekeyType->ItemIndex() == kSecond && page.CB_AutoRekeyType->Visible();
+    const bool periodical = page.CB_AutoRekeyType->ItemIndex() == kSecondItem && page.CB_AutoRekeyType->Visible();
     if (periodical) {
         if (!NumberInRange(page.Ed_TimeInterval, kMinRekeyHours, kMaxRekeyHours))
             return Refuse("Invalid Time Interval range!", kWarningCaption, page.Ed_TimeInterval);
@@ -162,7 +157,7 @@ bool CheckSecurity(TFM_Wirless& page) {
     // A device mode the list could not show is left alone on the device as
     // long as the user has not picked another one: nothing of it is written.
     if (!page.AuthenticationShown && !page.SecurityModePicked) return true;
-    if (security == kOpenSystem) return page.CB_dot11Encryption->ItemIndex() != kSecond || CheckWep(page);
+    if (security == kOpenSystem) return page.CB_dot11Encryption->ItemIndex() != kSecondItem || CheckWep(page);
     if (security == kSharedKey) return CheckWep(page);
     if (security == kWpaPersonal) return CheckWpaPersonal(page);
     if (security == kWpaEnterprise) return CheckKeyInterval(page.Ed_UpdateInterval) && CheckRadiusServer(page);
@@ -189,9 +184,9 @@ bool TFM_Wirless::ValidateWepKey(int keyNumber) {
     if (keyNumber < 1 || keyNumber > 4) return true;  // no such key: nothing to refuse
     const int k = keyNumber - 1;
     ui::Edit* key = keys[k];
-    const bool hex = types[k]->ItemIndex() == kSecond;
+    const bool hex = types[k]->ItemIndex() == kSecondItem;
     const int size = sizes[k]->ItemIndex();
-    if (CB_DefaultKey->Text() == kWords[k] && (size == 0 || size == kSecond)) {
+    if (CB_DefaultKey->Text() == kWords[k] && (size == 0 || size == kSecondItem)) {
         // Characters of a 64-bit and a 128-bit key.
         const size_t length = hex ? (size == 0 ? 10 : 26) : (size == 0 ? 5 : 13);
         if (key->Text().size() != length) {

@@ -38,10 +38,6 @@ constexpr char kMultiSsidOffText[] =
 constexpr char kVlanOffText[] = "VLAN will be disabled when Authentication is not configured in 'WPA-Enterprise'.";
 constexpr char kSameMacText[] = "Exist same MAC address.";
 
-// Positions of the device's two-state lists ("Disable"/"Enable" and alike).
-constexpr int kOff = 0;
-constexpr int kOn = 1;
-constexpr int kBand5GHz = 1;
 constexpr int kWifiMode11nOnly = 2;  // "802.11n Only" in the 2.4 GHz list
 
 // Fixed heights and offsets of the vertical stacking; every top is counted
@@ -66,10 +62,10 @@ void Fill(ui::ComboBox* combo, const std::vector<std::string>& texts) {
 // 802.11n only holds for the 2.4 GHz radio alone: on the 5 GHz band its mode
 // list is not read, so whatever it still holds does not count.
 bool Runs11nOnly(const TFM_Wirless& page) {
-    return page.CB_Band->ItemIndex() != kBand5GHz && page.CB_WMode1->ItemIndex() == kWifiMode11nOnly;
+    return page.CB_Band->ItemIndex() != kBand5Item && page.CB_WMode1->ItemIndex() == kWifiMode11nOnly;
 }
 
-bool MultiSsidOn(const TFM_Wirless& page) { return page.CB_MultEnable->ItemIndex() == kOn; }
+bool MultiSsidOn(const TFM_Wirless& page) { return page.CB_MultEnable->ItemIndex() == kSecondItem; }
 
 // ---- the device authentication as Security Mode and WPA Mode ---------------
 
@@ -127,7 +123,7 @@ void ArrangeKeyLayout(TFM_Wirless& page, int top) {
     page.GroupBox5->SetVisible(true);
     page.GroupBox6->SetVisible(false);
     if (page.CB_SecurityMode->Text() == kSharedKey) {
-        page.CB_dot11Encryption->SetItemIndex(kOn);
+        page.CB_dot11Encryption->SetItemIndex(kSecondItem);
         page.CB_dot11Encryption->SetEnabled(false);
     } else {
         // 802.11n only forbids WEP.
@@ -314,7 +310,7 @@ void TFM_Wirless::ArrangePage() {
     for (ui::ComboBox* combo : {CB_TimeWeek, CB_TimeHour, CB_TimeSec})
         if (combo->ItemIndex() < 0) combo->SetItemIndex(0);
     for (ui::ComboBox* combo : {CB_dot11Encryption, CB_AuSc, CB_SsidBroadcast, CB_Chanal}) combo->SetEnabled(true);
-    CB_Applicaiton->SetEnabled(CB_Band->ItemIndex() == kBand5GHz);
+    CB_Applicaiton->SetEnabled(CB_Band->ItemIndex() == kBand5Item);
     PlaceKeyIntervalRow();
 
     const int h1 = SettingsGroupHeight;
@@ -340,7 +336,7 @@ void TFM_Wirless::ArrangePage() {
             GroupBox4->SetTop(h1 + 153);
             GroupBox4->SetVisible(true);
             ShowInPlaceOf(LV_WdsSiteServey, LV_ClientSiteServey);
-            CB_AuSc->SetItemIndex(kOff);
+            CB_AuSc->SetItemIndex(kFirstItem);
             CB_AuSc->SetEnabled(false);
             const int height = ArrangeSecurityGroup(*this, mode, h1 + 292);
             StackForm(*this, h1, 292 + height + 35);
@@ -352,9 +348,9 @@ void TFM_Wirless::ArrangePage() {
             GroupBox4->SetTop(h1 + 5);
             GroupBox4->SetVisible(true);
             ShowInPlaceOf(LV_ClientSiteServey, LV_WdsSiteServey);
-            CB_SsidBroadcast->SetItemIndex(kOn);
+            CB_SsidBroadcast->SetItemIndex(kSecondItem);
             CB_SsidBroadcast->SetEnabled(false);
-            CB_AuSc->SetItemIndex(kOn);
+            CB_AuSc->SetItemIndex(kSecondItem);
             CB_AuSc->SetEnabled(false);
             CB_Chanal->SetEnabled(false);
             ChooseChannelList();
@@ -386,10 +382,10 @@ void TFM_Wirless::CB_APModeChange(ui::Component*) {
             }
         }
     }
-    if (mode != kAccessPoint && mode != kWdsWithAp && CB_MultEnable->ItemIndex() == kOn)
+    if (mode != kAccessPoint && mode != kWdsWithAp && CB_MultEnable->ItemIndex() == kSecondItem)
         ui::MessageBox(kMultiSsidOffText, kWarningCaption, ui::Buttons::Ok);
-    if (CB_SecurityMode->Text() == kWpaEnterprise && CB_VlanStatus->ItemIndex() == kOn &&
-        CB_NetProtect->ItemIndex() == kOn && mode != kAccessPoint && VlanWarningShown == 0) {
+    if (CB_SecurityMode->Text() == kWpaEnterprise && CB_VlanStatus->ItemIndex() == kSecondItem &&
+        CB_NetProtect->ItemIndex() == kSecondItem && mode != kAccessPoint && VlanWarningShown == 0) {
         ui::MessageBox(kVlanOffText, kWarningCaption, ui::Buttons::Ok);
         VlanWarningShown = 1;
     }
@@ -412,14 +408,14 @@ void TFM_Wirless::CB_APModeChange(ui::Component*) {
 void TFM_Wirless::CB_SecurityModeChange(ui::Component* sender) {
     const std::string security = CB_SecurityMode->Text();
     if (Contains(security, "Share")) {
-        CB_dot11Encryption->SetItemIndex(kOn);
+        CB_dot11Encryption->SetItemIndex(kSecondItem);
         CB_dot11Encryption->SetEnabled(false);
     } else {
         CB_dot11Encryption->SetEnabled(true);
     }
     if (sender == CB_SecurityMode) SecurityModePicked = true;
     if (CB_APMode->Text() == kAccessPoint && AtLoad.At(CB_SecurityMode) == kWpaEnterprise &&
-        CB_VlanStatus->ItemIndex() == kOn && CB_NetProtect->ItemIndex() == kOn && security != kWpaEnterprise &&
+        CB_VlanStatus->ItemIndex() == kSecondItem && CB_NetProtect->ItemIndex() == kSecondItem && security != kWpaEnterprise &&
         VlanWarningShown == 0) {
         ui::MessageBox(kVlanOffText, kWarningCaption, ui::Buttons::Ok);
         VlanWarningShown = 1;
@@ -433,7 +429,7 @@ void TFM_Wirless::CB_SecurityModeChange(ui::Component* sender) {
     CB_AutoRekeyTypeChange(this);
 }
 
-void TFM_Wirless::CB_AuScClick(ui::Component*) { CB_Chanal->SetEnabled(CB_AuSc->ItemIndex() != kOn); }
+void TFM_Wirless::CB_AuScClick(ui::Component*) { CB_Chanal->SetEnabled(CB_AuSc->ItemIndex() != kSecondItem); }
 
 void TFM_Wirless::CB_CipherTypeChange(ui::Component*) { ApplyChannelWidthRule(); }
 

@@ -5,6 +5,7 @@
 #include "library/common/option_list.h"
 #include "library/snmp/choice_items.h"
 #include "pages/basic/wireless_page.h"
+#include "pages/basic/wireless_page_texts.h"
 #include "pages/common/disabled_while.h"
 #include "pages/basic/wireless_page_vars.h"
 #include "platform/ui/button.h"
@@ -16,12 +17,6 @@
 
 namespace {
 
-// Time-outs in hundredths of a second per try.
-constexpr int kTimeout10s = 1000;
-constexpr int kTimeout20s = 2000;
-constexpr int kTimeout50s = 5000;
-constexpr int kTimeout100s = 10000;
-
 // The wireless-mode entry without 802.11n: "Mixed 802.11g and 802.11b" on
 // 2.4 GHz, "802.11a Only" on 5 GHz.
 constexpr int kModeWithoutN = 1;
@@ -32,14 +27,14 @@ constexpr int kModeWithoutN = 1;
 
 void TFM_Wirless::LoadManagerIpStatus() {
     if (!RequestsCreated)
-        Groups.Make(ManagerIpStatusRequest, {"manager address limiting", VarsManagerIpStatus, SVT_SV, 0, kTimeout100s})
+        Groups.Make(ManagerIpStatusRequest, {"manager address limiting", VarsManagerIpStatus, SVT_SV, 0, Seconds(100)})
             .BindComboBox(SingleRow::Value, CB_LimitVidStatus);
     Groups.Read(*ManagerIpStatusRequest);
 }
 
 void TFM_Wirless::LoadVlanStatus() {
     if (!RequestsCreated)
-        Groups.Make(VlanStatusRequest, {"VLAN state", VarsDot11VlanStatus, SVT_SV, 0, kTimeout100s})
+        Groups.Make(VlanStatusRequest, {"VLAN state", VarsDot11VlanStatus, SVT_SV, 0, Seconds(100)})
             .BindComboBox(SingleRow::Value, CB_VlanStatus);
     Groups.Read(*VlanStatusRequest);
 }
@@ -48,7 +43,7 @@ void TFM_Wirless::LoadWirelessBasic() {
     if (!RequestsCreated) {
         using namespace WirelessBasicRow;
         VkSNMPRequest2Edits& basic =
-            Groups.Make(BasicRequest, {"basic settings", VarsWirelessBasic, MVT_SV, 0, kTimeout20s});
+            Groups.Make(BasicRequest, {"basic settings", VarsWirelessBasic, MVT_SV, 0, Seconds(20)});
         // Every row is read; the channel list is never written.
         SetRowAccess(basic, {Ssid, SsidBroadcast, Channel, AutoChannelScan, ApMode, Band, ChannelWidth},
                      VkSNMPAccess::readwrite);
@@ -62,7 +57,7 @@ void TFM_Wirless::LoadWirelessBasic() {
         basic.BindComboBox(Band, CB_Band);
         basic.BindComboBox(ChannelWidth, CB_ChannelWidth);
         basic.SetStatusMemo(StatusBar, 0);
-        Groups.Make(BaseChannelRequest, {"channel in use", VarsWirelessDataBaseChannel, MVT_SV, 0, kTimeout50s})
+        Groups.Make(BaseChannelRequest, {"channel in use", VarsWirelessDataBaseChannel, MVT_SV, 0, Seconds(50)})
             .BindEdits(SingleRow::Value, "%s", Ed_BaseChannel);
     }
     // A read selects the mode by its place in the full list of modes; an
@@ -77,7 +72,7 @@ void TFM_Wirless::LoadWirelessBasic() {
     CB_BandChange(this);
     CB_ChanalChange(this);
     if (!RequestsCreated) {
-        Groups.Make(MssidStateRequest, {"multi-SSID state", VarsMssidState, MVT_SV, 0, kTimeout10s})
+        Groups.Make(MssidStateRequest, {"multi-SSID state", VarsMssidState, MVT_SV, 0, Seconds(10)})
             .BindComboBox(SingleRow::Value, CB_MultEnable);
     }
     if (Groups.Read(*MssidStateRequest)) MultiSsidEnabled = CB_MultEnable->Text() != "Disable";
@@ -92,7 +87,7 @@ void TFM_Wirless::LoadWifiMode() {
     ui::ComboBox* mode = band == 0 ? CB_WMode1 : CB_WMode2;
     if (!WifiModeRequest || WifiModeBand != band) {
         Groups.Make(WifiModeRequest, {"wireless mode", band == 0 ? VarsWifiMode24 : VarsWifiMode5, MVT_SV, 0,
-                                      kTimeout100s})
+                                      Seconds(100)})
             .BindComboBox(SingleRow::Value, mode);
         WifiModeBand = band;
     }
@@ -104,7 +99,7 @@ void TFM_Wirless::LoadKeySettings() {
     if (!RequestsCreated) {
         using namespace WirelessSecurityRow;
         VkSNMPRequest2Edits& security =
-            Groups.Make(SecurityRequest, {"security", VarsWirelessSecurity, MVT_SV, 0, kTimeout50s});
+            Groups.Make(SecurityRequest, {"security", VarsWirelessSecurity, MVT_SV, 0, Seconds(50)});
         security.BindComboBox(Authentication, CB_dot11Authentication);
         security.BindComboBox(KeyIndex, CB_DefaultKey);
         security.BindComboBox(Encryption, CB_dot11Encryption);
@@ -127,7 +122,7 @@ void TFM_Wirless::LoadKeySettings() {
                       {&WepKey4Request, VarsWirelessWepKey4, CB_KeyType4, Ed_Key4, "WEP key 4"}};
     for (const Key& k : keys) {
         if (!RequestsCreated) {
-            VkSNMPRequest2Edits& request = Groups.Make(*k.request, {k.name, k.table, MVT_SV, 0, kTimeout10s});
+            VkSNMPRequest2Edits& request = Groups.Make(*k.request, {k.name, k.table, MVT_SV, 0, Seconds(10)});
             request.BindComboBox(WepKeyRow::EntryMethod, k.type);
             request.BindEdits(WepKeyRow::Key, "%s", k.key);
         }
@@ -141,7 +136,7 @@ void TFM_Wirless::LoadPassphraseSettings() {
     if (!RequestsCreated) {
         using namespace WirelessWpaPskRow;
         VkSNMPRequest2Edits& wpa =
-            Groups.Make(WpaPskRequest, {"pass phrase settings", VarsWirelessWpaPsk, MVT_SV, 0, kTimeout10s});
+            Groups.Make(WpaPskRequest, {"pass phrase settings", VarsWirelessWpaPsk, MVT_SV, 0, Seconds(10)});
         wpa.BindEdits(PassPhrase, "%s", Ed_Passphrase);
         wpa.BindComboBox(CipherType, CB_Clipher);
         wpa.BindEdits(GroupKeyInterval, "%u", Ed_UpdateInterval);
@@ -164,7 +159,7 @@ void TFM_Wirless::LoadRadiusSettings() {
     if (!RequestsCreated) {
         using namespace WirelessRadiusRow;
         VkSNMPRequest2Edits& radius =
-            Groups.Make(RadiusRequest, {"RADIUS settings", VarsWirelessRadius, MVT_SV, 0, kTimeout10s});
+            Groups.Make(RadiusRequest, {"RADIUS settings", VarsWirelessRadius, MVT_SV, 0, Seconds(10)});
         radius.BindComboBox(NetworkProtection, CB_NetProtect);
         radius.BindEdits(Server, "%s", Edt_RadiusServer);
         radius.BindEdits(Port, "%u", Edt_RadiusPort);
@@ -195,10 +190,10 @@ void TFM_Wirless::LoadRadiusSettings() {
 void TFM_Wirless::LoadWdsMacs() {
     if (!RequestsCreated) {
         VkSNMPRequest2Edits& list =
-            Groups.Make(RemoteApListRequest, {"WDS partners", VarsWirelessRemoteApList, MVT_SV, 0, kTimeout50s});
+            Groups.Make(RemoteApListRequest, {"WDS partners", VarsWirelessRemoteApList, MVT_SV, 0, Seconds(50)});
         for (int row = 0; row < kWdsPartners; ++row) list.BindEdits(row, "%h", Ed_ReMAddra[row]);
         VkSNMPRequest2Edits& table = Groups.Make(
-            RemoteApTableRequest, {"WDS partners", VarsWirelessRemoteApTable, MVT_UMV, 2, kTimeout50s, true});
+            RemoteApTableRequest, {"WDS partners", VarsWirelessRemoteApTable, MVT_UMV, 2, Seconds(50), true});
         table.BindListView(Lv_RemoteMac, false);
         table.OnGetDone = [this](VkSNMPRequest2Controls* sender, VkSNMPError* result) {
             OnRemoteApTableDone(sender, result);
@@ -227,12 +222,12 @@ void TFM_Wirless::CreateSiteSurveyRequests() {
     };
     for (const Survey& s : surveys) {
         VkSNMPRequest2Edits& refresh =
-            Groups.Make(*s.refresh, {s.name, s.refreshTable, MVT_SV, 0, kTimeout10s, true});
+            Groups.Make(*s.refresh, {s.name, s.refreshTable, MVT_SV, 0, Seconds(10), true});
         refresh.BindComboBox(SingleRow::Value, s.refreshHolder);
         refresh.OnSetDone = [this](VkSNMPRequest2Controls* sender, VkSNMPError* result) {
             OnSurveyRefreshDone(sender, result);
         };
-        VkSNMPRequest2Edits& walk = Groups.Make(*s.walk, {s.name, s.walkTable, MVT_UMV, 1, kTimeout10s, true});
+        VkSNMPRequest2Edits& walk = Groups.Make(*s.walk, {s.name, s.walkTable, MVT_UMV, 1, Seconds(10), true});
         walk.BindListView(s.view, false);
         walk.OnGetDone = [this](VkSNMPRequest2Controls* sender, VkSNMPError* result) {
             OnSurveyTableDone(sender, result);
@@ -273,7 +268,7 @@ void TFM_Wirless::FormCreate(ui::Component*) {
     SetEditLimits();
     LoadMssidTable();
     ShowAllWdsMacEdits();
-    Groups.Make(ApArrayStatusRequest, {"AP array state", VarsApArrayStatus, SVT_SV, 0, kTimeout100s})
+    Groups.Make(ApArrayStatusRequest, {"AP array state", VarsApArrayStatus, SVT_SV, 0, Seconds(100)})
         .BindComboBox(SingleRow::Value, CB_APArryStatus);
     Groups.Read(*ApArrayStatusRequest);
     ShowLoadResult();

@@ -30,15 +30,7 @@ namespace {
 constexpr char kSuccessText[] = "Setting Success!";
 constexpr char kErrorText[] = "Setting error!";
 constexpr char kNewKeyText[] = "Please check the Log or E-mail for the new security key!";
-constexpr char kJapan[] = "JP";
-
-constexpr char kEnable[] = "Enable";
-constexpr char kDisable[] = "Disable";
-constexpr int kPeriodicRekey = 1;  // CB_AutoRekeyType: periodical key change
-constexpr int kCloneEnabled = 1;   // Cbox_Status: "Enable"
-constexpr int kMultiSsidOn = 1;    // CB_MultEnable: "Enable"
 constexpr int kFirstWifiMode = 0;  // "Mixed 802.11n,802.11g and 802.11b", "Mixed 802.11n and 802.11a"
-constexpr int kBand5GHz = 1;       // CB_Band: "5GHz"
 constexpr int kDeleteAll = 1;      // CB_RemoveMac: "deleteall"
 
 bool Plans(const std::vector<GroupWrite>& plan, WirelessGroup group) {
@@ -60,20 +52,20 @@ WirelessSaveInput TFM_Wirless::SaveInput() const {
     in.security = keepSecurity ? SecurityBlock::None
                                : SecurityBlockOf(CB_SecurityMode->Text(), CB_dot11Encryption->Text() == kEnable);
     in.japan = ED_Country->Text() == kJapan && ApplicationRequest != nullptr;
-    in.multiSsidOn = CB_MultEnable->ItemIndex() == kMultiSsidOn;
+    in.multiSsidOn = CB_MultEnable->ItemIndex() == kSecondItem;
     in.bandChanged = AtLoad.Changed({CB_Band});
     for (int row = 0; row < kWdsPartners; ++row) {
         const std::string address = Ed_ReMAddra[row]->Text();
         if (!address.empty() && address != kNoMacAddress) in.partnerRows.push_back(row);
     }
-    in.cloning = Cbox_Status->ItemIndex() == kCloneEnabled;
+    in.cloning = Cbox_Status->ItemIndex() == kSecondItem;
     in.cloneAddressEmpty = Ed_CloneMac->Text().empty();
     in.wepKey = CB_DefaultKey->ItemIndex();
     const ui::Edit* const keys[] = {Ed_Key1, Ed_Key2, Ed_Key3, Ed_Key4};
     VkSNMPRequest2Edits* const keyGroups[] = {WepKey1Request, WepKey2Request, WepKey3Request, WepKey4Request};
     if (in.wepKey >= 0 && in.wepKey < 4 && keyGroups[in.wepKey] != nullptr)
         in.wepKeyUnchanged = SecretUnchanged(*keyGroups[in.wepKey], WepKeyRow::Key, keys[in.wepKey]);
-    in.periodicRekey = CB_AutoRekeyType->ItemIndex() == kPeriodicRekey && CB_AutoRekeyType->Visible();
+    in.periodicRekey = CB_AutoRekeyType->ItemIndex() == kSecondItem && CB_AutoRekeyType->Visible();
     if (WpaPskRequest != nullptr)
         in.passPhraseUnchanged = SecretUnchanged(*WpaPskRequest, WirelessWpaPskRow::PassPhrase, Ed_Passphrase);
     if (RadiusRequest != nullptr)
@@ -138,7 +130,7 @@ void PrepareWrites(TFM_Wirless& page, const WirelessSaveInput& in, const std::ve
     if (Plans(plan, WirelessGroup::RemoteApDeleteAll)) page.CB_RemoveMac->SetItemIndex(kDeleteAll);
     if (Plans(plan, WirelessGroup::WifiMode)) {
         page.CB_WMode1->SetItemIndex(kFirstWifiMode);
-        if (page.WifiModeBand == kBand5GHz) page.CB_WMode2->SetItemIndex(kFirstWifiMode);
+        if (page.WifiModeBand == kBand5Item) page.CB_WMode2->SetItemIndex(kFirstWifiMode);
     }
     if (Plans(plan, WirelessGroup::ApArrayStatus)) SelectText(page.CB_APArryStatus, kDisable);
 }

@@ -24,7 +24,6 @@
 
 namespace {
 
-constexpr char kModeChanged[] = "changed";
 constexpr int kHighest24GHzChannel = 13;
 // How often a running scan is checked for an end that brought no completion.
 constexpr int kScanWatchMs = 1000;
@@ -35,8 +34,6 @@ constexpr char kScanSuccessText[] = "Scan Success";
 constexpr char kScanFailText[] = "Scan Fail!";
 constexpr char kDuplicateWdsText[] =
     "There is an existent entry with the same MAC Address\nPlease change the MAC Address.";
-constexpr char kCloneLengthText[] = "The length is 12 in MAC Address.";
-constexpr char kErrorCaption[] = "Error";
 
 // Visible cells of a survey row, by position: the index column comes first
 // with zero width, so the row's caption is the index and its sub-items are

@@ -21,17 +21,13 @@
 
 namespace {
 
-constexpr int kTimeout50s = 5000;
-constexpr int kTimeout100s = 10000;
-constexpr int kTimeout500s = 50000;
-constexpr char kModeChanged[] = "changed";
 constexpr int kWdsGroupHeight = 143;
 
 }  // namespace
 
 void TFM_Wirless::LoadApModeStatus() {
     if (!RequestsCreated)
-        Groups.Make(ApModeStatusRequest, {"operating mode state", VarsWirelessApModeStatus, MVT_SV, 0, kTimeout50s})
+        Groups.Make(ApModeStatusRequest, {"operating mode state", VarsWirelessApModeStatus, MVT_SV, 0, Seconds(50)})
             .BindEdits(SingleRow::Value, "%s", Ed_APModeChange);
     Groups.Read(*ApModeStatusRequest);
     SiteScan->SetEnabled(Ed_APModeChange->Text() != kModeChanged);
@@ -39,12 +35,12 @@ void TFM_Wirless::LoadApModeStatus() {
 
 void TFM_Wirless::LoadMacClone() {
     if (!RequestsCreated) {
-        Groups.Make(MacCloneStatusRequest, {"MAC clone state", VarsWirelessMacCloneStatus, MVT_SV, 0, kTimeout500s})
+        Groups.Make(MacCloneStatusRequest, {"MAC clone state", VarsWirelessMacCloneStatus, MVT_SV, 0, Seconds(500)})
             .BindComboBox(SingleRow::Value, Cbox_Status);
-        Groups.Make(MacCloneRefreshRequest, {"MAC clone scan", VarsWirelessMacCloneRefresh, MVT_SV, 0, kTimeout500s})
+        Groups.Make(MacCloneRefreshRequest, {"MAC clone scan", VarsWirelessMacCloneRefresh, MVT_SV, 0, Seconds(500)})
             .BindComboBox(SingleRow::Value, Cbox_CloneScan);
         VkSNMPRequest2Edits& clone =
-            Groups.Make(MacCloneRequest, {"MAC clone address", VarsWirelessMacClone, MVT_SV, 0, kTimeout500s});
+            Groups.Make(MacCloneRequest, {"MAC clone address", VarsWirelessMacClone, MVT_SV, 0, Seconds(500)});
         clone.BindComboBox(MacCloneRow::Source, Cbox_MacSource);
         clone.BindEdits(MacCloneRow::Address, "%h", Ed_CloneMac);
     }
@@ -54,7 +50,7 @@ void TFM_Wirless::LoadMacClone() {
     if (Ed_CloneMac->Text() == kNoMacAddress) Ed_CloneMac->SetText("");
     if (Cbox_MacSource->ItemIndex() < 0) Cbox_MacSource->SetItemIndex(0);
     if (!RequestsCreated) {
-        Groups.Make(MacCloneListRequest, {"MAC clone list", VarsWirelessMacCloneList, MVT_UMV, 1, kTimeout100s, true})
+        Groups.Make(MacCloneListRequest, {"MAC clone list", VarsWirelessMacCloneList, MVT_UMV, 1, Seconds(100), true})
             .BindListView(LV_MacClone, true);
         if (LV_MacClone->ColumnCount() > 1) {
             LV_MacClone->SetColumnWidth(0, 0);

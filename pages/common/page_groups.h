@@ -49,6 +49,9 @@ struct GroupSpec {
     bool async = false;
 };
 
+// A time-out of a group in the requests' unit (hundredths of a second per try).
+constexpr int32_t Seconds(int32_t seconds) { return seconds * 100; }
+
 // The status text of a load that stopped because the device did not answer.
 extern const char* const DeviceSilentText;
 // Put before the names of the groups that were not read.

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "library/snmp/global_session.h"
+#include "platform/ui/combo_box.h"
 #include "shell/mib_root.h"
 
 namespace pagetest {
@@ -136,6 +137,35 @@ void PageTest::SavePicture(ui::Form& form, const std::string& name) {
     form.Show();
     RunFor(100);
     EXPECT_TRUE(form.Widget()->window()->grab().save(QString::fromStdString(std::string(folder) + "/" + name + ".png")));
+}
+
+Texts Items(const ui::ComboBox* combo) {
+    Texts items;
+    for (int i = 0; i < combo->ItemCount(); ++i) items.push_back(combo->ItemText(i));
+    return items;
+}
+
+void Fill(ui::ComboBox* combo, const Texts& items) {
+    combo->ClearItems();
+    for (const std::string& item : items) combo->AddItem(item);
+}
+
+void Select(ui::ComboBox* combo, const std::string& text) {
+    if (text.empty()) {
+        combo->SetItemIndex(-1);
+        return;
+    }
+    for (int i = 0; i < combo->ItemCount(); ++i)
+        if (combo->ItemText(i) == text) {
+            combo->SetItemIndex(i);
+            return;
+        }
+    ADD_FAILURE() << "'" << text << "' is not an entry of " << combo->Name();
+}
+
+void Pick(ui::ComboBox* combo, const std::string& text) {
+    Select(combo, text);
+    if (combo->ItemIndex() >= 0 && combo->OnChange) combo->OnChange(combo);
 }
 
 }  // namespace pagetest

@@ -11,6 +11,10 @@
 #include <vector>
 
 #include "platform/ui/form.h"
+
+namespace ui {
+class ComboBox;
+}
 #include "tests/platform/ui/ui_test_support.h"
 #include "tests/support/sim_process.h"
 
@@ -93,5 +97,17 @@ private:
 
 // The full OID of an object below the device root ("E.2.1..." or ".2.1...").
 std::string DeviceOid(const std::string& oid);
+
+// ---- combo boxes as the tests set them up and use them ----------------------
+using Texts = std::vector<std::string>;
+// The entries, in order.
+Texts Items(const ui::ComboBox* combo);
+// Replaces the entries.
+void Fill(ui::ComboBox* combo, const Texts& items);
+// Selects the entry with that text as the program would (no change event);
+// "" selects none. A text no entry has fails the test.
+void Select(ui::ComboBox* combo, const std::string& text);
+// As the user picks an entry: the selection, then the combo's change event.
+void Pick(ui::ComboBox* combo, const std::string& text);
 
 }  // namespace pagetest

@@ -12,6 +12,8 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/basic/wireless_page.h"
+#include "tests/pages/basic/wireless_test_texts.h"
+#include "tests/pages/page_test_support.h"
 #include "pages/basic/wireless_page_vars.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
@@ -21,6 +23,8 @@
 #include "tests/platform/ui/ui_test_support.h"
 
 namespace {
+
+using namespace wirelesstest;
 
 constexpr char kAllChannels24[] = "1 2 3 4 5 6 7 8 9 10 11 12 13";
 constexpr char kIndoorWds[] = "36 40 44 48";
@@ -34,17 +38,6 @@ constexpr char kAppOutdoor[] = "Concurrent 11a/n on W56 for outdoor";
 constexpr char kNetProtectWarning[] =
     "If Network Access Protection enable,\nLimit Administrator Status will be disable !";
 constexpr char kSharedKeyWarning[] = "Key value is used by SSID! \nTo change Key value affects other SSID settings.";
-
-void Fill(ui::ComboBox* combo, const std::vector<std::string>& items) {
-    combo->ClearItems();
-    for (const std::string& item : items) combo->AddItem(item);
-}
-
-std::vector<std::string> Items(const ui::ComboBox* combo) {
-    std::vector<std::string> items;
-    for (int i = 0; i < combo->ItemCount(); ++i) items.push_back(combo->ItemText(i));
-    return items;
-}
 
 std::string Joined(const ui::ComboBox* combo) {
     std::string text;

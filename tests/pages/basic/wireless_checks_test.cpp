@@ -14,6 +14,8 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/basic/wireless_page.h"
+#include "tests/pages/basic/wireless_test_texts.h"
+#include "tests/pages/page_test_support.h"
 #include "pages/basic/wireless_page_vars.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
@@ -23,21 +25,11 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
+using namespace wirelesstest;
 
-constexpr char kAP[] = "Access Point";
-constexpr char kWdsAp[] = "WDS with AP";
-constexpr char kWds[] = "WDS";
-constexpr char kClient[] = "Wireless Client";
 
-constexpr char kOpen[] = "Open System";
-constexpr char kShared[] = "Shared Key";
-constexpr char kPersonal[] = "WPA-Personal";
-constexpr char kEnterprise[] = "WPA-Enterprise";
-constexpr char kDot1x[] = "802.1X";
 
-constexpr char kWarning[] = "Warning";
-constexpr char kError[] = "Error";
+
 
 constexpr char kEdgeText[] = "The first character and last character can't be blank.";
 constexpr char kConfirmText[] = "Please input the confirm new password correctly!";
@@ -59,25 +51,7 @@ constexpr char kZeroMac[] = "000000000000";
 const char* const kKeyWords[] = {"First", "Second", "Third", "Fourth"};
 const char* const kOrdinals[] = {"1st", "2nd", "3rd", "4th"};
 
-void Fill(ui::ComboBox* combo, const Texts& texts) {
-    combo->ClearItems();
-    for (const std::string& text : texts) combo->AddItem(text);
-}
-
 // Selects the entry of that text; an empty text selects nothing.
-void Select(ui::ComboBox* combo, const std::string& text) {
-    if (text.empty()) {
-        combo->SetItemIndex(-1);
-        return;
-    }
-    for (int i = 0; i < combo->ItemCount(); ++i)
-        if (combo->ItemText(i) == text) {
-            combo->SetItemIndex(i);
-            return;
-        }
-    ADD_FAILURE() << "'" << text << "' is not an entry of " << combo->Name();
-}
-
 bool IsWds(const std::string& mode) { return mode == kWdsAp || mode == kWds; }
 
 // Public: the cases' setups act on the fixture.
@@ -244,7 +218,7 @@ std::vector<CheckCase> CloneCases() {
         return [=](Fixture& f) { f.SetClone(status, source, address); };
     };
     return {
-        Refuse("clone of 11", clone("Enable", "Manual", "00112233445"), kError, "The length is 12 in MAC Address.",
+        Refuse("clone of 11", clone("Enable", "Manual", "00112233445"), kErrorCaption, "The length is 12 in MAC Address.",
                "Ed_CloneMac"),
         // The main window's check comes first: it refuses an empty and an
         // all-zero address with its own message.
@@ -304,12 +278,12 @@ std::vector<CheckCase> WdsCases() {
                    f.page.Ed_ReMAddra[6]->SetText(kMac);
                }),
                kWarning, "Exist same MAC address.", "Ed_ReMAddra6"),
-        Refuse("first partner of 11", wds(kWdsAp, address(0, "00112233445")), kError,
+        Refuse("first partner of 11", wds(kWdsAp, address(0, "00112233445")), kErrorCaption,
                "The length is 12 in IEEE802.11g MAC address.", "", "Ed_ReMAddra0"),
-        Kept(Refuse("fourth partner of 11", wds(kWds, address(3, "00112233445")), kError,
+        Kept(Refuse("fourth partner of 11", wds(kWds, address(3, "00112233445")), kErrorCaption,
                     "The length is 12 MAC address.", ""),
              "Ed_ReMAddra3"),
-        Kept(Refuse("sixth partner of 13", wds(kWdsAp, address(5, "0011223344556")), kError,
+        Kept(Refuse("sixth partner of 13", wds(kWdsAp, address(5, "0011223344556")), kErrorCaption,
                     "The length is 12 MAC address.", ""),
              "Ed_ReMAddra5"),
         Refuse("group address partner", wds(kWds, address(2, kGroupMac)), kWarning, kInvalidMacText, "Ed_ReMAddra2",
@@ -335,7 +309,7 @@ std::vector<CheckCase> WdsCases() {
                    f.SetSecurity(kPersonal);
                    f.page.Ed_UpdateInterval->SetText("299");
                }),
-               kError, kIntervalText, "Ed_UpdateInterval", "Ed_UpdateInterval"),
+               kErrorCaption, kIntervalText, "Ed_UpdateInterval", "Ed_UpdateInterval"),
     };
     // A refusal of the duplicate or address check refreshes the edits.
     for (CheckCase& c : cases)
@@ -468,20 +442,20 @@ std::vector<CheckCase> WpaPersonalCases() {
         });
     };
     return {
-        Refuse("interval 299", interval("299"), kError, kIntervalText, "Ed_UpdateInterval", "Ed_UpdateInterval"),
+        Refuse("interval 299", interval("299"), kErrorCaption, kIntervalText, "Ed_UpdateInterval", "Ed_UpdateInterval"),
         Pass("interval 300", interval("300")),
         Pass("interval 9999999", interval("9999999")),
-        Refuse("interval 10000000", interval("10000000"), kError, kIntervalText, "Ed_UpdateInterval",
+        Refuse("interval 10000000", interval("10000000"), kErrorCaption, kIntervalText, "Ed_UpdateInterval",
                "Ed_UpdateInterval"),
-        Refuse("interval empty", interval(""), kError, kIntervalText, "Ed_UpdateInterval"),
-        Refuse("interval no number", interval("3600s"), kError, kIntervalText, "Ed_UpdateInterval",
+        Refuse("interval empty", interval(""), kErrorCaption, kIntervalText, "Ed_UpdateInterval"),
+        Refuse("interval no number", interval("3600s"), kErrorCaption, kIntervalText, "Ed_UpdateInterval",
                "Ed_UpdateInterval"),
         Refuse("interval in WDS with AP", [](Fixture& f) {
                    Select(f.page.CB_APMode, kWdsAp);
                    f.SetSecurity(kPersonal);
                    f.page.Ed_UpdateInterval->SetText("299");
                },
-               kError, kIntervalText, "Ed_UpdateInterval", "Ed_UpdateInterval"),
+               kErrorCaption, kIntervalText, "Ed_UpdateInterval", "Ed_UpdateInterval"),
         Pass("client skips the interval", personal([](Fixture& f) {
                  Select(f.page.CB_APMode, kClient);
                  f.page.Ed_UpdateInterval->SetText("");
@@ -491,12 +465,12 @@ std::vector<CheckCase> WpaPersonalCases() {
                    f.page.Ed_UpdateInterval->SetText("");
                    f.SetPassphrase("1234567");
                }),
-               kError, "The Passphrase length is between 8 and 63.", "Ed_Passphrase"),
-        Refuse("pass phrase of 7", passphrase(Repeat('p', 7)), kError, "The Passphrase length is between 8 and 63.",
+               kErrorCaption, "The Passphrase length is between 8 and 63.", "Ed_Passphrase"),
+        Refuse("pass phrase of 7", passphrase(Repeat('p', 7)), kErrorCaption, "The Passphrase length is between 8 and 63.",
                "Ed_Passphrase"),
         Pass("pass phrase of 8", passphrase(Repeat('p', 8))),
         Pass("pass phrase of 63", passphrase(Repeat('p', 63))),
-        Refuse("pass phrase of 64", passphrase(Repeat('p', 64)), kError, "The max length of Passphrase is 63.",
+        Refuse("pass phrase of 64", passphrase(Repeat('p', 64)), kErrorCaption, "The max length of Passphrase is 63.",
                "Ed_Passphrase"),
         Refuse("pass phrase leading blank", passphrase(" passphrase"), kWarning, kEdgeText, "Ed_Passphrase"),
         Refuse("pass phrase trailing blank", passphrase("passphrase "), kWarning, kEdgeText, "Ed_Passphrase"),
@@ -513,7 +487,7 @@ std::vector<CheckCase> WpaPersonalCases() {
                    f.page.CB_AutoRekeyType->SetVisible(false);
                    f.SetPassphrase("short");
                }),
-               kError, "The Passphrase length is between 8 and 63.", "Ed_Passphrase"),
+               kErrorCaption, "The Passphrase length is between 8 and 63.", "Ed_Passphrase"),
         // A shorter list puts WPA-Personal at position 1: chosen by text, its
         // checks run, not the WEP ones.
         Refuse("short list", [](Fixture& f) {
@@ -521,7 +495,7 @@ std::vector<CheckCase> WpaPersonalCases() {
                    Select(f.page.CB_SecurityMode, kPersonal);
                    f.SetPassphrase("short");
                },
-               kError, "The Passphrase length is between 8 and 63.", "Ed_Passphrase"),
+               kErrorCaption, "The Passphrase length is between 8 and 63.", "Ed_Passphrase"),
     };
 }
 
@@ -552,25 +526,25 @@ std::vector<CheckCase> RadiusCases() {
             });
         };
         const std::vector<CheckCase> own = {
-            Refuse("interval 299", setInterval("299"), kError, kIntervalText, interval, interval),
+            Refuse("interval 299", setInterval("299"), kErrorCaption, kIntervalText, interval, interval),
             Pass("interval 300", setInterval("300")),
             Pass("interval 9999999", setInterval("9999999")),
-            Refuse("interval 10000000", setInterval("10000000"), kError, kIntervalText, interval, interval),
-            Refuse("interval empty", setInterval(""), kError, kIntervalText, interval),
-            Refuse("interval no number", setInterval("x"), kError, kIntervalText, interval, interval),
-            Refuse("server invalid", server("192.168.1"), kError, kServerText, "Edt_RadiusServer"),
-            Refuse("server empty", server(""), kError, kServerText, "Edt_RadiusServer"),
-            Refuse("port 0", port("0"), kError, kPortText, "Edt_RadiusPort"),
+            Refuse("interval 10000000", setInterval("10000000"), kErrorCaption, kIntervalText, interval, interval),
+            Refuse("interval empty", setInterval(""), kErrorCaption, kIntervalText, interval),
+            Refuse("interval no number", setInterval("x"), kErrorCaption, kIntervalText, interval, interval),
+            Refuse("server invalid", server("192.168.1"), kErrorCaption, kServerText, "Edt_RadiusServer"),
+            Refuse("server empty", server(""), kErrorCaption, kServerText, "Edt_RadiusServer"),
+            Refuse("port 0", port("0"), kErrorCaption, kPortText, "Edt_RadiusPort"),
             Pass("port 1", port("1")),
             Pass("port 65535", port("65535")),
-            Refuse("port 65536", port("65536"), kError, kPortText, "Edt_RadiusPort"),
-            Refuse("port empty", port(""), kError, kPortText, "Edt_RadiusPort"),
-            Refuse("port no number", port("18x2"), kError, kPortText, "Edt_RadiusPort"),
-            Refuse("secret empty", secret(""), kError, kSecretEmptyText, "Edt_RadiusSecret"),
-            Refuse("secret three blanks", secret("   "), kError, kSecretEmptyText, "Edt_RadiusSecret"),
-            Refuse("secret of control characters", secret(" \t\r "), kError, kSecretEmptyText, "Edt_RadiusSecret"),
+            Refuse("port 65536", port("65536"), kErrorCaption, kPortText, "Edt_RadiusPort"),
+            Refuse("port empty", port(""), kErrorCaption, kPortText, "Edt_RadiusPort"),
+            Refuse("port no number", port("18x2"), kErrorCaption, kPortText, "Edt_RadiusPort"),
+            Refuse("secret empty", secret(""), kErrorCaption, kSecretEmptyText, "Edt_RadiusSecret"),
+            Refuse("secret three blanks", secret("   "), kErrorCaption, kSecretEmptyText, "Edt_RadiusSecret"),
+            Refuse("secret of control characters", secret(" \t\r "), kErrorCaption, kSecretEmptyText, "Edt_RadiusSecret"),
             Pass("secret of 64", secret(Repeat('s', 64))),
-            Refuse("secret of 65", secret(Repeat('s', 65)), kError, kSecretLongText, "Edt_RadiusSecret"),
+            Refuse("secret of 65", secret(Repeat('s', 65)), kErrorCaption, kSecretLongText, "Edt_RadiusSecret"),
             Pass("secret with blanks around", secret(" secret ")),
         };
         for (CheckCase c : own) {
@@ -613,7 +587,7 @@ std::vector<CheckCase> UnshownSecurityCases() {
                    f.page.SecurityModePicked = true;
                    f.SetPassphrase("short");
                },
-               kError, "The Passphrase length is between 8 and 63.", "Ed_Passphrase"),
+               kErrorCaption, "The Passphrase length is between 8 and 63.", "Ed_Passphrase"),
         // The other checks still run.
         Refreshed(Refuse("unshown still checks the SSID",
                          [](Fixture& f) {

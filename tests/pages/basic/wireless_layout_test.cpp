@@ -13,6 +13,8 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/basic/wireless_page.h"
+#include "tests/pages/basic/wireless_test_texts.h"
+#include "tests/pages/page_test_support.h"
 #include "pages/basic/wireless_page_vars.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
@@ -27,25 +29,13 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
+using namespace wirelesstest;
 
-constexpr char kAP[] = "Access Point";
-constexpr char kWdsAp[] = "WDS with AP";
-constexpr char kWds[] = "WDS";
-constexpr char kClient[] = "Wireless Client";
 
-constexpr char kOpen[] = "Open System";
-constexpr char kShared[] = "Shared Key";
-constexpr char kPersonal[] = "WPA-Personal";
-constexpr char kEnterprise[] = "WPA-Enterprise";
-constexpr char kDot1x[] = "802.1X";
 
-constexpr char kAuto[] = "AUTO(WPA or WPA2)";
-constexpr char kWpa2[] = "WPA2 Only";
-constexpr char kWpa1[] = "WPA Only";
+
 constexpr char kNone[] = "";  // no selection
 
-constexpr char kWarning[] = "Warning";
 constexpr char kEapText[] =
     "WPA-Enterprise and 802.1x in multi-ssid rules would set to Open System with Encryption disabled if mode is "
     "WDS with AP!";
@@ -61,31 +51,7 @@ Texts OptionTexts(const VkOptionList& list) {
     return texts;
 }
 
-void Fill(ui::ComboBox* combo, const Texts& texts) {
-    combo->ClearItems();
-    for (const std::string& text : texts) combo->AddItem(text);
-}
-
-Texts Items(const ui::ComboBox* combo) {
-    Texts texts;
-    for (int i = 0; i < combo->ItemCount(); ++i) texts.push_back(combo->ItemText(i));
-    return texts;
-}
-
 // Selects the entry of that text; an empty text selects nothing.
-void Select(ui::ComboBox* combo, const std::string& text) {
-    if (text.empty()) {
-        combo->SetItemIndex(-1);
-        return;
-    }
-    for (int i = 0; i < combo->ItemCount(); ++i)
-        if (combo->ItemText(i) == text) {
-            combo->SetItemIndex(i);
-            return;
-        }
-    ADD_FAILURE() << "'" << text << "' is not an entry of " << combo->Name();
-}
-
 class WirelessLayoutTest : public uitest::UiTest {
 protected:
     WirelessLayoutTest() {

@@ -21,19 +21,15 @@
 #include "platform/ui/status_bar.h"
 #include "shell/mib_root.h"
 #include "shell/page_openers.h"
+#include "tests/pages/basic/wireless_test_texts.h"
 #include "tests/pages/page_test_support.h"
 
 namespace {
 
+using namespace wirelesstest;
+
 using pagetest::OpenedPage;
 
-std::string FixtureFile(const std::string& name) { return std::string(VAP_WIRELESS_FIXTURES) + "/" + name + ".txt"; }
-
-std::vector<std::string> Items(const ui::ComboBox& combo) {
-    std::vector<std::string> items;
-    for (int i = 0; i < combo.ItemCount(); ++i) items.push_back(combo.ItemText(i));
-    return items;
-}
 
 std::vector<std::string> Numbers(const std::string& list) {
     std::vector<std::string> numbers;
@@ -203,7 +199,7 @@ TEST_F(WirelessPageTest, OffersTheChannelsOfTheBandCountryAndApplication) {
         SCOPED_TRACE(*c.fixture ? c.fixture : "standard objects");
         UseFixture(c.fixture);
         OpenedPage<TFM_Wirless> page(FM_Wirless);
-        EXPECT_EQ(Items(*page->CB_Chanal), Numbers(c.channels));
+        EXPECT_EQ(Items(page->CB_Chanal), Numbers(c.channels));
         if (*c.channel) {
             EXPECT_EQ(page->CB_Chanal->Text(), c.channel);
         }
@@ -217,12 +213,12 @@ TEST_F(WirelessPageTest, AnOutdoorClientInJapanStaysAClientAcrossRefresh) {
     UseFixture("band5-jp-outdoor");
     OpenedPage<TFM_Wirless> page(FM_Wirless);
     const std::vector<std::string> modes = {"Access Point", "Wireless Client"};
-    EXPECT_EQ(Items(*page->CB_APMode), modes);
+    EXPECT_EQ(Items(page->CB_APMode), modes);
     EXPECT_EQ(page->CB_APMode->Text(), "Wireless Client");
     EXPECT_EQ(page->CB_Applicaiton->ItemIndex(), 1);
     for (int refresh = 0; refresh < 2; ++refresh) {
         page->Bt_Refresh->Click();
-        EXPECT_EQ(Items(*page->CB_APMode), modes);
+        EXPECT_EQ(Items(page->CB_APMode), modes);
         EXPECT_EQ(page->CB_APMode->Text(), "Wireless Client") << "refresh " << refresh + 1;
         EXPECT_EQ(page->AtLoad.At(page->CB_APMode), "Wireless Client");
     }

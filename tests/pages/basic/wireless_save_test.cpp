@@ -20,9 +20,12 @@
 #include "platform/ui/main_menu.h"
 #include "platform/ui/status_bar.h"
 #include "shell/main_form.h"
+#include "tests/pages/basic/wireless_test_texts.h"
 #include "tests/pages/page_test_support.h"
 
 namespace {
+
+using namespace wirelesstest;
 
 using pagetest::OpenedPage;
 
@@ -101,7 +104,6 @@ std::string Objects(const std::string& pdu) {
     return text;
 }
 
-std::string FixtureFile(const std::string& name) { return std::string(VAP_WIRELESS_FIXTURES) + "/" + name + ".txt"; }
 
 constexpr char kSuccess[] = "Setting Success!";
 constexpr char kError[] = "Setting error!";
@@ -140,16 +142,6 @@ protected:
 };
 
 // As the user picks an entry: the selection, then the combo's change event.
-void Pick(ui::ComboBox* combo, const std::string& text) {
-    for (int i = 0; i < combo->ItemCount(); ++i) {
-        if (combo->ItemText(i) != text) continue;
-        combo->SetItemIndex(i);
-        if (combo->OnChange) combo->OnChange(combo);
-        return;
-    }
-    ADD_FAILURE() << "no entry " << text;
-}
-
 void TypeKey(TFM_Wirless& page, ui::Edit* key, const std::string& text) {
     key->SetText(text);
     page.Ed_ConfirmKey->SetText(text);

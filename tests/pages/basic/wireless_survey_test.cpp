@@ -16,9 +16,12 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/list_view.h"
 #include "platform/ui/status_bar.h"
+#include "tests/pages/basic/wireless_test_texts.h"
 #include "tests/pages/page_test_support.h"
 
 namespace {
+
+using namespace wirelesstest;
 
 using pagetest::OpenedPage;
 
@@ -28,7 +31,6 @@ const char* const kCloneRefresh = "E.2.1.3.3.6.1.1.4.1";
 const char* const kDuplicateText =
     "There is an existent entry with the same MAC Address\nPlease change the MAC Address.";
 
-std::string FixtureFile(const std::string& name) { return std::string(VAP_WIRELESS_FIXTURES) + "/" + name + ".txt"; }
 
 // Scan, Save, Refresh, Close and the operating mode, enabled or not.
 struct Locks {
