@@ -81,12 +81,22 @@ protected:
 
     void Select(int row) { view_->SetSelected(view_->Item(row)); }
 
+    // What the page's own select handler sees: "<row>+" on select, "<row>-"
+    // on deselect.
+    const Texts& RecordPageCalls() {
+        view_->OnSelectItem = [this](ui::Component*, ui::ListItem* item, bool selected) {
+            pageCalls_.push_back(std::to_string(item->Index()) + (selected ? "+" : "-"));
+        };
+        return pageCalls_;
+    }
+
     ui::Form form_;
     VkSNMPRequest2Edits bound_;
     ui::ListView* view_;
     ui::Label* index_;
     ui::Edit* name_;
     ui::Edit* value_;
+    Texts pageCalls_;
 };
 
 TEST_F(ListViewBindingTest, HiddenColumnsComeFirstAndRowsAndSelectionFollowTheColumns) {
@@ -138,10 +148,7 @@ TEST_F(ListViewBindingTest, ColumnsAPageLaidOutStayWhileTheyAreEnough) {
 }
 
 TEST_F(ListViewBindingTest, BoundControlsStayDisabledUntilARowIsSelected) {
-    std::vector<std::string> pageCalls;
-    view_->OnSelectItem = [&](ui::Component*, ui::ListItem* item, bool selected) {
-        pageCalls.push_back(std::to_string(item->Index()) + (selected ? "+" : "-"));
-    };
+    const Texts& pageCalls = RecordPageCalls();
     bound_.BindListView(view_, true);
     BindControls();
     ReadThreeRows();
@@ -162,10 +169,7 @@ TEST_F(ListViewBindingTest, BoundControlsStayDisabledUntilARowIsSelected) {
 // Deselecting tells the page and changes nothing else: the controls keep
 // what the user typed, stay enabled, and the variables keep the row.
 TEST_F(ListViewBindingTest, DeselectingARowOnlyTellsThePage) {
-    std::vector<std::string> pageCalls;
-    view_->OnSelectItem = [&](ui::Component*, ui::ListItem* item, bool selected) {
-        pageCalls.push_back(std::to_string(item->Index()) + (selected ? "+" : "-"));
-    };
+    const Texts& pageCalls = RecordPageCalls();
     bound_.BindListView(view_, true);
     BindControls();
     ReadThreeRows();
