@@ -1,5 +1,6 @@
 #include "shell/device_settings_file.h"
 
+#include <climits>
 #include <cstdint>
 
 #include "library/common/ini.h"
@@ -10,10 +11,9 @@ namespace {
 
 const char kSection[] = "Program Information";
 
-// Levels and protocols count from 0 in the file and from 1 in the records;
 // "0" leaves the record as it is.
 void ReadCountedFromZero(const std::string& text, int32_t& target) {
-    if (text != "0") target = StrToInt(text) + 1;
+    if (text != "0") target = CountedFromZero(text);
 }
 
 void ReadUnlessEmpty(const std::string& text, std::string& target) {
@@ -21,6 +21,11 @@ void ReadUnlessEmpty(const std::string& text, std::string& target) {
 }
 
 }  // namespace
+
+int CountedFromZero(const std::string& text) {
+    int value = StrToInt(text);
+    return value < INT_MAX ? value + 1 : INT_MAX;
+}
 
 std::string DeviceSettingsFilePath(const std::string& settingsFolder, const std::string& address) {
     return JoinPath(settingsFolder, address + ".cfg");

@@ -7,6 +7,11 @@
 
 #include "shell/startup_settings.h"
 
+// Levels and protocols count from 0 in the settings file and the switches
+// and from 1 in the records: the whole number plus 1, held at the largest
+// int. A text that is not a whole number raises os::ConvertError.
+int CountedFromZero(const std::string& text);
+
 // The settings file of a device address: the folder, a '/' unless the folder
 // is empty or ends in one, the address and ".cfg".
 std::string DeviceSettingsFilePath(const std::string& settingsFolder, const std::string& address);
@@ -18,10 +23,10 @@ std::string DeviceSettingsFilePath(const std::string& settingsFolder, const std:
 //   ContextName      only when not empty
 //   ContextEngineID  always (empty clears it)
 //   SecurityModel    whole number
-//   SecurityLevel    unless "0": whole number plus 1
+//   SecurityLevel    unless "0": CountedFromZero
 //   SecurityName     always
-//   AuthProtocol     unless "0": whole number plus 1
-//   PrivProtocol     unless "0": whole number plus 1
+//   AuthProtocol     unless "0": CountedFromZero
+//   PrivProtocol     unless "0": CountedFromZero
 //   AuthPassword     only when not empty
 //   PrivPassword     only when not empty
 // Returns the Version value read. A value that must be a whole number and is

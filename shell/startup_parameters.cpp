@@ -16,8 +16,6 @@ struct Switch {
     ApplySwitch apply;
 };
 
-int CountedFromZero(const std::string& value) { return StrToInt(value) + 1; }
-
 const Switch kEverySwitches[] = {
     {"/R", [](const std::string& v, StartupSettings& s) { s.security.readCommunity = v; }},
     {"/W", [](const std::string& v, StartupSettings& s) { s.security.writeCommunity = v; }},

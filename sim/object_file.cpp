@@ -60,10 +60,15 @@ bool ParseAccess(const std::string& text, Access& access) {
     return true;
 }
 
+// The most rows one table column line may give: far more than any table of
+// the device holds, few enough to build at once.
+constexpr long kMostRows = 4096;
+constexpr long kLargestArc = 4294967295L;
+
 // Splits "prefix.[a-b]" into the prefix text and its rows; a plain OID has one
-// "row" with no arc to add.
+// "row" with no arc to add. On failure problem says what is wrong.
 bool ParseRows(const std::string& text, std::string& prefix, std::vector<long>& rows,
-               bool& isTable) {
+               bool& isTable, std::string& problem) {
     isTable = text.size() > 2 && text.back() == ']';
     if (!isTable) {
         prefix = text;
@@ -77,7 +82,14 @@ bool ParseRows(const std::string& text, std::string& prefix, std::vector<long>& 
         !ParseLong(text.substr(open + 2, dash - open - 2), first) ||
         !ParseLong(text.substr(dash + 1, text.size() - dash - 2), last) || first < 0 ||
         first > last)
-        return false;
+        return Fail(problem, "bad OID " + text);
+    std::string range = text.substr(open + 1);
+    if (last > kLargestArc)
+        return Fail(problem, "row range " + range + " goes past the largest arc " +
+                                 std::to_string(kLargestArc));
+    if (last - first >= kMostRows)
+        return Fail(problem, "row range " + range + " gives more than " +
+                                 std::to_string(kMostRows) + " rows");
     prefix = text.substr(0, open);
     rows.clear();
     for (long row = first; row <= last; ++row) rows.push_back(row);
@@ -91,8 +103,8 @@ bool LoadDefinition(const std::vector<std::string>& tokens, ObjectStore& store,
     std::string prefix;
     std::vector<long> rows;
     bool isTable = false;
-    if (!ParseRows(tokens[1], prefix, rows, isTable) || !ParseOid(prefix, def.oid))
-        return Fail(error, "bad OID " + tokens[1]);
+    if (!ParseRows(tokens[1], prefix, rows, isTable, error)) return false;
+    if (!ParseOid(prefix, def.oid)) return Fail(error, "bad OID " + tokens[1]);
     if (!ParseSyntax(tokens[2], def.syntax)) return Fail(error, "bad syntax " + tokens[2]);
     if (!ParseAccess(tokens[3], def.access)) return Fail(error, "bad access " + tokens[3]);
     if (!ParseAllowed(tokens[4], def.allowed))

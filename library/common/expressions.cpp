@@ -42,6 +42,18 @@ double Operand(const std::string& text) {
     return ReadNumber(text);
 }
 
+// Every operator and parenthesis pair costs one level of the evaluators'
+// recursion; a text that needs more levels than this is refused as a whole,
+// so a received value cannot run the stack out.
+constexpr int kMostLevels = 200;
+
+// Thrown below the last level and caught by the public evaluator.
+struct TooDeep {};
+
+void EnterLevel(int level) {
+    if (level > kMostLevels) throw TooDeep{};
+}
+
 }  // namespace
 
 bool EvaluateComparison(const std::string& expression) {
@@ -70,31 +82,38 @@ bool EvaluateComparison(const std::string& expression) {
     }
 }
 
-double EvaluateArithmetic(const std::string& expression) {
+namespace {
+
+double Arithmetic(const std::string& expression, int level) {
+    EnterLevel(level);
+    const int next = level + 1;
     std::size_t open = expression.find('(');
     if (open != std::string::npos) {
         std::size_t close = MatchingParenthesis(expression, open);
         if (close != std::string::npos) {
-            double inner = EvaluateArithmetic(expression.substr(open + 1, close - open - 1));
-            return EvaluateArithmetic(expression.substr(0, open) + FloatToStr(inner) +
-                                      expression.substr(close + 1));
+            double inner = Arithmetic(expression.substr(open + 1, close - open - 1), next);
+            return Arithmetic(expression.substr(0, open) + FloatToStr(inner) +
+                                  expression.substr(close + 1),
+                              next);
         }
     }
     std::size_t at;
     if ((at = expression.find('+')) != std::string::npos)
-        return EvaluateArithmetic(expression.substr(0, at)) +
-               EvaluateArithmetic(expression.substr(at + 1));
+        return Arithmetic(expression.substr(0, at), next) +
+               Arithmetic(expression.substr(at + 1), next);
     if ((at = expression.find('-')) != std::string::npos)
-        return EvaluateArithmetic(expression.substr(0, at)) -
-               EvaluateArithmetic(expression.substr(at + 1));
+        return Arithmetic(expression.substr(0, at), next) -
+               Arithmetic(expression.substr(at + 1), next);
     if ((at = expression.find('*')) != std::string::npos)
-        return Operand(expression.substr(0, at)) * EvaluateArithmetic(expression.substr(at + 1));
+        return Operand(expression.substr(0, at)) * Arithmetic(expression.substr(at + 1), next);
     if ((at = expression.find('/')) != std::string::npos)
-        return Operand(expression.substr(0, at)) / EvaluateArithmetic(expression.substr(at + 1));
+        return Operand(expression.substr(0, at)) / Arithmetic(expression.substr(at + 1), next);
     return Operand(expression);
 }
 
-bool EvaluateLogic(const std::string& expression) {
+bool Logic(const std::string& expression, int level) {
+    EnterLevel(level);
+    const int next = level + 1;
     // The first quoted part: strictly between the first '"' and the next one.
     std::size_t quoteOpen = expression.find('"');
     std::size_t quoteClose = quoteOpen == std::string::npos
@@ -114,16 +133,35 @@ bool EvaluateLogic(const std::string& expression) {
     if (open != std::string::npos) {
         std::size_t close = MatchingParenthesis(expression, open);
         if (close != std::string::npos && !quoted(open) && !quoted(close)) {
-            bool inner = EvaluateLogic(expression.substr(open + 1, close - open - 1));
-            return EvaluateLogic(expression.substr(0, open) + (inner ? "true" : "false") +
-                                 expression.substr(close + 1));
+            bool inner = Logic(expression.substr(open + 1, close - open - 1), next);
+            return Logic(expression.substr(0, open) + (inner ? "true" : "false") +
+                             expression.substr(close + 1),
+                         next);
         }
     }
     std::size_t at;
     if ((at = find('|')) != std::string::npos)
-        return EvaluateLogic(expression.substr(0, at)) || EvaluateLogic(expression.substr(at + 1));
+        return Logic(expression.substr(0, at), next) || Logic(expression.substr(at + 1), next);
     if ((at = find('&')) != std::string::npos)
-        return EvaluateLogic(expression.substr(0, at)) && EvaluateLogic(expression.substr(at + 1));
-    if ((at = find('!')) != std::string::npos) return !EvaluateLogic(expression.substr(at + 1));
+        return Logic(expression.substr(0, at), next) && Logic(expression.substr(at + 1), next);
+    if ((at = find('!')) != std::string::npos) return !Logic(expression.substr(at + 1), next);
     return EvaluateComparison(expression);
+}
+
+}  // namespace
+
+double EvaluateArithmetic(const std::string& expression) {
+    try {
+        return Arithmetic(expression, 1);
+    } catch (const TooDeep&) {
+        return 0;
+    }
+}
+
+bool EvaluateLogic(const std::string& expression) {
+    try {
+        return Logic(expression, 1);
+    } catch (const TooDeep&) {
+        return false;
+    }
 }

@@ -23,12 +23,16 @@ bool EvaluateComparison(const std::string& expression);
 // An operand "NOW" (any case, not trimmed) is the current day count; any other
 // operand is read like strtod in the "C" locale (leading blanks skipped,
 // reading stops at the first character that cannot continue a number; an empty
-// or non-numeric text is 0). Raises nothing.
+// or non-numeric text is 0). Raises nothing. Each operator and parenthesis
+// pair takes one level of evaluation; a text needing more than 200 levels is
+// refused and evaluates to 0.
 double EvaluateArithmetic(const std::string& expression);
 
 // Evaluates logic over comparisons: parentheses first (each replaced by "true"
 // or "false"), then '|' (OR), then '&' (AND), both short-circuit and split at
 // their first occurrence, then '!' (negation of the text after the first '!'),
 // else EvaluateComparison. An operator character whose first occurrence lies
-// inside the first quoted part of the text counts as absent.
+// inside the first quoted part of the text counts as absent. Levels are
+// counted as in EvaluateArithmetic; a text needing more than 200 is refused
+// and evaluates to false.
 bool EvaluateLogic(const std::string& expression);

@@ -1,6 +1,8 @@
 #include "library/common/text.h"
 
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -84,9 +86,14 @@ int StrToInt(const std::string& text) {
 
 std::string IntToStr(long long value) { return std::to_string(value); }
 
-std::string FloatToStr(double value) {
+namespace {
+
+// value in the general form with `digits` significant digits, a point for
+// the decimal separator and the exponent without '+' and leading zeros:
+// "1E20", "1.5E-7".
+std::string GeneralForm(double value, int digits) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    std::snprintf(buffer, sizeof buffer, "%.*G", digits, value);
     std::string text = buffer;
     // snprintf follows the process locale, which the window library sets from
     // the environment; the program's number texts always use a point.
@@ -95,8 +102,6 @@ std::string FloatToStr(double value) {
         size_t at = text.find(point);
         if (at != std::string::npos) text.replace(at, std::strlen(point), ".");
     }
-    // "1E+20" -> "1E20", "1.5E-07" -> "1.5E-7": the exponent without '+' and
-    // without leading zeros.
     size_t e = text.find('E');
     if (e == std::string::npos) return text;
     std::string mantissa = text.substr(0, e);
@@ -106,6 +111,24 @@ std::string FloatToStr(double value) {
     size_t nonZero = exponent.find_first_not_of('0');
     exponent = nonZero == std::string::npos ? "0" : exponent.substr(nonZero);
     return mantissa + "E" + (negative ? "-" : "") + exponent;
+}
+
+bool ReadsBackAs(const std::string& text, double value) {
+    double read = 0;
+    std::from_chars_result result = std::from_chars(text.data(), text.data() + text.size(), read);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size() && read == value;
+}
+
+}  // namespace
+
+std::string FloatToStr(double value) {
+    // 15 digits where they read back to the same double, else as many more as
+    // that takes (17 always do).
+    std::string text = GeneralForm(value, 15);
+    if (!std::isfinite(value)) return text;
+    for (int digits = 16; digits <= 17 && !ReadsBackAs(text, value); ++digits)
+        text = GeneralForm(value, digits);
+    return text;
 }
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }

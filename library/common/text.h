@@ -26,6 +26,7 @@ bool TryStrToInt(const std::string& text, int& value);
 
 std::string IntToStr(long long value);
 
-// The shortest general form of a double with at most 15 significant digits:
-// "0.5", "12", "-3.25", "1E20", "1.5E-7".
+// The shortest general form of a double with 15 significant digits, or with
+// 16 or 17 where 15 would not read back as the same double: "0.5", "12",
+// "-3.25", "1E20", "1.5E-7", "0.30000000000000004", "1.7976931348623157E308".
 std::string FloatToStr(double value);

@@ -23,18 +23,22 @@ bool ParseCount(const std::string& line, uint32_t& boots) {
     return true;
 }
 
-// The file's lines; false when it exists but cannot be read. A missing file
-// has no lines.
-bool ReadLines(const std::string& path, std::vector<std::string>& lines, bool& exists) {
+// A line as the reader takes it: one carriage return before the line feed
+// (or at the end of the file) belongs to the line end.
+std::string Usable(const std::string& raw) {
+    if (!raw.empty() && raw.back() == '\r') return raw.substr(0, raw.size() - 1);
+    return raw;
+}
+
+// The file's lines as they stand, each without its line feed; false when it
+// exists but cannot be read. A missing file has no lines.
+bool ReadRawLines(const std::string& path, std::vector<std::string>& lines, bool& exists) {
     errno = 0;
-    std::ifstream file(path);
+    std::ifstream file(path, std::ios::binary);
     exists = file.is_open() || errno != ENOENT;
     if (!file.is_open()) return !exists;
     std::string line;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
+    while (std::getline(file, line)) lines.push_back(line);
     return !file.bad();
 }
 
@@ -43,9 +47,10 @@ bool ReadLines(const std::string& path, std::vector<std::string>& lines, bool& e
 int GetBootCounter(const std::string& path, const std::string& engineId, uint32_t& boots) {
     std::vector<std::string> lines;
     bool exists = false;
-    if (!ReadLines(path, lines, exists)) return -3;
+    if (!ReadRawLines(path, lines, exists)) return -3;
     if (!exists) return -2;
-    for (const std::string& line : lines) {
+    for (const std::string& raw : lines) {
+        std::string line = Usable(raw);
         if (EngineIdOf(line) != engineId) continue;
         return ParseCount(line, boots) ? 0 : -3;
     }
@@ -55,11 +60,13 @@ int GetBootCounter(const std::string& path, const std::string& engineId, uint32_
 int SaveBootCounter(const std::string& path, const std::string& engineId, uint32_t boots) {
     std::vector<std::string> lines;
     bool exists = false;
-    if (!ReadLines(path, lines, exists)) return -1;
+    if (!ReadRawLines(path, lines, exists)) return -1;
     std::string ours = engineId + " " + std::to_string(boots);
     bool replaced = false;
+    // Other lines are written back byte for byte, so each reads as it did;
+    // a line feed added after a last line that had none changes no reading.
     for (std::string& line : lines) {
-        if (EngineIdOf(line) != engineId) continue;
+        if (EngineIdOf(Usable(line)) != engineId) continue;
         line = ours;
         replaced = true;
     }

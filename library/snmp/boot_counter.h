@@ -1,7 +1,8 @@
 #pragma once
 // The SNMPv3 engine-boots counter file: one "engineID count" pair per line
-// (the engine ID is a text without blanks). Lines of other engine IDs are
-// kept as they are.
+// (the engine ID is a text without blanks). One carriage return at a line's
+// end belongs to the line end. Lines of other engine IDs are kept byte for
+// byte, so each reads the same after a save.
 
 #include <cstdint>
 #include <string>

@@ -3,6 +3,7 @@
 // server fills one record from each request and every session keeps its own
 // copy, which it hands to the callback on every change of state.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -18,7 +19,7 @@ struct VkTFTPMsg {
     int serverPort = 69;
     std::string spare;
     std::string fileName;            // as the request gave it
-    int bytesTransferred = 0;        // read from the file (read) or written to it (write)
+    int64_t bytesTransferred = 0;    // read from the file (read) or written to it (write)
     int lastBlockBytes = -1;         // data bytes of the last block; -1 before the first
     int clientPort = 0;
     int requestSerial = -1;          // number of the request since the server was made, from 0

@@ -227,7 +227,7 @@ void _TFTPSession::StoreData(uint16_t block, const std::string& packet) {
         return;
     }
     msg.lastBlockBytes = static_cast<int>(size);
-    msg.bytesTransferred += static_cast<int>(size);
+    msg.bytesTransferred += static_cast<int64_t>(size);
     bool last = size < kBlockSize;
     if (last && !upload.Commit()) {
         Fail(kDiskFull, TFTP_ERR_DISK_FULL);
@@ -265,7 +265,7 @@ void _TFTPSession::SendNextBlock() {
         return;
     }
     msg.lastBlockBytes = static_cast<int>(count);
-    msg.bytesTransferred += static_cast<int>(count);
+    msg.bytesTransferred += count;
     ++lastBlock;  // 65535 rolls over to 0
     sendBuffer = tftp::DataPacket(lastBlock, data, static_cast<size_t>(count));
     msg.sendCount = 1;

@@ -102,12 +102,17 @@ TEST_F(DeviceSettingsFileTest, EachKeySetsItsRecordByItsRule) {
         {{{"SecurityLevel", "1"}}, Level, "2"},
         {{{"SecurityLevel", "2"}}, Level, "3"},
         {{{"SecurityLevel", "00"}}, Level, "1"},  // only the text "0" keeps it
+        {{{"SecurityLevel", "2147483646"}}, Level, "2147483647"},
+        {{{"SecurityLevel", "2147483647"}}, Level, "2147483647"},  // held at the limit
+        {{{"SecurityLevel", "-2147483648"}}, Level, "-2147483647"},
         {{{"SecurityName", "admin"}}, Name, "admin"},
         {{}, Name, ""},  // always
         {{}, AuthProtocol, "7"},
         {{{"AuthProtocol", "2"}}, AuthProtocol, "3"},
+        {{{"AuthProtocol", "2147483647"}}, AuthProtocol, "2147483647"},
         {{}, PrivProtocol, "7"},
         {{{"PrivProtocol", "1"}}, PrivProtocol, "2"},
+        {{{"PrivProtocol", "2147483647"}}, PrivProtocol, "2147483647"},
         {{{"AuthPassword", "authpass12"}}, AuthPassword, "authpass12"},
         {{}, AuthPassword, "old-auth"},  // only when not empty
         {{{"PrivPassword", "privpass12"}}, PrivPassword, "privpass12"},

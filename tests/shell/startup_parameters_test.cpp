@@ -90,6 +90,8 @@ TEST_F(StartupParametersTest, EachSwitchSetsItsRecordWhenItsConditionHolds) {
         {{"/v3", "/Ppw/Ax"}, Passwords, "x | "},  // "/A" comes before "/P"
         {{"/v3", "/a1", "/p1"}, Protocols, "2 2"},
         {{"/v3", "/a2", "/p0"}, Protocols, "3 1"},
+        {{"/v3", "/l2147483647"}, User, "1 2147483647 "},  // held at the limit
+        {{"/v3", "/a2147483647", "/p2147483647"}, Protocols, "2147483647 2147483647"},
         {{"/v3", "/a2/Rr"}, Protocols, "1 1"},  // "/R" wins over every version-3 switch
         {{"/v3", "/a2/Rr"}, Communities, "r | vambril"},
         {{"/v3", "/c/t9"}, Port, "9"},  // "/t" comes before "/c"

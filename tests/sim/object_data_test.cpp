@@ -4,9 +4,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <string>
+
 #include "sim/line_tokens.h"
 #include "sim/object_file.h"
 #include "sim/set_check.h"
+#include "tests/support/temp_folder.h"
 
 namespace sim {
 namespace {
@@ -120,6 +124,37 @@ TEST(simObjectFile, RejectsBadLinesNamingTheProblem) {
         Load(c.lines, error);
         EXPECT_THAT(error, ::testing::HasSubstr(c.problem)) << c.lines.back();
     }
+}
+
+// Row ranges are bounded, and the error names the file's line.
+TEST(simObjectFile, RefusesUnboundedRowRangesNamingTheLine) {
+    struct Case {
+        const char* line;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {"x E.1.[0-9223372036854775807] integer rw - 0",
+         ":2: row range [0-9223372036854775807] goes past the largest arc 4294967295"},
+        {"x E.1.[4294967295-4294967296] integer rw - 0", "goes past the largest arc"},
+        {"x E.1.[1-4097] integer rw - 0", ":2: row range [1-4097] gives more than 4096 rows"},
+        {"x E.1.[0-4294967295] integer rw - 0", "gives more than 4096 rows"},
+        {"x E.1.[0-99999999999999999999] integer rw - 0", ":2: bad OID"},
+    };
+    for (const Case& c : cases) {
+        support::TempFolder folder;
+        std::string path = folder.File("objects.txt");
+        std::ofstream(path) << "y E.2.0 integer rw - 0\n" << c.line << "\n";
+        ObjectStore store;
+        std::string error;
+        EXPECT_FALSE(LoadObjectFile(path, store, error)) << c.line;
+        EXPECT_THAT(error, ::testing::StartsWith(path + ":")) << c.line;
+        EXPECT_THAT(error, ::testing::HasSubstr(c.problem)) << c.line;
+    }
+    std::string error;
+    ObjectStore store = Load(
+        {"x E.1.[1-4096] integer rw - 0", "y E.2.[4294967295-4294967295] integer rw - 0"}, error);
+    EXPECT_EQ("", error);
+    EXPECT_EQ(4097u, store.Entries().size());
 }
 
 TEST(simSetCheck, AnswersTheStatusOfTheFirstRuleBroken) {

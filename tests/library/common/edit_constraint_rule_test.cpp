@@ -186,7 +186,7 @@ TEST(EditConstraintRule, CheckOnLeavingGivesTheOutcomeAndItsMessage) {
         {"%f{n-1.5x2.5}", "2.51", EditCheck::Rejected,
          "(VkCommon) Please enter a number between -1.5 and 2.5!"},
         {"%f{n0.5}", ".", EditCheck::Rejected,
-         "(VkCommon) Please enter a number between 0.5 and 1.79769313486232E308!"},
+         "(VkCommon) Please enter a number between 0.5 and 1.7976931348623157E308!"},
         {"%s", "", EditCheck::Ignored, ""},
         {"%u{x5}", "", EditCheck::Ignored, ""},
         {"%s{l4n}", "", EditCheck::Rejected, "(VkCommon) Empty value is not allowed!"},

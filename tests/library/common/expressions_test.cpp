@@ -171,3 +171,56 @@ TEST(Expressions, Logic) {
     };
     for (const char* b : bad) ExpectBadOperand([&] { EvaluateLogic(b); }, b);
 }
+
+namespace {
+
+std::string Repeated(const std::string& part, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += part;
+    return text;
+}
+
+std::string Nested(const std::string& inner, int depth) {
+    return Repeated("(", depth) + inner + Repeated(")", depth);
+}
+
+// The start of a long text and its length, for failure messages.
+std::string Shown(const std::string& text) {
+    return text.substr(0, 40) + "... (" + std::to_string(text.size()) + " bytes)";
+}
+
+}  // namespace
+
+// A received value can put any number of operators into a condition or an
+// expression: moderate depths evaluate, deep texts are refused as a whole
+// (false, 0) instead of running the stack out.
+TEST(Expressions, DeepTextsAreRefusedAsAWhole) {
+    struct LogicCase { std::string text; bool result; };
+    const LogicCase logic[] = {
+        {Repeated("!", 100) + "1=1", true},
+        {Repeated("!", 101) + "1=2", true},
+        {Nested("1=1", 60), true},
+        {Repeated("1=2|", 60) + "1=1", true},
+        {Repeated("!", 60001) + "1=2", false},  // refused, not negated
+        {Repeated("!", 60000) + "1=1", false},
+        {Nested("1=1", 60000), false},
+        {Nested("!1=2", 60000), false},
+        {Repeated("1=2|", 60000) + "1=1", false},
+        {Repeated("(1=1)&", 30000) + "1=1", false},
+        {"1=1|" + Repeated("!", 60000) + "1=1", true},  // the deep side is not evaluated
+    };
+    for (const LogicCase& c : logic)
+        EXPECT_EQ(EvaluateLogic(c.text), c.result) << Shown(c.text);
+
+    struct ArithmeticCase { std::string text; double result; };
+    const ArithmeticCase arithmetic[] = {
+        {Nested("7", 60), 7},
+        {Repeated("1+", 60) + "1", 61},
+        {Nested("7", 60000), 0},
+        {Repeated("1+", 60000) + "1", 0},
+        {Repeated("2*", 60000) + "1", 0},
+        {Repeated("-", 60000) + "5", 0},
+    };
+    for (const ArithmeticCase& c : arithmetic)
+        EXPECT_DOUBLE_EQ(EvaluateArithmetic(c.text), c.result) << Shown(c.text);
+}

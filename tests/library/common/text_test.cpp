@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <charconv>
+#include <clocale>
+#include <string>
+#include <system_error>
+
 #include "platform/os/exception.h"
 
 TEST(Text, TrimRemovesBlanksAndControlCharactersAtBothEnds) {
@@ -49,7 +55,32 @@ TEST(Text, FloatToStrGivesTheShortestGeneralForm) {
     struct Case { double value; const char* text; };
     const Case cases[] = {
         {0, "0"}, {12, "12"}, {0.5, "0.5"}, {-3.25, "-3.25"}, {1e20, "1E20"},
-        {1.5e-7, "1.5E-7"}, {1.0 / 3, "0.333333333333333"}, {123456789012345.0, "123456789012345"},
+        {1.5e-7, "1.5E-7"}, {123456789012345.0, "123456789012345"}, {0.1, "0.1"},
+        {-1e-300, "-1E-300"},
+        // More digits only where 15 would read back as another double.
+        {1.0 / 3, "0.3333333333333333"}, {0.1 + 0.2, "0.30000000000000004"},
+        {DBL_MAX, "1.7976931348623157E308"}, {-DBL_MAX, "-1.7976931348623157E308"},
+        {DBL_MIN, "2.2250738585072014E-308"}, {DBL_TRUE_MIN, "4.94065645841247E-324"},
+        {9007199254740993.0, "9007199254740992"}, {1234567890123456789.0, "1.2345678901234568E18"},
     };
     for (const Case& c : cases) EXPECT_EQ(FloatToStr(c.value), c.text) << c.value;
+}
+
+// Whatever the double, its text reads back to the same double, also in a
+// process locale with a decimal comma.
+TEST(Text, FloatToStrReadsBackToTheSameDouble) {
+    const double values[] = {DBL_MAX, -DBL_MAX, DBL_MIN, DBL_TRUE_MIN, 1.0 / 3, 2.0 / 3,
+                             0.1 + 0.2, 46366.75 + 1.0 / 86400000, 1e23, 5e-324 * 3, -0.0};
+    const char* locales[] = {"C", "de_DE.UTF-8", "de_DE.utf8"};
+    for (const char* locale : locales) {
+        if (std::setlocale(LC_ALL, locale) == nullptr) continue;
+        for (double value : values) {
+            std::string text = FloatToStr(value);
+            double read = 0;
+            auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
+            EXPECT_TRUE(error == std::errc() && end == text.data() + text.size()) << text;
+            EXPECT_EQ(read, value) << locale << ": " << text;
+        }
+    }
+    std::setlocale(LC_ALL, "C");
 }

@@ -55,6 +55,18 @@ TEST(GlobalSession, CountsEngineBootsAndKeepsOtherEngines) {
     EXPECT_EQ(ReadFile(fresh.Path() + "/VkSNMP_PP_BootCounter"), "VkSNMP_PP_Application 1\n");
 }
 
+// A line whose ID carries a carriage return of its own belongs to another
+// engine, before and after every save: later starts keep counting.
+TEST(GlobalSession, ALineEndingInTwoCarriageReturnsSurvivesEveryStart) {
+    snmptest::TempFolder folder;
+    std::string path = folder.Path() + "/VkSNMP_PP_BootCounter";
+    std::ofstream(path, std::ios::binary) << "VkSNMP_PP_Application\r\r";
+    EXPECT_EQ(RaisedCode(folder.Path()), 0);
+    EXPECT_EQ(RaisedCode(folder.Path()), 0);
+    EXPECT_EQ(snmpengine::LocalEngineBoots(), 2u);
+    EXPECT_EQ(ReadFile(path), "VkSNMP_PP_Application\r\r\nVkSNMP_PP_Application 2\n");
+}
+
 TEST(GlobalSession, NewRequestsCarryTheDefaults) {
     snmptest::TempFolder folder;
     GlobalSNMPDevice.address = "10.0.0.9";

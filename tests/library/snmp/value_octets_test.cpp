@@ -4,6 +4,7 @@
 
 #include "tests/support/raised_code.h"
 
+#include <cfloat>
 #include <functional>
 #include <string>
 #include <vector>
@@ -83,6 +84,16 @@ TEST(ValueOctets, EverySyntaxTurnsTextIntoOctetsAndBack) {
         std::string octets = TextToOctets(c.text, c.syntax);
         EXPECT_EQ(Hex(octets), c.octets);
         EXPECT_EQ(OctetsToText(octets, c.syntax), c.back);
+    }
+}
+
+// A received double shown as text and written back sends the same octets,
+// the largest magnitudes included.
+TEST(ValueOctets, AShownDoubleWritesBackTheSameOctets) {
+    for (double value : {DBL_MAX, -DBL_MAX, DBL_MIN, DBL_TRUE_MIN, 1.0 / 3, 0.1 + 0.2, 2.5}) {
+        std::string received = DoubleToOctets(value);
+        std::string shown = OctetsToText(received, double_);
+        EXPECT_EQ(Hex(TextToOctets(shown, double_)), Hex(received)) << shown;
     }
 }
 

@@ -1,7 +1,9 @@
-// Status texts, request parsing, name confinement and the upload file.
+// Status texts, the status record's count, request parsing, name
+// confinement and the upload file.
 #include <gtest/gtest.h>
 
 #include "library/tftp/served_path.h"
+#include "library/tftp/tftp_msg.h"
 #include "library/tftp/tftp_packet.h"
 #include "library/tftp/tftp_status.h"
 #include "library/tftp/upload_file.h"
@@ -32,6 +34,17 @@ TEST(TftpStatusText, FollowsTheTableIndexRule) {
         {-1115, ""},
     };
     for (const auto& c : cases) EXPECT_EQ(VkTFTPStatusText(c.status), c.text) << c.status;
+}
+
+// One transfer may pass 2 GiB: the count of the status record goes on past
+// the largest 32-bit number.
+TEST(TftpStatusRecord, CountsBytesPastTwoGibibytes) {
+    VkTFTPMsg msg;
+    msg.bytesTransferred = 2147483647;
+    msg.bytesTransferred += 512;
+    EXPECT_EQ(msg.bytesTransferred, 2147484159LL);
+    msg.bytesTransferred += 4294967296LL;
+    EXPECT_EQ(msg.bytesTransferred, 6442451455LL);
 }
 
 TEST(TftpRequestParsing, ReadsNameAndModeWithinTheDatagram) {
