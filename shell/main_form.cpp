@@ -14,6 +14,7 @@
 #include "platform/ui/shape.h"
 #include "platform/ui/status_bar.h"
 #include "platform/ui/timer.h"
+#include "shell/debug_trace.h"
 #include "shell/startup.h"
 
 TMainForm* MainForm = nullptr;
@@ -68,6 +69,7 @@ TMainForm::TMainForm(ui::Component* owner) : ui::Form(owner), StartupParameters(
     BuildMenu();
     BuildTimers();
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
+    OnShow = [this](ui::Component*) { DebugTrace("Main window shown: %s\n", Caption().c_str()); };
     LoadProgramMessageFiles(ui::Application::ExeFolder());
 }
 
@@ -160,7 +162,8 @@ void TMainForm::FormCreate(ui::Component*) {
 }
 
 // Start-up steps 2 to 10 of shell/startup.h; a raised failure ends start-up.
-// False when the single-instance guard refused this copy.
+// False when start-up ended the module: no parameters (after the message,
+// reading nothing), or the single-instance guard refused this copy.
 bool TMainForm::RunStartup() {
     OpenDeviceSession();
     os::RegistryStore registry(os::RegistryStore::DefaultPath());
@@ -170,20 +173,21 @@ bool TMainForm::RunStartup() {
         StopTimers();
         ui::ShowMessage(NoParameterMessage);
         ui::Application::Instance()->Terminate();
-    } else {
-        DeviceAddress = ApplyStartupParametersToGlobals(StartupParameters, settingsFolder);
-        std::string caption = DeviceCaption(Caption(), DeviceAddress);
-        SetCaption(caption);
-        if (!TakeInstanceGuard(caption)) {
-            StopTimers();
-            ShowInstanceGuardMessage();
-            ui::Application::Instance()->Terminate();
-            Close();
-            return false;
-        }
-        CreateProbe();
-        LedStatusTimer(nullptr);
+        return false;
     }
+    DeviceAddress = ApplyStartupParametersToGlobals(StartupParameters, settingsFolder);
+    std::string caption = DeviceCaption(Caption(), DeviceAddress);
+    SetCaption(caption);
+    if (!TakeInstanceGuard(caption)) {
+        StopTimers();
+        ShowInstanceGuardMessage();
+        ui::Application::Instance()->Terminate();
+        Close();
+        return false;
+    }
+    CreateProbe();
+    LedStatusTimer(nullptr);
     CreateStatusRequests();
+    RunStartupReads();
     return true;
 }

@@ -164,8 +164,10 @@ private:
     void StopTimers();
     void CreateProbe();
     void CreateStatusRequests();
+    void RunStartupReads();
     void ShowArpSpoofingEntry(bool readOk);
     void ShowProbeFailure(const std::string& message);
+    void ShowStatusLine(const std::string& text);
     LedLamps ReadLamps() const;
     void ShowLamps(const LedLamps& lamps);
     void SendDeviceCommand(int apply, int discard, int steps, const std::string& notice);

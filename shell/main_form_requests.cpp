@@ -1,4 +1,6 @@
-// The main window's requests and their reads at start-up.
+// The main window's requests and their reads at start-up. The reads stop at
+// the first one the device does not answer at all (startup_reads.h): the
+// window then shows at once, with the time-out in its status line.
 
 #include "library/snmp/request.h"
 #include "library/snmp/request_to_edits.h"
@@ -7,11 +9,11 @@
 #include "shell/main_form.h"
 #include "shell/main_window_vars.h"
 #include "shell/mib_tables.h"
+#include "shell/startup_reads.h"
 
 namespace {
 
 // Time-outs in hundredths of a second.
-constexpr int kProbeTimeout = 3000;
 constexpr int kDeviceIpTimeout = 1000;
 constexpr int kBandTimeout = 10000;
 constexpr int kCommandTimeout = 10000;
@@ -29,9 +31,6 @@ std::unique_ptr<VkSNMPRequest2Edits> NewRequest(ui::Control* owner, const VkSNMP
     return request;
 }
 
-// Reads synchronously; whether every value came.
-bool ReadNow(VkSNMPRequest2Edits& request) { return request.Get() && request.lastReadOk; }
-
 }  // namespace
 
 void TMainForm::CreateProbe() {
@@ -43,35 +42,40 @@ void TMainForm::CreateStatusRequests() {
     LanAddressRequest = NewRequest(this, VarsLanAddress, MVT_SV, true);
     LanAddressRequest->BindEdits(0, "%s", IPAddressEdit);
     LanAddressRequest->BindEdits(1, "%s", SubMaskEdit);
-    LanAddressRequest->Get();
 
     DhcpControlRequest = NewRequest(this, VarsDhcpServerControl, SVT_SV, false);
     DhcpControlRequest->BindComboBox(0, CB_Fuction1);
-    DhcpControlRequest->Get();
 
     DeviceIpRequest = NewRequest(this, VarsIfIpAddress, MVT_SV, false, kDeviceIpTimeout);
     DeviceIpRequest->BindEdits(0, "%s", Ed_SysIpaddress);
-    DeviceIpRequest->Get();
 
     BandRequest = NewRequest(this, VarsDot11Band, MVT_SV, false, kBandTimeout);
     BandRequest->BindComboBox(0, CB_Band);
-    BandRequest->Get();
 
     DeviceCommandRequest = NewRequest(this, VarsMainDeviceCommands, SVT_SV, false, kCommandTimeout);
     DeviceCommandRequest->BindComboBox(0, Cbox_SaveAct);
     DeviceCommandRequest->BindComboBox(1, Cbox_Discard);
     DeviceCommandRequest->BindComboBox(2, Cbox_Restart);
-    DeviceCommandRequest->Get();
 
     LedRequest = NewRequest(this, VarsMainLeds, MVT_SV, true);
     LedRequest->BindComboBox(0, CB_Led2dot4G);
     LedRequest->BindComboBox(1, CB_Led5G);
     LedRequest->BindComboBox(2, CB_LedLan);
-    LedRequest->Get();
 
     ApModeRequest = NewRequest(this, VarsDot11ApMode, MVT_SV, false, kApModeTimeout);
     ApModeRequest->BindComboBox(0, CB_ApMode);
-    ShowArpSpoofingEntry(ReadNow(*ApModeRequest));
+}
+
+void TMainForm::RunStartupReads() {
+    StartupReads reads;
+    reads.Start(*LanAddressRequest);
+    reads.Read(*DhcpControlRequest);  // its result is not used
+    reads.Read(*DeviceIpRequest);
+    reads.Read(*BandRequest);
+    reads.Read(*DeviceCommandRequest);
+    reads.Start(*LedRequest);
+    ShowArpSpoofingEntry(reads.Read(*ApModeRequest));
+    if (reads.Silent()) ShowStatusLine(reads.SilenceText());
 }
 
 // Hidden for a wireless client, shown otherwise (also when the read failed).

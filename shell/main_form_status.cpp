@@ -11,6 +11,7 @@
 #include "platform/ui/shape.h"
 #include "platform/ui/status_bar.h"
 #include "platform/ui/timer.h"
+#include "shell/debug_trace.h"
 #include "shell/main_form.h"
 #include "shell/probe_status_text.h"
 
@@ -54,8 +55,7 @@ void TMainForm::LedProbeDone(const VkSNMPError& result) {
         ShowProbeFailure(result.text);
     } else {
         DeviceOnline = true;
-        MainStatusBar->SetSimpleText(
-            ProbeStatusText(VkSNMPStatusTemplates.Text(0), result.text, StatusTimeNow()));
+        ShowStatusLine(ProbeStatusText(VkSNMPStatusTemplates.Text(0), result.text, StatusTimeNow()));
         LedBlinkTimer(nullptr);
     }
     LedStatus->SetEnabled(true);
@@ -65,7 +65,14 @@ void TMainForm::ShowProbeFailure(const std::string& message) {
     LedLamps lamps = ReadLamps();
     DarkenLeds(lamps);
     ShowLamps(lamps);
-    MainStatusBar->SetSimpleText(message);
+    ShowStatusLine(message);
+}
+
+// The status line also goes to the debug trace, so that a developer sees
+// what a module started by a script shows.
+void TMainForm::ShowStatusLine(const std::string& text) {
+    MainStatusBar->SetSimpleText(text);
+    DebugTrace("Status line: %s\n", text.c_str());
 }
 
 void TMainForm::LedBlinkTimer(ui::Component*) {

@@ -56,6 +56,11 @@ constexpr VkSNMPVarEntry VarsDot11ApMode[] = {
     {},
 };
 
+constexpr VkSNMPVarEntry VarsDot11ApMode2[] = {
+    {VAP_MIB_OID(".2.1.3.3.1.1.1.28.1"), "dot11ApMode", integer, readwrite, &OptDot11ApMode2},
+    {},
+};
+
 constexpr VkSNMPVarEntry VarsDot11ApMode3[] = {
     {VAP_MIB_OID(".2.1.3.3.1.1.1.28.1"), "dot11ApMode", integer, readwrite, &OptDot11ApMode2},
     {},
@@ -208,8 +213,8 @@ constexpr VkSNMPVarEntry VarsFirmwareVersion[] = {
 
 // Every table is as long as its declaration says (mib_tables.h).
 static_assert(VkTablesComplete(VarsLanAddress, VarsIfIpAddress, VarsDhcpServerControl, VarsDhcpStaticTable,
-                               VarsDot11Band, VarsDot11Band2, VarsDot11ApMode, VarsDot11ApMode3, VarsWirelessBasic,
-                               VarsWifiMode24, VarsWifiMode5, VarsCountryCode, VarsWirelessSecurity,
+                               VarsDot11Band, VarsDot11Band2, VarsDot11ApMode, VarsDot11ApMode2, VarsDot11ApMode3,
+                               VarsWirelessBasic, VarsWifiMode24, VarsWifiMode5, VarsCountryCode, VarsWirelessSecurity,
                                VarsWirelessWpaPsk, VarsMssidState, VarsMssidTable, VarsClientRefresh,
                                VarsClientTable, VarsDot11VlanStatus, VarsManagerIpStatus, VarsApArrayStatus,
                                VarsWebRedirectionStatus, VarsDeviceSettingApply, VarsTftpServer, VarsTftpCommand,

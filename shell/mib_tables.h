@@ -37,6 +37,7 @@ extern const VkSNMPVarEntry VarsDhcpStaticTable[VkTableLength(DhcpStaticRow::Cou
 extern VkOneVariableTable VarsDot11Band;     // kind 1
 extern VkOneVariableTable VarsDot11Band2;    // kind 1
 extern VkOneVariableTable VarsDot11ApMode;   // kind 1, OptDot11ApMode
+extern VkOneVariableTable VarsDot11ApMode2;  // kind 1, OptDot11ApMode2
 extern VkOneVariableTable VarsDot11ApMode3;  // kind 1, OptDot11ApMode2
 
 // Kind 1; the rows are not in column order.

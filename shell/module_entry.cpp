@@ -6,6 +6,8 @@
 #include "library/snmp/global_session.h"
 #include "platform/ui/application.h"
 #include "shell/shell_texts.h"
+#include "shell/startup_failure.h"
+#include "shell/traced_dialogs.h"
 
 namespace {
 
@@ -18,8 +20,7 @@ void RunMainWindow(ui::Application& application, const std::function<ui::Form*()
         ui::Form::SetMainForm(window.get());
         window->Create();
     } catch (const std::exception& error) {
-        ui::Application::ShowException(error);
-        application.Terminate();
+        EndFailedStartup(error);
     }
     if (window && !application.Terminated()) window->Show();
     application.Run();
@@ -30,11 +31,15 @@ void RunMainWindow(ui::Application& application, const std::function<ui::Form*()
 
 int RunModule(int argc, char** argv, const std::function<ui::Form*()>& makeMainWindow) {
     parameters.assign(argv + (argc > 0 ? 1 : 0), argv + argc);
+    ForgetFailedStartup();
     ui::Application application(argc, argv);
     application.SetTitle(ApplicationTitle);
-    RunMainWindow(application, makeMainWindow);
+    {
+        TracedDialogs traced;
+        RunMainWindow(application, makeMainWindow);
+    }
     FreeSNMPGlobals();
-    return 0;
+    return StartupFailed() ? 1 : 0;
 }
 
 const std::vector<std::string>& CommandLineParameters() { return parameters; }

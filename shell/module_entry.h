@@ -15,7 +15,10 @@
 // shown once by the application's error display and ends the module. The
 // window layer shows an exception raised inside the creation handler and
 // goes on, so the creation handler ends a failed start-up itself
-// (EndFailedStartup, see shell/startup.h). Returns 0.
+// (EndFailedStartup, see shell/startup.h). Every message box of the run also
+// goes to the debug trace (traced_dialogs.h). Returns 1 when start-up failed
+// (the user has seen why), else 0 (also when start-up ended the module on
+// purpose: no parameters, or another copy runs for the device).
 
 #include <functional>
 #include <string>

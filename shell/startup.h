@@ -15,7 +15,8 @@
 //   4. LoadModuleMessageFiles(moduleFolder)
 //   5. settingsFolder = ReadSettingsFolder(registry)
 //   6. No parameter: timers off, ui::ShowMessage(NoParameterMessage),
-//      Application::Terminate(), go on at step 10.
+//      Application::Terminate(), end here: the module ends after the
+//      message, reading nothing and preparing no log folder.
 //   7. DeviceAddress = ApplyStartupParametersToGlobals(parameters,
 //                                                      settingsFolder)
 //                                                   raises os::ConvertError
@@ -25,7 +26,9 @@
 //      here. When true: create the liveness probe and send it.
 //  10. The main window's other requests and their start-up reads (their
 //      raised errors, such as -509 for an address that cannot be resolved,
-//      count as start-up failures like those of steps 2 and 7).
+//      count as start-up failures like those of steps 2 and 7). The reads
+//      stop at the first one the device does not answer at all
+//      (startup_reads.h); the time-out is then shown in the status line.
 //  11. LogDir = PrepareLogFolder()                  shows its own box
 //
 // Start-up failures: steps 2, 7 and 10 raise os::Exception (os::ConvertError

@@ -4,7 +4,13 @@
 #include <exception>
 
 // Shows the failure's message once in the application's error box (the
-// message of os::Exception, else what()) and asks the application to end;
-// the message loop then returns at once. The caller switches its timers off
-// first, so that nothing uses what start-up did not make.
+// message of os::Exception, else what()) and waits there for the user; then
+// asks the application to end, so the message loop returns at once, and
+// remembers that start-up failed. The caller switches its timers off first,
+// so that nothing uses what start-up did not make.
 void EndFailedStartup(const std::exception& failure);
+
+// Whether EndFailedStartup ran since the last ForgetFailedStartup: the module
+// then ends with a non-zero exit code.
+bool StartupFailed();
+void ForgetFailedStartup();

@@ -28,6 +28,7 @@
 #include "platform/ui/shape.h"
 #include "platform/ui/status_bar.h"
 #include "platform/ui/timer.h"
+#include "shell/instance_guard.h"
 #include "shell/main_form.h"
 #include "shell/main_window_vars.h"
 #include "shell/mib_root.h"
@@ -466,6 +467,153 @@ TEST_F(MainWindowTest, ARefusedCommandIsShownAndNothingIsCounted) {
     EXPECT_EQ(Dialogs().Boxes().size(), 1u);
 }
 
+TEST_F(MainWindowTest, EveryRequestOfTheWindowHasItsTimeOutAndMode) {
+    ASSERT_TRUE(started_);
+    TMainForm& window = StartMainWindow();
+    struct Expected {
+        const char* name;
+        VkSNMPRequest2Edits* request;
+        int timeout;  // hundredths of a second per try
+        bool async;
+    } const requests[] = {
+        {"LanAddressRequest", window.LanAddressRequest.get(), 100, true},
+        {"DhcpControlRequest", window.DhcpControlRequest.get(), 100, false},
+        {"DeviceIpRequest", window.DeviceIpRequest.get(), 1000, false},
+        {"BandRequest", window.BandRequest.get(), 10000, false},
+        {"DeviceCommandRequest", window.DeviceCommandRequest.get(), 10000, false},
+        {"LedRequest", window.LedRequest.get(), 100, true},
+        {"ApModeRequest", window.ApModeRequest.get(), 1000, false},
+    };
+    for (const Expected& e : requests) {
+        ASSERT_NE(e.request, nullptr) << e.name;
+        EXPECT_EQ(e.request->request.timeout, e.timeout) << e.name;
+        EXPECT_EQ(e.request->async, e.async) << e.name;
+    }
+    ASSERT_NE(window.ProbeRequest, nullptr);
+    EXPECT_EQ(window.ProbeRequest->timeout, 3000);
+}
+
+TEST_F(MainWindowTest, ASilentDeviceStopsTheStartupReadsAtTheFirstTimeOut) {
+    ASSERT_TRUE(started_);
+    Control("down");
+    TMainForm& window = StartMainWindow();
+    EXPECT_EQ(window.MainStatusBar->SimpleText(), MessageText(VK_ERR_TIMEOUT));
+    // The first synchronous read went unanswered; nothing after it was sent.
+    EXPECT_GT(window.DhcpControlRequest->request.ErrorCount(), 0);
+    for (VkSNMPRequest2Edits* later : {window.DeviceIpRequest.get(), window.BandRequest.get(),
+                                       window.DeviceCommandRequest.get(), window.ApModeRequest.get()}) {
+        EXPECT_EQ(later->request.ErrorCount(), 0);
+        EXPECT_FALSE(later->lastReadOk);
+    }
+    EXPECT_FALSE(window.LedRequest->busy);  // not sent either
+    EXPECT_TRUE(window.ARPSpoofingPreventionSettings1->Visible());  // as for a failed read
+    EXPECT_TRUE(window.Timer1->Enabled());
+    // The device coming back is found by the probe and the poll.
+    Control("up");
+    EXPECT_TRUE(Answered(window)) << window.MainStatusBar->SimpleText();
+    EXPECT_TRUE(RunUntil([&] { return !window.IPAddressEdit->Text().empty(); }));
+}
+
+TEST_F(MainWindowTest, ThePollClearsTheAddressOnTheEighthTickAndThenEverySeventh) {
+    ASSERT_TRUE(started_);
+    TMainForm& window = StartMainWindow();
+    for (ui::Timer* timer : {window.LedStatus, window.LedBlink, window.Timer1}) timer->SetEnabled(false);
+    // Nothing is sent, so only the clearing changes the edits.
+    window.LanAddressRequest->request.enabled = false;
+    window.LedRequest->request.enabled = false;
+    ASSERT_EQ(window.PollTicks, 0);
+    std::vector<int> cleared;
+    for (int tick = 1; tick <= 22; ++tick) {
+        window.IPAddressEdit->SetText("192.168.0.50");
+        window.SubMaskEdit->SetText("255.255.255.0");
+        window.Timer1Timer(window.Timer1);
+        if (window.IPAddressEdit->Text().empty()) {
+            cleared.push_back(tick);
+            EXPECT_TRUE(window.SubMaskEdit->Text().empty()) << tick;
+        }
+    }
+    EXPECT_EQ(cleared, (std::vector<int>{8, 15, 22}));
+}
+
+TEST_F(MainWindowTest, EveryMenuEntryHasItsCaptionAndParent) {
+    ASSERT_TRUE(started_);
+    TMainForm& window = StartMainWindow();
+    struct Row {
+        const char* name;
+        const char* caption;
+        const char* parent;
+    } const rows[] = {
+        {"Home1", "Home", "MainMenu1"},
+        {"Information1", "Information", "Home1"},
+        {"hWirelessBand1", "Wireless", "Home1"},
+        {"hLan1", "LAN", "Home1"},
+        {"advanced2", "Advanced", "MainMenu1"},
+        {"adPerformance1", "Performance", "advanced2"},
+        {"adFilter", "Filter", "advanced2"},
+        {"Mac1", "Wireless MAC ACL", "adFilter"},
+        {"WLANPartition1", "WLAN Partition", "adFilter"},
+        {"Ad_MultiSSID", "Multi-SSID", "advanced2"},
+        {"DHCPServer1", "DHCP Server", "advanced2"},
+        {"Intrusion1", "Intrusion", "advanced2"},
+        {"Scheduling1", "Schedule", "advanced2"},
+        {"QosSetting1", "QoS", "advanced2"},
+        {"VlanSetting1", "VLAN", "advanced2"},
+        {"mniAPArray1", "AP Array", "advanced2"},
+        {"WebRedirection1", "Web Redirection", "advanced2"},
+        {"ARPSpoofingPreventionSettings1", "ARP Spoofing Prevention", "advanced2"},
+        {"mniLocalRADIUSServer1", "Internal RADIUS Server", "advanced2"},
+        {"mniTrafficControl1", "Traffic Control", "advanced2"},
+        {"tools2", "Tools", "MainMenu1"},
+        {"tAdmin2", "Administration", "tools2"},
+        {"tSystem2", "System Settings", "tools2"},
+        {"Firmware1", "Firmware and SSL", "tools2"},
+        {"Time", "Time and Date", "tools2"},
+        {"tUpdate2", "Configuration File", "tools2"},
+        {"Configuration1", "Configuration", "MainMenu1"},
+        {"SaveandActivate1", "Save and Activate", "Configuration1"},
+        {"DiscardChanges1", "Discard Changes", "Configuration1"},
+        {"status2", "Status", "MainMenu1"},
+        {"stDeviceInfo2", "Device Information", "status2"},
+        {"Client1", "Client Information", "status2"},
+        {"WDSInformation1", "WDS Information", "status2"},
+        {"stStats1", "Stats", "status2"},
+        {"Ethernet1", "Ethernet", "stStats1"},
+        {"WLAN1", "WLAN", "stStats1"},
+        {"SystemLog", "Log", "status2"},
+        {"ViewLog1", "View Log", "SystemLog"},
+        {"LogSettings1", "Log Settings", "SystemLog"},
+        {"Help", "Help", "MainMenu1"},
+        {"About1", "About", "Help"},
+        {"WirelessLan", "Wireless LAN", "MainMenu1"},
+        {"ACLManagement1", "AP Management", "MainMenu1"},
+        {"Test11", "MIB II", "MainMenu1"},
+        {"IPCounters1", "IP Counters", "Test11"},
+        {"IPRouting1", "IP Routing", "Test11"},
+        {"IPAddressTable1", "IP Address Table", "Test11"},
+        {"ICMPCounters1", "ICMP Counters", "Test11"},
+        {"UDPCounters1", "UDP Counters", "Test11"},
+        {"SNMPCounters1", "SNMP Counters", "Test11"},
+        {"Exit1", "Exit", "Test11"},
+    };
+    for (const Row& row : rows) {
+        ui::MenuItem* entry = Entry(window, row.name);
+        ASSERT_NE(entry, nullptr) << row.name;
+        EXPECT_EQ(entry->Caption(), row.caption) << row.name;
+        ASSERT_NE(entry->Owner(), nullptr) << row.name;
+        EXPECT_EQ(entry->Owner()->Name(), row.parent) << row.name;
+    }
+    // No entry beyond the table.
+    std::function<int(const ui::Component&)> count = [&](const ui::Component& owner) {
+        int entries = 0;
+        for (int i = 0; i < owner.ComponentCount(); ++i) {
+            const ui::Component* child = owner.ComponentAt(i);
+            if (dynamic_cast<const ui::MenuItem*>(child) != nullptr) entries += 1 + count(*child);
+        }
+        return entries;
+    };
+    EXPECT_EQ(count(*window.MainMenu1), static_cast<int>(std::size(rows)));
+}
+
 namespace {
 
 // The waiting dialog over a main window whose lamps the test sets itself.
@@ -487,12 +635,19 @@ protected:
     struct Outcome {
         int secondsLeft;
         int stallTicks;
+        int ticks;  // of the dialog's timer, counted here
     };
     Outcome RunDialog(int steps, bool sendReboot, std::function<void(TFM_Waiting&)> watch) {
         FM_Waiting = new TFM_Waiting(nullptr);
         FM_Waiting->Create();
         FM_Waiting->SecondsLeft = steps;
         FM_Waiting->SendReboot = sendReboot;
+        ticks_ = 0;
+        ui::NotifyEvent tick = FM_Waiting->Timer1->OnTimer;
+        FM_Waiting->Timer1->OnTimer = [this, tick](ui::Component* sender) {
+            ++ticks_;
+            tick(sender);
+        };
         ui::Timer watcher(nullptr);
         watcher.SetInterval(1);
         watcher.OnTimer = [&](ui::Component*) {
@@ -500,11 +655,13 @@ protected:
         };
         FM_Waiting->ShowModal();
         watcher.SetEnabled(false);
-        Outcome outcome{FM_Waiting->SecondsLeft, FM_Waiting->StallTicks};
+        Outcome outcome{FM_Waiting->SecondsLeft, FM_Waiting->StallTicks, ticks_};
         delete FM_Waiting;
         FM_Waiting = nullptr;
         return outcome;
     }
+
+    int ticks_ = 0;  // of the open dialog's timer so far
 };
 
 }  // namespace
@@ -527,11 +684,13 @@ TEST_F(WaitingDialogTest, AHeldCountClosesWhenTheLampTurnsGreenOrAfterSixSteps) 
     TMainForm& window = QuietMainWindow();
     Outcome neverGreen = RunDialog(2, false, [](TFM_Waiting&) {});
     EXPECT_EQ(neverGreen.stallTicks, 6);
+    EXPECT_EQ(neverGreen.ticks, 1 + 6);  // one counting step, six held
     Outcome green = RunDialog(3, false, [&](TFM_Waiting& dialog) {
         if (dialog.StallTicks == 2) window.LED_24GLan->SetBrushColor(kLedGreen);
     });
     EXPECT_EQ(green.stallTicks, 2);
     EXPECT_EQ(green.secondsLeft, 0);
+    EXPECT_EQ(green.ticks, 2 + 2 + 1);  // two counting steps, two held, the last
 }
 
 TEST_F(WaitingDialogTest, TheRebootIsWrittenOnTheSecondStepOnlyWhenAsked) {
@@ -543,7 +702,7 @@ TEST_F(WaitingDialogTest, TheRebootIsWrittenOnTheSecondStepOnlyWhenAsked) {
         Control("clearlog");
         int ticksWhenDone = -1;
         RunDialog(4, asked, [&](TFM_Waiting& dialog) {
-            if (!dialog.RebootPending && ticksWhenDone < 0) ticksWhenDone = 2 - dialog.TicksBeforeReboot;
+            if (!dialog.RebootPending && ticksWhenDone < 0) ticksWhenDone = ticks_;
         });
         EXPECT_EQ(ticksWhenDone, 2) << asked;
         int reboots = 0;
@@ -576,5 +735,36 @@ TEST_F(MainWindowEndTest, AMissingSettingsKeyEndsTheModuleWithOneMessage) {
     EXPECT_EQ(window.LedRequest, nullptr);
     window.Timer1Timer(nullptr);  // a late tick finds nothing to use
     window.LedStatusTimer(nullptr);
+    EXPECT_EQ(Dialogs().Boxes().size(), 1u);
+}
+
+TEST_F(MainWindowEndTest, WithoutParametersTheModuleEndsAfterItsMessageReadingNothing) {
+    ASSERT_TRUE(started_);
+    Dialogs().ExpectBox("UiTest", "This module is only used in the Vistrel or HP-Openview.", ui::Answer::Ok);
+    TMainForm& window = StartMainWindow({});
+    EXPECT_TRUE(App().Terminated());
+    for (ui::Timer* timer : {window.LedStatus, window.LedBlink, window.Timer1})
+        EXPECT_FALSE(timer->Enabled()) << timer->Name();
+    EXPECT_EQ(window.ProbeRequest, nullptr);
+    EXPECT_EQ(window.LanAddressRequest, nullptr);
+    EXPECT_EQ(window.ApModeRequest, nullptr);
+    EXPECT_EQ(window.LogDir, "");
+    EXPECT_EQ(os_test::FileText(temp_ / "VAP-7720"), "<missing>");
+    EXPECT_EQ(Dialogs().Boxes().size(), 1u);
+}
+
+TEST_F(MainWindowEndTest, ASecondCopyForTheDeviceEndsAfterTheWarningReadingNothing) {
+    ASSERT_TRUE(started_);
+    ASSERT_TRUE(TakeInstanceGuard(DeviceCaption("VAP-7720", "127.0.0.1")));  // the first copy
+    Control("clearlog");
+    Dialogs().ExpectBox("Warning", "SNMP Timeout or another VAP-7720 module is running!", ui::Answer::Ok);
+    TMainForm& window = StartMainWindow();
+    EXPECT_TRUE(App().Terminated());
+    for (ui::Timer* timer : {window.LedStatus, window.LedBlink, window.Timer1})
+        EXPECT_FALSE(timer->Enabled()) << timer->Name();
+    EXPECT_EQ(window.ProbeRequest, nullptr);
+    EXPECT_EQ(window.LanAddressRequest, nullptr);
+    EXPECT_EQ(window.LogDir, "");
+    EXPECT_TRUE(sim_.Control("log").lines.empty());
     EXPECT_EQ(Dialogs().Boxes().size(), 1u);
 }

@@ -78,11 +78,11 @@ TEST(ModuleEntry, RunsTheMainWindowWithTheTitleAndTheParametersAsGiven) {
     EXPECT_EQ(ui::Form::MainForm(), nullptr);
 }
 
-TEST(ModuleEntry, AFailedStartupEndsTheModuleBeforeTheWindowShows) {
+TEST(ModuleEntry, AFailedStartupEndsTheModuleWithExitCodeOneBeforeTheWindowShows) {
     ui::ScriptedDialogs dialogs([](const std::string& failure) { ADD_FAILURE() << failure; });
     dialogs.ExpectBox("VAP7720Module", "'' is not a valid integer value", ui::Answer::Ok);
     Seen seen;
-    EXPECT_EQ(RunModuleWith({"vap7720", "/I192.168.0.50"}, seen, true), 0);
+    EXPECT_EQ(RunModuleWith({"vap7720", "/I192.168.0.50"}, seen, true), 1);
     EXPECT_EQ(dialogs.Boxes().size(), 1u);
     EXPECT_TRUE(seen.created);
     EXPECT_FALSE(seen.shown);
@@ -96,6 +96,9 @@ TEST(ModuleEntry, AFailureEscapingTheConstructionIsShownOnceAndEndsTheModule) {
     char name[] = "vap7720";
     char* argv[] = {name, nullptr};
     int argc = 1;
-    EXPECT_EQ(RunModule(argc, argv, []() -> ui::Form* { throw os::Exception("no picture"); }), 0);
+    EXPECT_EQ(RunModule(argc, argv, []() -> ui::Form* { throw os::Exception("no picture"); }), 1);
     EXPECT_EQ(dialogs.Boxes().size(), 1u);
+    // The next run starts afresh.
+    Seen seen;
+    EXPECT_EQ(RunModuleWith({"vap7720"}, seen, false), 0);
 }
