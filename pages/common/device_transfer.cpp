@@ -12,6 +12,7 @@
 
 const char* const TftpInitErrorText = "TFTP Service Init Error:";
 const char* const NoPcAddressText = "No address of this PC is on the device's network.";
+const char* const TransferNotStartedText = "The device did not start the file transfer.";
 
 namespace {
 

@@ -23,6 +23,8 @@ class Component;
 
 extern const char* const TftpInitErrorText;  // "TFTP Service Init Error:"
 extern const char* const NoPcAddressText;    // "No address of this PC is on the device's network."
+// The device took its transfer command but made no request in time.
+extern const char* const TransferNotStartedText;
 
 // Where the road meets the rest of the module; tests replace them.
 struct FileTransferHooks {

@@ -25,7 +25,6 @@ const char* const CfgRestoreOkText = "The configuration file update successfully
 const char* const CfgSaveOkText = "The configuration file saved successfully!";
 const char* const CfgFailText = "Fail to save the configuration file!";
 const char* const CfgNotBackText = "The device did not answer again after the restart.";
-const char* const TransferNotStartedText = "The device did not start the file transfer.";
 
 namespace {
 

@@ -105,7 +105,5 @@ extern const char* const CfgSaveOkText;     // "The configuration file saved suc
 extern const char* const CfgFailText;       // "Fail to save the configuration file!"
 // The device did not answer again after the restart of a restore.
 extern const char* const CfgNotBackText;
-// The device took the transfer command but did not start the transfer.
-extern const char* const TransferNotStartedText;
 constexpr int kCfgApplySteps = 10;
 constexpr int kCfgRestartSteps = 60;
