@@ -63,7 +63,9 @@ void VkArmedTransfer::Arm(const VkTFTPArm& newArm, const VkTFTPTransferEndEvent&
     Disarm();
     arm = newArm;
     onEnd = handler;
-    server->Start(arm.folder, server->msg.serverPort);  // listening: moves the root only
+    // Moves the root only; a server that is not listening gets no request,
+    // and the transfer ends unstarted.
+    if (server->Listening()) server->Start(arm.folder, server->msg.serverPort);
     phase = Phase::Armed;
     startTimer->SetInterval(arm.startWaitMs > 0 ? arm.startWaitMs : 1);
     startTimer->SetEnabled(true);
