@@ -55,8 +55,11 @@ ObjectStore::Entry* FindObject(const std::string& text, ControlTargets& t) {
 
 std::string Drop(const Tokens& args, ControlTargets& t) {
     long count = 0;
-    if (args.size() != 2 || !ParseCount(args[1], count)) return Fail("usage: drop N");
-    t.gate.DropNext(static_cast<int>(count));
+    long after = 0;
+    bool withAfter = args.size() == 4 && args[2] == "after" && ParseCount(args[3], after);
+    if ((args.size() != 2 && !withAfter) || !ParseCount(args[1], count))
+        return Fail("usage: drop N [after M]");
+    t.gate.DropNext(static_cast<int>(count), static_cast<int>(after));
     return Ok();
 }
 
@@ -122,6 +125,15 @@ std::string Tftp(const Tokens&, ControlTargets& t) {
               " message=" + QuoteToken(s.message) + "\n");
 }
 
+std::string TftpFaultCommand(const Tokens& args, ControlTargets& t) {
+    if (args.size() != 2) return Fail("usage: tftpfault none|stall|wrongname");
+    if (args[1] == "none") t.device.SetTftpFault(Device::TftpFault::None);
+    else if (args[1] == "stall") t.device.SetTftpFault(Device::TftpFault::Stall);
+    else if (args[1] == "wrongname") t.device.SetTftpFault(Device::TftpFault::WrongName);
+    else return Fail("usage: tftpfault none|stall|wrongname");
+    return Ok();
+}
+
 struct Command {
     const char* name;
     std::string (*run)(const Tokens& args, ControlTargets& t);
@@ -142,6 +154,7 @@ const Command kCommands[] = {
     {"log", &Log},
     {"clearlog", [](const Tokens&, ControlTargets& t) { t.log.Clear(); return Ok(); }},
     {"tftp", &Tftp},
+    {"tftpfault", &TftpFaultCommand},
     {"quit", [](const Tokens&, ControlTargets& t) { t.quit = true; return Ok(); }},
 };
 

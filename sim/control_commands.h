@@ -2,7 +2,11 @@
 // The commands of the test control channel. One line each; the reply is zero
 // or more data lines followed by "ok" or "error <reason>":
 //   ping                     is the simulator there
-//   drop N                   drop the next N requests unanswered
+//   drop N [after M]         drop the next N requests unanswered (after
+//                            letting M requests through)
+//   tftpfault MODE           the device's next transfers: none, stall (stops
+//                            after the first block and falls silent) or
+//                            wrongname (asks for the name with ".x" added)
 //   delay MS                 answer every request MS later (0: at once)
 //   scandelay MS             a SET that starts a scan is answered MS later
 //   error OID STATUS         answer STATUS (number or name, e.g. genErr) for

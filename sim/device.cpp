@@ -266,6 +266,8 @@ void Device::StartTransfer(TransferKind kind, const std::string& operation,
     request.server = {Text(kTftpServerAddress), options_.tftpPort,
                       os::Scaled(options_.tftpConnectTimeoutMs)};
     request.file = Text(kTftpRemoteFileName);
+    request.server.stallAfterFirstBlock = tftpFault_ == TftpFault::Stall;
+    if (tftpFault_ == TftpFault::WrongName) request.file += ".x";
     request.content = content;
     transfer_ = TransferStatus{"busy", operation, request.file, content.size(), ""};
     if (!job_.Start(std::move(request))) {

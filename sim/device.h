@@ -77,6 +77,10 @@ public:
 
     const TransferStatus& Transfer() const { return transfer_; }
 
+    // A fault of the device's later transfers (a test's choice).
+    enum class TftpFault { None, Stall, WrongName };
+    void SetTftpFault(TftpFault fault) { tftpFault_ = fault; }
+
     // The three LED mode objects (2.4 GHz, 5 GHz, LAN).
     void SetLeds(long wireless24, long wireless5, long lan);
 
@@ -118,6 +122,8 @@ private:
     void RestoreConfiguration(const std::string& text);
     void SetNumber(const char* oid, long value);
     void SetText(const char* oid, const std::string& text);
+
+    TftpFault tftpFault_ = TftpFault::None;
     long Number(const char* oid) const;
     std::string Text(const char* oid) const;
 

@@ -11,15 +11,24 @@ namespace {
 struct Source {
     const std::string* content;
     size_t offset;
+    bool stall;
+};
+
+struct Target {
+    std::string* content;
+    bool stall;
 };
 
 size_t WriteInto(char* data, size_t size, size_t count, void* target) {
-    static_cast<std::string*>(target)->append(data, size * count);
+    auto* into = static_cast<Target*>(target);
+    if (into->stall && !into->content->empty()) return 0;  // aborts the transfer
+    into->content->append(data, size * count);
     return size * count;
 }
 
 size_t ReadFrom(char* buffer, size_t size, size_t count, void* source) {
     auto* from = static_cast<Source*>(source);
+    if (from->stall && from->offset > 0) return CURL_READFUNC_ABORT;
     size_t n = std::min(size * count, from->content->size() - from->offset);
     std::memcpy(buffer, from->content->data() + from->offset, n);
     from->offset += n;
@@ -65,15 +74,16 @@ TftpOutcome TftpGet(const TftpServer& server, const std::string& file, std::stri
     CURL* curl = curl_easy_init();
     if (curl == nullptr) return {false, "cannot start a transfer"};
     SetCommonOptions(curl, server, UrlOf(curl, server, file));
+    Target target{&content, server.stallAfterFirstBlock};
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &WriteInto);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &content);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &target);
     return Perform(curl);
 }
 
 TftpOutcome TftpPut(const TftpServer& server, const std::string& file, const std::string& content) {
     CURL* curl = curl_easy_init();
     if (curl == nullptr) return {false, "cannot start a transfer"};
-    Source source{&content, 0};
+    Source source{&content, 0, server.stallAfterFirstBlock};
     SetCommonOptions(curl, server, UrlOf(curl, server, file));
     curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(curl, CURLOPT_READFUNCTION, &ReadFrom);

@@ -11,6 +11,9 @@ struct TftpServer {
     std::string address;  // dotted IPv4
     int port = 69;
     int connectTimeoutMs = 5000;
+    // A fault for tests: the transfer stops after its first block and says
+    // nothing more to the server.
+    bool stallAfterFirstBlock = false;
 };
 
 struct TftpOutcome {

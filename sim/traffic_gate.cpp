@@ -74,7 +74,9 @@ int TrafficGate::Receive(netsnmp_transport* transport, void* buffer, int size, v
 }
 
 int TrafficGate::Filter(void* buffer, int length, void** opaque, int* opaqueLength) {
-    if (down_ || toDrop_ > 0) {
+    if (!down_ && toDrop_ > 0 && toPass_ > 0) {
+        --toPass_;
+    } else if (down_ || toDrop_ > 0) {
         if (!down_) --toDrop_;
         free(*opaque);
         return NothingReceived(opaque, opaqueLength);

@@ -1,6 +1,7 @@
 #pragma once
 // Stands between the agent's UDP port and the agent: drops requests (the next
-// N, or all while the device is down) and holds them back for a delay, so that
+// N, optionally after letting M more through first, or all while the device
+// is down) and holds them back for a delay, so that
 // the agent answers later. It wraps the receive function of the agent's
 // transport; a held request is handed to the agent when it is due.
 
@@ -22,7 +23,10 @@ public:
     // Takes over the agent transport's receive function; one gate per process.
     bool Install();
 
-    void DropNext(int count) { toDrop_ = count; }
+    void DropNext(int count, int after = 0) {
+        toDrop_ = count;
+        toPass_ = after;
+    }
     void SetDelay(int milliseconds) { delayMs_ = milliseconds; }
     void SetDown(bool down);
     bool Down() const { return down_; }
@@ -50,6 +54,7 @@ private:
     netsnmp_transport* transport_ = nullptr;
     int (*originalReceive_)(netsnmp_transport*, void*, int, void**, int*) = nullptr;
     int toDrop_ = 0;
+    int toPass_ = 0;  // requests let through before the drops begin
     int delayMs_ = 0;
     bool down_ = false;
     bool releasing_ = false;

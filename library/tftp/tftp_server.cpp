@@ -64,6 +64,8 @@ void VkTFTPServer::SetTimeout(int timeout, int retriesValue) {
 
 void VkTFTPServer::SetOnStatus(const VkTFTPStatusEvent& handler) { onStatus = handler; }
 
+void VkTFTPServer::SetAdmission(const VkTFTPAdmission& check) { admission = check; }
+
 void VkTFTPServer::Start(const std::string& root, int port) {
     rootDir = RootFolder(root);
     msg.serverPort = port;
@@ -133,8 +135,16 @@ _TFTPSession* VkTFTPServer::ListRequest(const os::Datagram& datagram,
     msg.mode = request.mode;
     msg.clientIP = datagram.address;
     msg.clientPort = datagram.port;
-    if (IsDuplicateRequest(msg)) return nullptr;
-    if (sessions.size() >= kMostSessions) {
+    if (_TFTPSession* repeated = SessionOf(msg)) {
+        repeated->AnswerRepeatedRequest();
+        return nullptr;
+    }
+    if (admission && !admission(msg)) {
+        listenSocket.SendTo(tftp::ErrorPacket(2, "Transfer not expected"), datagram.address,
+                            datagram.port);
+        return nullptr;
+    }
+    if (ActiveSessionCount() >= kMostSessions) {
         listenSocket.SendTo(tftp::ErrorPacket(0, "Too many transfers"), datagram.address,
                             datagram.port);
         return nullptr;
@@ -146,11 +156,19 @@ _TFTPSession* VkTFTPServer::ListRequest(const os::Datagram& datagram,
     return sessions.back().get();
 }
 
-bool VkTFTPServer::IsDuplicateRequest(const VkTFTPMsg& request) const {
+_TFTPSession* VkTFTPServer::SessionOf(const VkTFTPMsg& request) const {
     for (const auto& session : sessions) {
-        if (session->Matches(request)) return true;
+        if (session->Matches(request)) return session.get();
     }
-    return false;
+    return nullptr;
+}
+
+size_t VkTFTPServer::ActiveSessionCount() const {
+    size_t count = 0;
+    for (const auto& session : sessions) {
+        if (session->State() == _TFTPSession::kActive) ++count;
+    }
+    return count;
 }
 
 void VkTFTPServer::TimerTick() {

@@ -6,11 +6,15 @@
 // _TFTPSession on a socket of its own. A timer every 20 ms resends or times
 // out stalled transfers and removes finished sessions, one per tick.
 //
-// At most kMostSessions sessions exist at once; a further request gets
-// ERROR 0 and no session. Everything runs on the GUI thread: readiness of the
+// At most kMostSessions active sessions exist at once (finished ones that
+// linger for a repeated last block do not count); a further request gets
+// ERROR 0 and no session. A request repeated from the address and port of a
+// live session makes that session answer again. With an admission check set,
+// a request it refuses gets ERROR 2 and no session (no file is touched). Everything runs on the GUI thread: readiness of the
 // sockets and the timer arrive through the message loop.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -27,6 +31,8 @@ class SocketNotifier;
 class Timer;
 }  // namespace ui
 
+using VkTFTPAdmission = std::function<bool(const VkTFTPMsg& request)>;
+
 class VkTFTPServer : public ui::Component {
 public:
     static constexpr int kDefaultPort = 69;
@@ -42,6 +48,10 @@ public:
     void SetTimeout(int timeout, int retries);
     // Applies to sessions created afterwards.
     void SetOnStatus(const VkTFTPStatusEvent& onStatus);
+    // Decides for each new request (its record as the server filled it in:
+    // opcode, file name, client address and port) whether it is served.
+    // Unset: every request is.
+    void SetAdmission(const VkTFTPAdmission& admission);
 
     // Serves root (empty: nothing is served; otherwise a '/' is added unless
     // it ends in one). When already listening only the root changes. Port 0
@@ -54,7 +64,12 @@ public:
 
     // Reads and handles one datagram waiting on the listening socket.
     void ReceiveRequest();
-    bool IsDuplicateRequest(const VkTFTPMsg& request) const;
+    // The live session the request repeats (same opcode, mode, name, address
+    // and port), or null.
+    _TFTPSession* SessionOf(const VkTFTPMsg& request) const;
+    bool IsDuplicateRequest(const VkTFTPMsg& request) const { return SessionOf(request) != nullptr; }
+    // Sessions still moving a file.
+    size_t ActiveSessionCount() const;
     void TimerTick();
 
     bool Listening() const { return listenSocket.IsOpen(); }
@@ -65,6 +80,7 @@ public:
     int retries = 3;
     VkTFTPMsg msg;
     VkTFTPStatusEvent onStatus;
+    VkTFTPAdmission admission;
     std::string rootDir;
 
 private:

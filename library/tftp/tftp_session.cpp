@@ -119,6 +119,7 @@ void _TFTPSession::BeginWrite() {
         return;
     }
     lastBlock = 0;
+    msg.sendCount = 1;
     if (!Send(AckPacket(0))) {
         SetStatus(TFTP_ERR_SOCKET_IO);
         return;
@@ -130,17 +131,25 @@ void _TFTPSession::BeginWrite() {
 bool _TFTPSession::Resend(int mostSends) {
     if (state != kActive) return false;
     BusyScope busy(*this);
-    // A write session never repeats an ACK on its own: the device repeats
-    // its DATA when an ACK was lost, and that is answered in TakeData.
-    if (msg.opcode != tftp::kReadRequest || msg.sendCount >= mostSends) return true;
+    if (msg.sendCount >= mostSends) return true;
     ++msg.sendCount;
-    if (!Send(sendBuffer)) {
+    if (!Send(LastPacket())) {
         SetStatus(TFTP_ERR_SOCKET_IO);
         return false;
     }
     RenewDeadline();
     SetStatus(TFTP_TRANSFERRING);
     return false;
+}
+
+void _TFTPSession::AnswerRepeatedRequest() {
+    if (state != kActive || deadline == 0) return;  // nothing sent yet, or done
+    BusyScope busy(*this);
+    if (!Send(LastPacket())) SetStatus(TFTP_ERR_SOCKET_IO);
+}
+
+std::string _TFTPSession::LastPacket() const {
+    return msg.opcode == tftp::kReadRequest ? sendBuffer : AckPacket(lastBlock);
 }
 
 bool _TFTPSession::Matches(const VkTFTPMsg& request) const {
@@ -233,6 +242,7 @@ void _TFTPSession::StoreData(uint16_t block, const std::string& packet) {
         Fail(kDiskFull, TFTP_ERR_DISK_FULL);
         return;
     }
+    msg.sendCount = 1;
     if (!Send(AckPacket(block))) {
         SetStatus(TFTP_ERR_SOCKET_IO);
         return;

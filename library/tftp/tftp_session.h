@@ -12,6 +12,10 @@
 //   last sent; block numbers roll over from 65535 to 0;
 // - acknowledges a repeated last DATA block again (its ACK was lost), also for
 //   a while after the final one;
+// - sends its last packet again when the device repeats its request (the
+//   first answer was lost), and when the wait for the device runs out: the
+//   last DATA of a read, the last ACK of a write, each up to the same number
+//   of sends;
 // - serves only plain files inside the root folder;
 // - replaces a received file only when the whole file has arrived;
 // - on cancel tells the device with ERROR 0;
@@ -48,9 +52,13 @@ public:
 
     // Opens the file and sends the first packet (DATA 1 or ACK 0).
     void Begin();
-    // Called once the device's time to answer has passed: a read session sends
-    // its last DATA again while sends are left. True when the session gives up.
+    // Called once the device's time to answer has passed: the session sends
+    // its last packet (DATA of a read, ACK of a write) again while sends are
+    // left. True when the session gives up.
     bool Resend(int mostSends);
+    // The device sent its request again because our first answer was lost:
+    // an active session sends its last packet again at once.
+    void AnswerRepeatedRequest();
     // True when opcode, mode, client address and port and file name equal the
     // request's.
     bool Matches(const VkTFTPMsg& request) const;
@@ -87,6 +95,9 @@ private:
     void TakeData(uint16_t block, const std::string& packet);
     void StoreData(uint16_t block, const std::string& packet);
     void SendNextBlock();
+    // The packet the device waits for an answer to: the last DATA of a read,
+    // the ACK of the block last received for a write.
+    std::string LastPacket() const;
     void AcknowledgeAgain();
     // Sends ERROR code, then reports status (or -1110 when the send failed).
     void Fail(uint16_t code, int status, const std::string& message = std::string());

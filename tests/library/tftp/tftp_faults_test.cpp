@@ -428,18 +428,69 @@ TEST_F(TftpFaultTest, JunkOnTheListeningPortGetsNoAnswer) {
     EXPECT_EQ(PayloadOf(Expect(device, kData, 1)), "still served");
 }
 
-TEST_F(TftpFaultTest, RepeatedRequestFromTheSamePortIsIgnored) {
-    WriteFile(root.File("fw.bin"), PatternBytes(1000));
+// The first answer to a request was lost and the device asks again: the
+// live session answers at once with its last packet; no second session.
+TEST_F(TftpFaultTest, RepeatedRequestGetsTheLastPacketAgain) {
+    std::string content = PatternBytes(1000);
+    WriteFile(root.File("fw.bin"), content);
     RawClient device;
     RawClient other;
     device.Send(ReadRequest("fw.bin"), Port());
+    os::Datagram first = Expect(device, kData, 1);
     device.Send(ReadRequest("fw.bin"), Port());
-    Expect(device, kData, 1);
-    EXPECT_TRUE(device.NothingArrives(100));
+    os::Datagram again = Expect(device, kData, 1);
+    EXPECT_EQ(again.port, first.port);
+    EXPECT_EQ(again.data, first.data);
     EXPECT_EQ(recorder.Count(TFTP_CONNECTED), 1);
+    device.Send(AckPacket(1), first.port);
+    EXPECT_EQ(PayloadOf(Expect(device, kData, 2)), content.substr(512));
     other.Send(ReadRequest("fw.bin"), Port());
     Expect(other, kData, 1);
     EXPECT_EQ(recorder.Count(TFTP_CONNECTED), 2);
+
+    RawClient writer;
+    writer.Send(WriteRequest("up.bin"), Port());
+    os::Datagram ack = Expect(writer, kAck, 0);
+    writer.Send(WriteRequest("up.bin"), Port());
+    EXPECT_EQ(Expect(writer, kAck, 0).port, ack.port);
+    writer.Send(Data(1, "whole"), ack.port);
+    Expect(writer, kAck, 1);
+    ASSERT_TRUE(RunUntil([&] { return Exists(root.File("up.bin")); }));
+    EXPECT_EQ(ReadFile(root.File("up.bin")), "whole");
+}
+
+// A write whose ACK was lost while the device waits for it silently: the
+// server repeats the ACK as often as a read repeats its DATA, then gives up.
+TEST_F(TftpFaultTest, SilentWriterGetsTheLastAckAgainBeforeTheTimeOut) {
+    server->SetTimeout(100, 3);
+    RawClient device;
+    device.Send(WriteRequest("up.bin"), Port());
+    uint16_t session = Expect(device, kAck, 0).port;
+    device.Send(Data(1, PatternBytes(512)), session);
+    for (int send = 0; send < 3; ++send) Expect(device, kAck, 1);
+    device.Send(Data(2, "tail"), session);
+    Expect(device, kAck, 2);
+    ASSERT_TRUE(RunUntil([&] { return recorder.Count(TFTP_SUCCESS) == 1; }));
+    EXPECT_EQ(ReadFile(root.File("up.bin")), PatternBytes(512) + "tail");
+    EXPECT_EQ(recorder.Count(TFTP_ERR_TIMEOUT), 0);
+}
+
+// Sessions that ended and only linger for a repeated last block leave room
+// for new transfers.
+TEST_F(TftpFaultTest, FinishedSessionsDoNotCountTowardTheLimit) {
+    WriteFile(root.File("f"), "small");
+    for (size_t i = 0; i < VkTFTPServer::kMostSessions; ++i) {
+        RawClient device;
+        device.Send(WriteRequest("w" + std::to_string(i)), Port());
+        uint16_t session = Expect(device, kAck, 0).port;
+        device.Send(Data(1, "x"), session);
+        Expect(device, kAck, 1);
+    }
+    ASSERT_TRUE(RunUntil([&] { return recorder.Count(TFTP_SUCCESS) == 8; }));
+    EXPECT_EQ(server->ActiveSessionCount(), 0u);
+    RawClient late;
+    late.Send(ReadRequest("f"), Port());
+    EXPECT_EQ(PayloadOf(Expect(late, kData, 1)), "small");
 }
 
 TEST_F(TftpFaultTest, StartWhileListeningMovesOnlyTheRoot) {

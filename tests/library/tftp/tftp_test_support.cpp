@@ -102,8 +102,8 @@ std::string Data(uint16_t block, const std::string& bytes) {
     return tftp::DataPacket(block, bytes.data(), bytes.size());
 }
 
-RawClient::RawClient() {
-    if (socket_.Open() != 0 || socket_.Bind("127.0.0.1", 0) != 0) {
+RawClient::RawClient(const std::string& address) {
+    if (socket_.Open() != 0 || socket_.Bind(address, 0) != 0) {
         throw std::runtime_error("cannot open the client socket");
     }
 }

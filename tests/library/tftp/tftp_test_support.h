@@ -34,10 +34,11 @@ std::string ReadRequest(const std::string& name, const std::string& mode = "octe
 std::string WriteRequest(const std::string& name, const std::string& mode = "octet");
 std::string Data(uint16_t block, const std::string& bytes);
 
-// The device's side, one datagram at a time, on 127.0.0.1.
+// The device's side, one datagram at a time, on 127.0.0.1 (or another
+// loopback address, which the server sees as another host).
 class RawClient {
 public:
-    RawClient();
+    explicit RawClient(const std::string& address = "127.0.0.1");
     uint16_t Port() const { return socket_.LocalPort(); }
     void Send(const std::string& packet, uint16_t port);
     // The next datagram, running the message loop while waiting.

@@ -1,0 +1,265 @@
+#include "pages/maintenance/config_file_page.h"
+
+#include <sys/stat.h>
+
+#include <utility>
+
+#include "library/common/path.h"
+#include "pages/common/command_write.h"
+#include "pages/common/page_controls.h"
+#include "pages/common/waiting_steps.h"
+#include "platform/os/exception.h"
+#include "platform/ui/button.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/dialog_service.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/status_bar.h"
+#include "shell/mib_option_lists.h"
+#include "shell/mib_tables.h"
+
+TFM_CfgFile* FM_CfgFile = nullptr;
+
+const char* const CfgRestoreOkText = "The configuration file update successfully!";
+const char* const CfgSaveOkText = "The configuration file saved successfully!";
+const char* const CfgFailText = "Fail to save the configuration file!";
+const char* const CfgNotBackText = "The device did not answer again after the restart.";
+
+namespace {
+
+constexpr char kFilter[] = ".dcf document|*.dcf|All Files|*.*";
+constexpr char kSuffix[] = ".dcf";
+constexpr char kNoticeLine1[] = "Please wait...";
+constexpr char kNoticeLine2[] = "The settings are saving now.";
+// TFTP: one wait of 3 s for the device, 3 sends.
+constexpr int kTftpTimeout = 300;
+constexpr int kTftpSends = 3;
+
+// Positions in the hidden combos (the option lists' order).
+constexpr int kGet = 0;
+constexpr int kPut = 1;
+constexpr int kConfigSetting = 1;
+constexpr int kConfigSave = 2;
+constexpr int kReboot = 3;
+
+bool IsFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+ui::ComboBox* NewHiddenCombo(ui::Control* parent, const char* name, const VkOptionList& options) {
+    ui::ComboBox* combo = NewComboBox(parent, name, 0, 0, 80);
+    for (const VkOptionItem& item : options.items()) combo->AddItem(item.text);
+    combo->SetVisible(false);
+    return combo;
+}
+
+ui::Edit* NewHiddenEdit(ui::Control* parent, const char* name) {
+    ui::Edit* edit = NewEdit(parent, name, "", 0, 0, 80);
+    edit->SetVisible(false);
+    return edit;
+}
+
+}  // namespace
+
+TFM_CfgFile::TFM_CfgFile(ui::Component* owner)
+    : ui::Form(owner), TftpServer(this, kTftpTimeout, kTftpSends) {
+    SetupPageForm(*this, "FM_CfgFile", "Tools \\ Configuration File", 424, 243);
+    BuildControls();
+    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
+    OnCloseQuery = [this](ui::Component* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
+}
+
+TFM_CfgFile::~TFM_CfgFile() { notice_.reset(); }
+
+void TFM_CfgFile::BuildControls() {
+    GroupBox1 = NewGroupBox(this, "GroupBox1", "Update Configuration File ", 12, 10, 400, 70);
+    Label1 = NewLabel(GroupBox1, "Label1", "Update File", 14, 32);
+    Ed_UpgFile = NewEdit(GroupBox1, "Ed_UpgFile", "", 84, 28, 168);
+    Bt_Browse = NewButton(GroupBox1, "Bt_Browse", "Browse", 258, 26, 64);
+    Bt_OK = NewButton(GroupBox1, "Bt_OK", "OK", 328, 26, 60);
+    Label3 = NewLabel(this, "Label3", "Download Configuration File ", 14, 92);
+    GroupBox2 = NewGroupBox(this, "GroupBox2", "Load Settings to Local Hard Drive", 12, 120, 400, 70);
+    Label2 = NewLabel(GroupBox2, "Label2", "Save File", 14, 32);
+    Ed_SaveFile = NewEdit(GroupBox2, "Ed_SaveFile", "", 84, 28, 168);
+    Bt_SavBrw = NewButton(GroupBox2, "Bt_SavBrw", "Browse", 258, 26, 64);
+    Bt_Upload = NewButton(GroupBox2, "Bt_Upload", "OK", 328, 26, 60);
+    Ed_TfpSrv = NewHiddenEdit(this, "Ed_TfpSrv");
+    Ed_RemoteFile = NewHiddenEdit(this, "Ed_RemoteFile");
+    CB_TfpCom = NewHiddenCombo(this, "CB_TfpCom", OptTftpCommand);
+    CB_UpgCom = NewHiddenCombo(this, "CB_UpgCom", OptTftpUpgradeSettingCommand);
+    StatusBar = NewStatusBar(this, "StatusBar", 50);
+    Bt_Browse->OnClick = [this](ui::Component* sender) { Bt_BrowseClick(sender); };
+    Bt_OK->OnClick = [this](ui::Component* sender) { Bt_OKClick(sender); };
+    Bt_SavBrw->OnClick = [this](ui::Component* sender) { Bt_SavBrwClick(sender); };
+    Bt_Upload->OnClick = [this](ui::Component* sender) { Bt_UploadClick(sender); };
+}
+
+void TFM_CfgFile::FormCreate(ui::Component*) {
+    try {
+        Groups.Make(TftpServerRequest, {"transfer server", VarsTftpServer, SVT_SV, 0, Seconds(100)});
+        TftpServerRequest->BindEdits(TftpServerRow::Address, "%s", Ed_TfpSrv);
+        TftpServerRequest->BindEdits(TftpServerRow::FileName, "%s", Ed_RemoteFile);
+        Groups.Make(UpgradeCommandRequest,
+                    {"upgrade command", VarsTftpUpgradeCommand, SVT_SV, 0, Seconds(300), true});
+        UpgradeCommandRequest->BindComboBox(0, CB_UpgCom);
+        Groups.Make(TftpCommandRequest, {"transfer command", VarsTftpCommand, SVT_SV, 0, Seconds(100), true});
+        TftpCommandRequest->BindComboBox(0, CB_TfpCom);
+        TftpCommandRequest->SetStatusBar(StatusBar);
+    } catch (const os::Exception& error) {
+        ShowStatus(error.Message());
+    }
+    Ed_SaveFile->SetReadOnly(true);
+    TftpServer.Open();
+}
+
+void TFM_CfgFile::Bt_BrowseClick(ui::Component*) {
+    std::string path;
+    if (!ui::OpenFileDialog({"", kFilter, "", ""}, path)) return;
+    Ed_SaveFile->SetText("");
+    Ed_UpgFile->SetText(path);
+}
+
+void TFM_CfgFile::Bt_SavBrwClick(ui::Component*) {
+    std::string path;
+    if (!ui::SaveFileDialog({"", kFilter, "", ""}, path)) return;
+    Ed_SaveFile->SetText("");
+    Ed_SaveFile->SetText(path);
+}
+
+void TFM_CfgFile::Bt_OKClick(ui::Component*) {
+    if (ChainRunning) return;
+    const std::string path = Ed_UpgFile->Text();
+    if (path.empty()) {
+        ui::MessageBox("Empty file is not accepted.", "Warning");
+        return;
+    }
+    if (!IsFile(path) || !HasSuffix(FileNameOf(path), kSuffix)) {
+        ui::MessageBox("File format error! Please try again!", "Warning");
+        return;
+    }
+    std::string pcAddress;
+    if (!TftpServer.PcAddress(pcAddress)) return;
+    if (FolderOf(path).empty()) {
+        ui::MessageBox("The file path is error.", "Warning");
+        return;
+    }
+    Ed_TfpSrv->SetText(pcAddress);
+    StartTransfer(path, VkTFTPDirection::DeviceFetches, kGet, [this] { ApplyRestore(); });
+}
+
+void TFM_CfgFile::Bt_UploadClick(ui::Component*) {
+    if (ChainRunning) return;
+    const std::string chosen = Ed_SaveFile->Text();
+    if (chosen.empty()) {
+        ui::MessageBox("Empty file is not accepted.", "Warning");
+        return;
+    }
+    std::string pcAddress;
+    if (!TftpServer.PcAddress(pcAddress)) return;
+    if (FolderOf(chosen).empty()) {
+        ui::MessageBox("The file path is error.", "Warning");
+        return;
+    }
+    std::string name = FileNameOf(chosen);
+    if (!HasSuffix(name, kSuffix)) name += kSuffix;
+    Ed_TfpSrv->SetText(pcAddress);
+    StartTransfer(JoinPath(FolderOf(chosen), name), VkTFTPDirection::DeviceSends, kPut,
+                  [this] { FinishSave(); });
+}
+
+void TFM_CfgFile::StartTransfer(const std::string& path, VkTFTPDirection direction, int commandPosition,
+                                std::function<void()> afterTransfer) {
+    if (TftpServerRequest == nullptr) return;
+    ChainRunning = true;
+    commandTaken_ = false;
+    transferEnd_.reset();
+    afterTransfer_ = std::move(afterTransfer);
+    ShowStatus("");
+    notice_ = std::make_unique<WaitNotice>(this, kNoticeLine1, kNoticeLine2);
+    TftpServer.Arm(path, direction, [this](const VkTFTPTransferEnd& end) { TransferEnded(end); });
+    Ed_RemoteFile->SetText(FileNameOf(path));
+    std::string failure;
+    TftpServerRequest->request.onError = [&failure](const VkSNMPError& error) {
+        if (error.code != 0) failure = error.text;
+    };
+    bool written = false;
+    try {
+        written = TftpServerRequest->Set(true, true);
+    } catch (const os::Exception& error) {
+        failure = error.Message();
+    }
+    TftpServerRequest->request.onError = nullptr;
+    if (!written) return Fail(failure);
+    CB_TfpCom->SetItemIndex(commandPosition);
+    WriteCommand(*TftpCommandRequest, [this](const VkSNMPError& result) {
+        if (result.code != 0) return Fail(result.text);
+        commandTaken_ = true;
+        ContinueWhenBothDone();
+    });
+}
+
+void TFM_CfgFile::TransferEnded(const VkTFTPTransferEnd& end) {
+    transferEnd_ = end;
+    ContinueWhenBothDone();
+}
+
+void TFM_CfgFile::ContinueWhenBothDone() {
+    if (!ChainRunning || !commandTaken_ || !transferEnd_) return;
+    const VkTFTPTransferEnd end = *transferEnd_;
+    transferEnd_.reset();
+    commandTaken_ = false;
+    if (end.kind == VkTFTPTransferEnd::NotStarted) return Fail(TransferNotStartedText);
+    if (end.kind != VkTFTPTransferEnd::Done) return Fail(end.text);
+    std::function<void()> next = std::move(afterTransfer_);
+    next();
+}
+
+void TFM_CfgFile::Upgrade(int position, std::function<void()> next) {
+    CB_UpgCom->SetItemIndex(position);
+    WriteCommand(*UpgradeCommandRequest, [this, next = std::move(next)](const VkSNMPError& result) {
+        if (result.code != 0) return Fail(result.text);
+        next();
+    });
+}
+
+void TFM_CfgFile::ApplyRestore() {
+    Upgrade(kConfigSave, [this] {
+        notice_.reset();
+        RunWaitingDialog(kCfgApplySteps, {"", "", "Updating config file..."});
+        RebootAfterRestore();
+    });
+}
+
+void TFM_CfgFile::RebootAfterRestore() {
+    Upgrade(kReboot, [this] {
+        RunWaitingDialog(kCfgRestartSteps, {"", "", "Device is restarting..."});
+        std::string version;
+        if (!DeviceAnswers(version)) return Fail(CfgNotBackText);
+        Succeed(CfgRestoreOkText);
+    });
+}
+
+void TFM_CfgFile::FinishSave() {
+    Upgrade(kConfigSetting, [this] { Succeed(CfgSaveOkText); });
+}
+
+void TFM_CfgFile::Succeed(const std::string& text) {
+    notice_.reset();
+    ChainRunning = false;
+    ui::MessageBox(text, "OK");
+}
+
+void TFM_CfgFile::Fail(const std::string& reason) {
+    TftpServer.Disarm();
+    notice_.reset();
+    SetEnabled(true);
+    ChainRunning = false;
+    ShowStatus(reason);
+    ui::MessageBox(reason == CfgNotBackText ? CfgNotBackText : CfgFailText, "ERROR");
+}
+
+void TFM_CfgFile::FormCloseQuery(ui::Component*, bool& canClose) { canClose = !ChainRunning; }
+
+void TFM_CfgFile::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }

@@ -1,0 +1,13 @@
+#include "pages/maintenance/maintenance_pages.h"
+
+#include "pages/maintenance/config_file_page.h"
+#include "pages/maintenance/firmware_page.h"
+#include "pages/maintenance/system_page.h"
+#include "shell/open_page.h"
+#include "shell/page_openers.h"
+
+void RegisterMaintenancePages() {
+    RegisterPageOpener("tSystem2", [] { OpenPage(FM_Sytem); });
+    RegisterPageOpener("tUpdate2", [] { OpenPage(FM_CfgFile); });
+    RegisterPageOpener("Firmware1", [] { OpenPage(FM_Firmware); });
+}

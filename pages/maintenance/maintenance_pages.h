@@ -1,0 +1,4 @@
+#pragma once
+// The menu entries the maintenance pages serve (the Tools menu).
+
+void RegisterMaintenancePages();

@@ -1,0 +1,3 @@
+#include "pages/maintenance/ssl_key_reboot_state.h"
+
+int SslKeyRebootState = 0;

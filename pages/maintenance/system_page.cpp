@@ -1,0 +1,107 @@
+#include "pages/maintenance/system_page.h"
+
+#include <string>
+
+#include "pages/common/page_controls.h"
+#include "pages/common/waiting_steps.h"
+#include "pages/maintenance/ssl_key_reboot_state.h"
+#include "pages/maintenance/system_page_vars.h"
+#include "shell/mib_option_lists.h"
+#include "platform/os/exception.h"
+#include "platform/ui/button.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/dialog_service.h"
+#include "platform/ui/label.h"
+#include "platform/ui/status_bar.h"
+
+TFM_Sytem* FM_Sytem = nullptr;
+
+const char* const SystemRestartCaption = "System is rebooting, please waiting.....";
+const char* const SystemRestoreCaption = "System is rebooting, please waiting.....!";
+const char* const SystemRestoreIpText = "The system IP will be 192.168.0.50 !";
+
+namespace {
+
+constexpr int kActionPosition = 1;  // the command's value 1 in each list
+
+ui::ComboBox* NewHiddenCombo(ui::Control* parent, const char* name, const VkOptionList& options) {
+    ui::ComboBox* combo = NewComboBox(parent, name, 0, 0, 80);
+    for (const VkOptionItem& item : options.items()) combo->AddItem(item.text);
+    combo->SetVisible(false);
+    return combo;
+}
+
+}  // namespace
+
+TFM_Sytem::TFM_Sytem(ui::Component* owner) : ui::Form(owner) {
+    SetupPageForm(*this, "FM_Sytem", "Tools \\ System Settings", 345, 155);
+    BuildControls();
+    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
+}
+
+void TFM_Sytem::BuildControls() {
+    Label1 = NewLabel(this, "Label1", "Restart the Device", 24, 24);
+    Button1 = NewButton(this, "Button1", "Restart", 246, 19, 75);
+    Button1->OnClick = [this](ui::Component* sender) { Button1Click(sender); };
+    Label2 = NewLabel(this, "Label2", "Restore to Factory Default Settings", 24, 59);
+    Button2 = NewButton(this, "Button2", "Restore", 246, 54, 75);
+    Button2->OnClick = [this](ui::Component* sender) { Button2Click(sender); };
+    Label3 = NewLabel(this, "Label3", "Clear Language Pack", 24, 94);
+    Bt_LanguageClear = NewButton(this, "Bt_LanguageClear", "Clear", 246, 89, 75);
+    Bt_LanguageClear->OnClick = [this](ui::Component* sender) { Bt_LanguageClearClick(sender); };
+    CB_Restart = NewHiddenCombo(this, "CB_Restart", OptDeviceRestart);
+    CB_Restore = NewHiddenCombo(this, "CB_Restore", OptDeviceFactoryDefault);
+    Cbox_LanguagePack = NewHiddenCombo(this, "Cbox_LanguagePack", OptLanguagePackClear);
+    StatusBar = NewStatusBar(this, "StatusBar", 50);
+}
+
+void TFM_Sytem::FormCreate(ui::Component*) {
+    try {
+        Groups.Make(ActionRequest, {"system actions", VarsSystemActions, SVT_SV, 0, Seconds(100)});
+        ActionRequest->BindComboBox(SystemActionRow::Restart, CB_Restart);
+        ActionRequest->BindComboBox(SystemActionRow::FactoryDefault, CB_Restore);
+        ActionRequest->BindComboBox(SystemActionRow::LanguagePackClear, Cbox_LanguagePack);
+    } catch (const os::Exception& error) {
+        ShowStatus(error.Message());
+    }
+}
+
+bool TFM_Sytem::SendAction(int row, ui::ComboBox* combo, const char* question) {
+    if (ActionRequest == nullptr) return false;
+    combo->SetItemIndex(kActionPosition);
+    for (int other = 0; other < SystemActionRow::Count; ++other)
+        SetRowAccess(*ActionRequest, {other}, other == row ? VkSNMPAccess::readwrite : VkSNMPAccess::invalid);
+    if (ui::MessageBox(question, "Warning", ui::Buttons::OkCancel) != ui::Answer::Ok) return false;
+    std::string failure;
+    ActionRequest->request.onError = [&failure](const VkSNMPError& error) {
+        if (error.code != 0) failure = error.text;
+    };
+    bool written = false;
+    try {
+        ShowStatus("");
+        written = ActionRequest->Set(true, true);
+    } catch (const os::Exception& error) {
+        failure = error.Message();
+    }
+    ActionRequest->request.onError = nullptr;
+    if (!written) ShowStatus(failure);
+    return written;
+}
+
+void TFM_Sytem::Button1Click(ui::Component*) {
+    if (!SendAction(SystemActionRow::Restart, CB_Restart, "Device will reboot, continue?")) return;
+    RunWaitingDialog(kSystemRestartSteps, {SystemRestartCaption, "", ""});
+    SslKeyRebootState = kSslKeyRebooted;
+}
+
+void TFM_Sytem::Button2Click(ui::Component*) {
+    if (!SendAction(SystemActionRow::FactoryDefault, CB_Restore, "Restore to Factory Default Settings?"))
+        return;
+    RunWaitingDialog(kSystemRestartSteps, {SystemRestoreCaption, "", SystemRestoreIpText});
+}
+
+void TFM_Sytem::Bt_LanguageClearClick(ui::Component*) {
+    SendAction(SystemActionRow::LanguagePackClear, Cbox_LanguagePack, "Clear the language pack ?");
+}
+
+void TFM_Sytem::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }

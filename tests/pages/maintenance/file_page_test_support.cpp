@@ -1,0 +1,59 @@
+#include "tests/pages/maintenance/file_page_test_support.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "pages/common/device_transfer.h"
+#include "platform/os/udp_socket.h"
+
+namespace filepagetest {
+
+int FreeUdpPort() {
+    os::UdpSocket socket;
+    if (socket.Open() != 0 || socket.Bind("127.0.0.1", 0) != 0) return 0;
+    return socket.LocalPort();
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+void WriteFile(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+FilePageTest::FilePageTest() : tftpPort(FreeUdpPort()) {
+    setenv("VAP_TFTP_PORT", std::to_string(tftpPort).c_str(), 1);
+    RestartSim({"--tftp-port", std::to_string(tftpPort), "--tftp-timeout", "1000"});
+    TransferHooks().pcAddress = [](std::string& address) {
+        address = "127.0.0.1";
+        return true;
+    };
+    TransferHooks().endModule = [this] { moduleEnded = true; };
+}
+
+FilePageTest::~FilePageTest() {
+    TransferHooks().pcAddress = nullptr;
+    TransferHooks().endModule = nullptr;
+    unsetenv("VAP_TFTP_PORT");
+}
+
+std::string FilePageTest::DeviceTransfer() {
+    std::string line;
+    RunUntil([&] {
+        support::ControlReply reply = Sim().Control("tftp");
+        line = reply.lines.empty() ? std::string() : reply.lines[0];
+        return line.rfind("state=busy", 0) != 0;
+    });
+    return line;
+}
+
+std::string FilePageTest::Fetched(const std::string& name) {
+    return ReadFile(Sim().StateFolder() + "/files/" + name);
+}
+
+}  // namespace filepagetest
