@@ -8,12 +8,7 @@
 
 namespace ui {
 
-// Precise: each timer keeps the phase it was started with. Qt's coarse timers
-// round every wake-up to the same fractions of a second in every process, so
-// the timers of all modules open at once would wake together, and their
-// devices' answers would come together, each time.
 Timer::Timer(Component* owner) : Component(owner), timer_(std::make_unique<QTimer>()) {
-    timer_->setTimerType(Qt::PreciseTimer);
     QObject::connect(timer_.get(), &QTimer::timeout, [this] { Tick(); });
     Restart();
 }
