@@ -29,6 +29,19 @@ std::string LocalBytes(const QString& path) {
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
+// Settings of Qt's that keep an idle window from waking more than it must;
+// a value the user has set is left alone:
+// - Qt's own message loop instead of GLib's: each wake-up costs less (GLib's
+//   loop polls and scans its sources several times per pass);
+// - on X, no shared-memory images: with them every repaint of a lamp or the
+//   status line waits for a round trip to the X server (and wakes Qt's X
+//   reader thread), while our windows are small enough to send their few
+//   changed pixels over the connection.
+void ChooseQtSettings() {
+    for (const char* name : {"QT_NO_GLIB", "QT_XCB_NO_MITSHM"})
+        if (!qEnvironmentVariableIsSet(name)) qputenv(name, "1");
+}
+
 }  // namespace
 
 // Qt's application with the layer's hooks on event dispatch: the focus-exit
@@ -61,6 +74,7 @@ private:
 
 Application::Application(int& argc, char** argv) {
     if (instance != nullptr) throw std::logic_error("a second application object");
+    ChooseQtSettings();
     qt_ = std::make_unique<QtApplication>(argc, argv);
     instance = this;
     // Closing the last window must not end a loop by itself: the program ends

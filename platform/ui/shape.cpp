@@ -36,17 +36,22 @@ private:
 
 Shape::Shape(Control* parent) : Control(parent, parent, new ShapeWidget(this)) {}
 
+// A change repaints the shape; setting what it shows already repaints nothing
+// (the main window sets its lamps on every blink tick).
 void Shape::SetType(ShapeType type) {
+    if (type == type_) return;
     type_ = type;
     Widget()->update();
 }
 
 void Shape::SetBrushColor(Color color) {
+    if (color == brush_) return;
     brush_ = color;
     Widget()->update();
 }
 
 void Shape::SetPen(bool pen) {
+    if (pen == pen_) return;
     pen_ = pen;
     Widget()->update();
 }

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <cstdio>
+#include <functional>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -228,6 +229,49 @@ TEST_F(uiControls, ShapeKeepsItsBrushColourAndImageItsPicture) {
     ASSERT_TRUE(image->LoadFromFile(path));
     EXPECT_EQ(image->PictureWidth(), 497);
     EXPECT_EQ(image->PictureHeight(), 97);
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count;
+        return false;
+    }
+};
+
+// The main window sets its lamps on every blink tick: only a change repaints.
+TEST_F(uiControls, AShapeRepaintsOnlyWhenWhatItShowsChanges) {
+    auto* lamp = new ui::Shape(&form_);
+    lamp->SetBounds(10, 10, 20, 20);
+    lamp->SetBrushColor(ui::kColorLime);
+    ShowActive(form_);
+    QApplication::processEvents();
+    PaintCounter paints(lamp->Widget());
+    lamp->SetBrushColor(ui::kColorLime);
+    lamp->SetType(lamp->Type());
+    lamp->SetPen(lamp->HasPen());
+    QApplication::processEvents();
+    EXPECT_EQ(paints.count, 0);
+    struct Change {
+        const char* what;
+        std::function<void()> apply;
+    };
+    const Change changes[] = {
+        {"colour", [&] { lamp->SetBrushColor(ui::kColorBlack); }},
+        {"type", [&] { lamp->SetType(ui::ShapeType::Circle); }},
+        {"pen", [&] { lamp->SetPen(false); }},
+    };
+    for (const Change& change : changes) {
+        int before = paints.count;
+        change.apply();
+        QApplication::processEvents();
+        EXPECT_GT(paints.count, before) << change.what;
+    }
 }
 
 TEST_F(uiControls, MenuEntriesNestHideAndCheckAsRadioItems) {
