@@ -12,11 +12,7 @@ const char* const AboutPictureFileName = "vap7720_about.png";
 
 namespace {
 
-// The box's texts are 11 pixels high, the title 12 (8 and 9 points). The
-// places of the texts were chosen for a narrow face: a condensed one keeps
-// "Release Version:", "v1.00" and the build tag apart.
-constexpr char kFontName[] = "DejaVu Sans Condensed";
-constexpr int kTextPoints = 8;
+// The box's texts are in the form face, the title a point larger and bold.
 constexpr int kTitlePoints = 9;
 constexpr int kKeyF3 = ui::kKeyF1 + 2;
 
@@ -25,9 +21,10 @@ ui::Label* NewLabel(ui::Form* form, const char* name, int left, int top, const s
                     bool title = false) {
     auto* label = new ui::Label(form);
     label->SetName(name);
-    label->SetFontName(kFontName);
-    label->SetFontSize(title ? kTitlePoints : kTextPoints);
-    label->SetFontBold(title);
+    if (title) {
+        label->SetFontSize(kTitlePoints);
+        label->SetFontBold(true);
+    }
     label->SetCaption(caption);
     label->SetLeft(left);
     label->SetTop(top);

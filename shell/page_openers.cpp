@@ -25,3 +25,9 @@ bool OpenRegisteredPage(const std::string& entryName) {
     opener();
     return true;
 }
+
+std::vector<std::string> RegisteredPageEntries() {
+    std::vector<std::string> entries;
+    for (const auto& entry : Openers()) entries.push_back(entry.first);
+    return entries;
+}

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 using PageOpener = std::function<void()>;
 
@@ -18,3 +19,6 @@ void RegisterPageOpener(const std::string& entryName, PageOpener opener);
 
 // Runs the entry's opener; false when none is registered.
 bool OpenRegisteredPage(const std::string& entryName);
+
+// The entries that have an opener, in name order.
+std::vector<std::string> RegisteredPageEntries();

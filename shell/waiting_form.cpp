@@ -15,11 +15,6 @@ TFM_Waiting* FM_Waiting = nullptr;
 
 namespace {
 
-// A narrow face keeps the texts inside the dialog's small design, as in the
-// About box.
-constexpr char kFontName[] = "DejaVu Sans Condensed";
-constexpr int kTextPoints = 8;
-
 // Steps held at the last one before the dialog closes by itself, and before
 // the user may close it.
 constexpr int kMostHeldTicks = 6;
@@ -28,8 +23,6 @@ constexpr int kHeldTicksBeforeUserClose = 2;
 ui::Label* NewLabel(ui::Control* parent, const char* name, int left, int top, const std::string& caption) {
     auto* label = new ui::Label(parent);
     label->SetName(name);
-    label->SetFontName(kFontName);
-    label->SetFontSize(kTextPoints);
     label->SetCaption(caption);
     label->SetLeft(left);
     label->SetTop(top);

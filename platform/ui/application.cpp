@@ -5,7 +5,6 @@
 #include <QCursor>
 #include <QFile>
 #include <QFileInfo>
-#include <QFont>
 #include <QTimer>
 #include <cstdio>
 #include <stdexcept>
@@ -14,13 +13,11 @@
 #include "platform/ui/dialog_service.h"
 #include "platform/ui/edit_widget.h"
 #include "platform/ui/focus_exit_guard.h"
+#include "platform/ui/form_look.h"
 
 namespace ui {
 
 namespace {
-
-constexpr char kFormFontName[] = "DejaVu Sans Condensed";
-constexpr int kFormFontPoints = 8;
 
 Application* instance = nullptr;
 
@@ -80,9 +77,7 @@ Application::Application(int& argc, char** argv) {
     // Closing the last window must not end a loop by itself: the program ends
     // its loops with Terminate.
     QApplication::setQuitOnLastWindowClosed(false);
-    // The forms are laid out for a narrow 8-point face; a condensed one keeps
-    // their captions inside the designed places.
-    QApplication::setFont(QFont(kFormFontName, kFormFontPoints));
+    UseFormLook();
 }
 
 Application::~Application() {

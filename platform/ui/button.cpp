@@ -18,10 +18,21 @@ protected:
     void keyPressEvent(QKeyEvent* event) override {
         int key = KeyCode(event);
         if (button_->Alive() && key != 0 && button_->KeyDown(key, ShiftOf(event)) && key == 0) return;
+        // Return presses the focused button, as Space does (Qt leaves Return
+        // to default buttons, and ours are none).
+        if (PressesButton(*event)) {
+            if (!event->isAutoRepeat()) click();
+            return;
+        }
         QPushButton::keyPressEvent(event);
     }
 
 private:
+    static bool PressesButton(const QKeyEvent& event) {
+        bool returnKey = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+        return returnKey && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    }
+
     Button* button_;
 };
 

@@ -1,8 +1,8 @@
 #pragma once
-// A push button. OnClick runs when the user clicks it (or presses Space on
-// it) and on Click(). A button with a modal result sets it on its form when
+// A push button. OnClick runs when the user clicks it, presses Space or
+// Return on it, and on Click(). A button with a modal result sets it on its form when
 // clicked, before OnClick runs. OnKeyDown sees the keys pressed while it has
-// the focus.
+// the focus first; a key it consumes presses nothing.
 
 #include <string>
 

@@ -5,6 +5,7 @@
 
 #include "platform/ui/edit_widget.h"
 #include "platform/ui/focus_exit_guard.h"
+#include "platform/ui/form_look.h"
 #include "platform/ui/text.h"
 
 namespace ui {
@@ -146,11 +147,11 @@ void Control::SetFontName(const std::string& name) {
     widget_->setFont(font);
 }
 
-int Control::FontSize() const { return widget_->font().pointSize(); }
+int Control::FontSize() const { return PixelsToPoints(widget_->font().pixelSize()); }
 
 void Control::SetFontSize(int points) {
     QFont font = widget_->font();
-    font.setPointSize(points);
+    font.setPixelSize(PointsToPixels(points));
     widget_->setFont(font);
 }
 

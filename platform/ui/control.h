@@ -61,6 +61,8 @@ public:
     void SetDisabledColors(Color font, Color background);
     std::string FontName() const;
     void SetFontName(const std::string& name);
+    // Points as a design gives them, drawn in the form face's ratio of
+    // pixels to points (form_look.h).
     int FontSize() const;
     void SetFontSize(int points);
     bool FontBold() const;

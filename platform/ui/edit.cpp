@@ -64,9 +64,16 @@ EditWidget* Edit::Line() const { return static_cast<EditWidget*>(Widget()); }
 std::string Edit::Text() const { return FromQt(Line()->text()); }
 
 void Edit::SetText(const std::string& text) {
+    QString shown = ToQt(text);
+    // The same text again changes nothing, not even where the user types.
+    if (shown == Line()->text()) return;
     // Raise Qt's limit first, or it would cut the new text.
     ApplyLimit(static_cast<int>(text.size()));
-    Line()->setText(ToQt(text));
+    Line()->setText(shown);
+    // A value too long for the edit shows its start; a change handler that
+    // corrects the text being typed leaves the cursor after it, so typing
+    // goes on at the end.
+    if (changing_ == 0) Line()->setCursorPosition(0);
 }
 
 void Edit::SetMaxLength(int maxLength) {
@@ -78,8 +85,11 @@ void Edit::SetMaxLength(int maxLength) {
 // the user cannot lengthen such a text, and nothing cuts it.
 void Edit::ApplyLimit(int textLength) {
     int limit = std::max(maxLength_ > 0 ? maxLength_ : kNoLimit, textLength);
-    // Setting Qt's limit moves the cursor to the end: only when it changes.
-    if (Line()->maxLength() != limit) Line()->setMaxLength(limit);
+    if (Line()->maxLength() == limit) return;
+    // Setting Qt's limit moves the cursor to the end; it stays where it was.
+    int cursor = Line()->cursorPosition();
+    Line()->setMaxLength(limit);
+    Line()->setCursorPosition(cursor);
 }
 
 bool Edit::ReadOnly() const { return Line()->isReadOnly(); }
@@ -107,7 +117,9 @@ void Edit::SetFocus() {
 
 void Edit::TextChanged() {
     ApplyLimit(static_cast<int>(Line()->text().size()));
+    ++changing_;
     Notify(OnChange, this);
+    --changing_;
 }
 
 bool Edit::RunExitHandler() {

@@ -14,6 +14,11 @@
 //
 // MaxLength limits what the user can type; 0 means no limit. A text set by the
 // program is never cut, and setting a maximum never cuts the text shown.
+//
+// A text set by the program puts the cursor at its start, so an edit too
+// narrow for its value shows the value's beginning; setting the text it
+// already has leaves the cursor alone, and a text set from the edit's own
+// change handler (a correction while the user types) puts it at the end.
 
 #include <string>
 
@@ -57,6 +62,7 @@ private:
 
     int maxLength_ = 0;
     char passwordChar_ = 0;
+    int changing_ = 0;  // change handlers running
     bool exitRunning_ = false;
     bool focusKept_ = false;
 };

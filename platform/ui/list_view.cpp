@@ -92,6 +92,8 @@ ListView::ListView(Control* parent) : Control(parent, parent, new QTableWidget) 
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
     table->horizontalHeader()->setMinimumSectionSize(0);  // zero-width columns stay hidden
     table->horizontalHeader()->setHighlightSections(false);
+    table->verticalHeader()->setResizeContentsPrecision(-1);
+    table->horizontalHeader()->setResizeContentsPrecision(-1);
     table->setWordWrap(false);
     table->setShowGrid(false);
     table->setMouseTracking(true);
@@ -110,12 +112,16 @@ void ListView::AddColumn(const std::string& caption, int width) {
     int column = table->columnCount();
     table->setColumnCount(column + 1);
     table->setHorizontalHeaderItem(column, new QTableWidgetItem(ToQt(caption)));
-    if (width == kColumnFitCaption) width = table->fontMetrics().horizontalAdvance(ToQt(caption)) + 16;
-    table->setColumnWidth(column, width);
+    fitted_.push_back(width == kColumnFitCaption);
+    if (!fitted_.back()) table->setColumnWidth(column, width);
     for (const auto& item : items_) ShowItem(item.get());
+    FitColumns();
 }
 
-void ListView::ClearColumns() { Table(this)->setColumnCount(0); }
+void ListView::ClearColumns() {
+    Table(this)->setColumnCount(0);
+    fitted_.clear();
+}
 
 std::string ListView::ColumnCaption(int index) const {
     if (index < 0 || index >= ColumnCount()) ThrowListIndexError(index);
@@ -129,6 +135,7 @@ int ListView::ColumnWidth(int index) const {
 
 void ListView::SetColumnWidth(int index, int width) {
     if (index < 0 || index >= ColumnCount()) ThrowListIndexError(index);
+    fitted_[static_cast<size_t>(index)] = false;
     Table(this)->setColumnWidth(index, width);
 }
 
@@ -153,6 +160,7 @@ void ListView::DeleteItem(int index) {
     Table(this)->removeRow(index);
     removing_ = false;
     items_.erase(items_.begin() + index);
+    FitColumns();
     Changed(nullptr);
 }
 
@@ -163,6 +171,7 @@ void ListView::ClearItems() {
     Table(this)->setRowCount(0);
     removing_ = false;
     items_.clear();
+    FitColumns();
     Changed(nullptr);
 }
 
@@ -181,7 +190,10 @@ ListItem* ListView::ItemAt(int x, int y) const {
     return items_[static_cast<size_t>(row)].get();
 }
 
-void ListView::SetGridLines(bool gridLines) { Table(this)->setShowGrid(gridLines); }
+void ListView::SetGridLines(bool gridLines) {
+    Table(this)->setShowGrid(gridLines);
+    FitColumns();  // a grid line takes a pixel of each column
+}
 
 void ListView::SetHideSelection(bool hide) {
     QPalette palette = Widget()->palette();
@@ -205,6 +217,25 @@ void ListView::ShowItem(const ListItem* item) {
         } else {
             table->setItem(row, column, new QTableWidgetItem(text));
         }
+    }
+    FitRow(row);
+}
+
+// Qt measures the caption and every row (the headers' precision is -1).
+void ListView::FitColumns() {
+    QTableWidget* table = Table(this);
+    for (size_t column = 0; column < fitted_.size(); ++column)
+        if (fitted_[column]) table->resizeColumnToContents(static_cast<int>(column));
+}
+
+// Widens the fitted columns for one row's cells, as Qt's own fit would.
+void ListView::FitRow(int row) {
+    QTableWidget* table = Table(this);
+    for (size_t index = 0; index < fitted_.size(); ++index) {
+        if (!fitted_[index]) continue;
+        int column = static_cast<int>(index);
+        int needed = table->sizeHintForIndex(table->model()->index(row, column)).width() + (table->showGrid() ? 1 : 0);
+        if (needed > table->columnWidth(column)) table->setColumnWidth(column, needed);
     }
 }
 

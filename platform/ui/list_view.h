@@ -52,7 +52,8 @@ private:
     std::vector<std::string> cells_;
 };
 
-// A column width that fits the caption.
+// A column width that fits the caption and every cell: the column widens
+// when a longer cell comes, until the program sets a width of its own.
 constexpr int kColumnFitCaption = -2;
 
 class ListView : public Control {
@@ -97,8 +98,11 @@ private:
     void SelectionChanged();
     void MouseMoved(int x, int y);
     void Changed(ListItem* item);
+    void FitColumns();
+    void FitRow(int row);
 
     std::vector<std::unique_ptr<ListItem>> items_;
+    std::vector<bool> fitted_;  // per column: sized to its caption and cells
     ListItem* selected_ = nullptr;
     bool removing_ = false;
 };

@@ -8,18 +8,41 @@
 
 namespace ui {
 
-namespace {
+// A panel of the bar. A text too long for the panel is cut at the panel's
+// edge and shown whole as the panel's tool tip, also after the panel grows
+// or shrinks.
+class StatusPanel : public QLabel {
+public:
+    StatusPanel() {
+        setTextFormat(Qt::PlainText);
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // The bar gives the panel its width; a long text must not widen it.
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
 
-QLabel* NewPanelLabel() {
-    auto* label = new QLabel;
-    label->setTextFormat(Qt::PlainText);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    return label;
-}
+    void SetPanelText(const QString& text) {
+        setText(text);
+        UpdateTip();
+    }
 
-}  // namespace
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        UpdateTip();
+    }
 
-StatusBar::StatusBar(Control* parent) : Control(parent, parent, new QStatusBar), simpleLabel_(NewPanelLabel()) {
+private:
+    // The width the text may take: the frame's inside less the margins and
+    // the indent (half an "x" on a framed label that sets none).
+    int Room() const {
+        int shownIndent = indent() >= 0 ? indent() : frameWidth() > 0 ? fontMetrics().horizontalAdvance('x') / 2 : 0;
+        return contentsRect().width() - 2 * margin() - shownIndent;
+    }
+
+    void UpdateTip() { setToolTip(fontMetrics().horizontalAdvance(text()) > Room() ? text() : QString()); }
+};
+
+StatusBar::StatusBar(Control* parent) : Control(parent, parent, new QStatusBar), simpleLabel_(new StatusPanel) {
     auto* bar = static_cast<QStatusBar*>(Widget());
     bar->setSizeGripEnabled(false);
     bar->addWidget(simpleLabel_, 1);
@@ -31,23 +54,23 @@ StatusBar::StatusBar(Control* parent) : Control(parent, parent, new QStatusBar),
 void StatusBar::SetSimplePanel(bool simple) {
     simple_ = simple;
     simpleLabel_->setVisible(simple);
-    for (QLabel* panel : panels_) panel->setVisible(!simple);
+    for (StatusPanel* panel : panels_) panel->setVisible(!simple);
 }
 
 std::string StatusBar::SimpleText() const { return FromQt(simpleLabel_->text()); }
-void StatusBar::SetSimpleText(const std::string& text) { simpleLabel_->setText(ToQt(text)); }
+void StatusBar::SetSimpleText(const std::string& text) { simpleLabel_->SetPanelText(ToQt(text)); }
 
 int StatusBar::AddPanel(int width) {
     auto* bar = static_cast<QStatusBar*>(Widget());
     if (!panels_.empty()) {
         // The former last panel keeps its own width from now on.
-        QLabel* last = panels_.back();
+        StatusPanel* last = panels_.back();
         bar->removeWidget(last);
         bar->addWidget(last, 0);
         last->setFixedWidth(last->minimumWidth());
         last->setVisible(!simple_);
     }
-    QLabel* panel = NewPanelLabel();
+    auto* panel = new StatusPanel;
     panel->setMinimumWidth(width);
     bar->addWidget(panel, 1);
     panel->setVisible(!simple_);
@@ -55,12 +78,12 @@ int StatusBar::AddPanel(int width) {
     return PanelCount() - 1;
 }
 
-QLabel* StatusBar::Panel(int index) const {
+StatusPanel* StatusBar::Panel(int index) const {
     if (index < 0 || index >= PanelCount()) ThrowListIndexError(index);
     return panels_[static_cast<size_t>(index)];
 }
 
 std::string StatusBar::PanelText(int index) const { return FromQt(Panel(index)->text()); }
-void StatusBar::SetPanelText(int index, const std::string& text) { Panel(index)->setText(ToQt(text)); }
+void StatusBar::SetPanelText(int index, const std::string& text) { Panel(index)->SetPanelText(ToQt(text)); }
 
 }  // namespace ui

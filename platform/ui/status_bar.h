@@ -1,15 +1,16 @@
 #pragma once
 // A status bar along the bottom of its parent: either one simple text or a row
-// of panels with their own texts and widths.
+// of panels with their own texts and widths. A text longer than its panel is
+// cut at the panel's edge and shown whole as the panel's tool tip.
 
 #include <string>
 #include <vector>
 
 #include "platform/ui/control.h"
 
-class QLabel;
-
 namespace ui {
+
+class StatusPanel;
 
 class StatusBar : public Control {
 public:
@@ -29,10 +30,10 @@ public:
     void SetPanelText(int index, const std::string& text);
 
 private:
-    QLabel* Panel(int index) const;
+    StatusPanel* Panel(int index) const;
 
-    QLabel* simpleLabel_;
-    std::vector<QLabel*> panels_;
+    StatusPanel* simpleLabel_;
+    std::vector<StatusPanel*> panels_;
     bool simple_ = false;
 };
 

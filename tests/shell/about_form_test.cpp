@@ -97,6 +97,30 @@ TEST_F(AboutFormTest, OkClosesTheModalBox) {
     EXPECT_FALSE(box.Widget()->isVisible());
 }
 
+// The OK button has the focus when the box opens: Return and Space press it,
+// which closes the box.
+TEST_F(AboutFormTest, ReturnOrSpaceOnTheFocusedOkClosesTheModalBox) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        TAboutForm box(nullptr);
+        int clicks = 0;
+        ui::NotifyEvent ok = box.BT_Ok->OnClick;
+        box.BT_Ok->OnClick = [&clicks, ok](ui::Component* sender) {
+            ++clicks;
+            ok(sender);
+        };
+        bool focused = false;
+        Later(50, [&box, &focused, &clicks, key] {
+            focused = box.BT_Ok->Focused();
+            QTest::keyClick(box.BT_Ok->Widget(), key);
+            if (clicks == 0) box.Close();  // the key did nothing: end the loop all the same
+        });
+        box.ShowModal();
+        EXPECT_TRUE(focused) << key;
+        EXPECT_EQ(clicks, 1) << key;
+        EXPECT_FALSE(box.Widget()->isVisible());
+    }
+}
+
 TEST_F(AboutFormTest, RendersWithItsPictureAndTheRevealedTag) {
     TAboutForm box(nullptr);
     ShowActive(box);

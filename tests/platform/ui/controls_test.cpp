@@ -208,6 +208,56 @@ TEST_F(uiControls, StatusBarShowsSimpleTextOrPanels) {
     EXPECT_EQ(bar->SimpleText(), "Get Error!");
 }
 
+// A status text too long for its panel shows whole as the panel's tool tip,
+// in a simple bar and in a panel alike, and only while it is cut.
+TEST_F(uiControls, AStatusTextTooLongForItsPanelIsItsToolTip) {
+    struct Case {
+        const char* name;
+        bool simple;
+        int formWidth;
+        const char* text;
+        bool tip;
+    };
+    const char* const longText = "The device's values have not been read yet: Save writes nothing.";
+    const Case cases[] = {
+        {"short, simple", true, 362, "Get OK!", false},
+        {"long, simple, narrow form", true, 150, longText, true},
+        {"long, simple, wide form", true, 600, longText, false},
+        {"short, panel", false, 362, "Get OK!", false},
+        {"long, panel, narrow form", false, 150, longText, true},
+        {"long, panel, wide form", false, 600, longText, false},
+    };
+    auto* bar = new ui::StatusBar(&form_);
+    bar->AddPanel(50);
+    // The tip of the one panel showing.
+    auto shownTip = [bar] {
+        QStringList tips;
+        for (QLabel* panel : bar->Widget()->findChildren<QLabel*>())
+            if (panel->isVisible()) tips.push_back(panel->toolTip());
+        return tips.size() == 1 ? tips[0] : QString("%1 panels showing").arg(tips.size());
+    };
+    form_.Show();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        bar->SetSimplePanel(c.simple);
+        form_.SetClientSize(c.formWidth, 100);
+        RunUntil([&] { return form_.Widget()->width() == c.formWidth; });
+        if (c.simple)
+            bar->SetSimpleText(c.text);
+        else
+            bar->SetPanelText(0, c.text);
+        App().ProcessMessages();  // the bar lays its panels out
+        EXPECT_EQ(shownTip(), c.tip ? QString(c.text) : QString());
+    }
+    // The tip follows the panel's width when the window changes.
+    bar->SetSimplePanel(true);
+    bar->SetSimpleText(longText);
+    form_.SetClientSize(150, 100);
+    EXPECT_TRUE(RunUntil([&] { return shownTip() == longText; }));
+    form_.SetClientSize(600, 100);
+    EXPECT_TRUE(RunUntil([&] { return shownTip().isEmpty(); }));
+}
+
 TEST_F(uiControls, ShapeKeepsItsBrushColourAndImageItsPicture) {
     auto* lamp = new ui::Shape(&form_);
     lamp->SetBounds(10, 10, 20, 20);

@@ -122,6 +122,59 @@ TEST_F(uiEdit, MaximumLengthLimitsTypingButNeverCutsAShownText) {
     }
 }
 
+// A value too long for its edit shows its start after the program sets it,
+// whatever else the program does to the edit; the user's typing is not
+// disturbed by a text set again unchanged.
+TEST_F(uiEdit, AValueSetByTheProgramShowsItsStart) {
+    struct Case {
+        const char* name;
+        std::function<void(uiEdit&)> act;
+        int cursor;
+    };
+    const std::string longValue = "00907A123456 an access point description longer than the edit";
+    const Case cases[] = {
+        {"a long value", [&](uiEdit& t) { t.edit_->SetText(longValue); }, 0},
+        {"a long value over a typed one",
+         [&](uiEdit& t) {
+             t.Type("abc");
+             t.edit_->SetText(longValue);
+         },
+         0},
+        {"a maximum set after the value",
+         [&](uiEdit& t) {
+             t.edit_->SetText(longValue);
+             t.edit_->SetMaxLength(12);
+         },
+         0},
+        {"a maximum lifted after the value",
+         [&](uiEdit& t) {
+             t.edit_->SetMaxLength(12);
+             t.edit_->SetText(longValue);
+             t.edit_->SetMaxLength(0);
+         },
+         0},
+        {"the typed text set again",
+         [](uiEdit& t) {
+             t.Type("abc");
+             t.edit_->SetText("abc");
+         },
+         3},
+    };
+    edit_->SetWidth(60);
+    ShowActive(form_);
+    auto* line = static_cast<QLineEdit*>(edit_->Widget());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        edit_->SetMaxLength(0);
+        edit_->SetText("");
+        c.act(*this);
+        EXPECT_EQ(line->cursorPosition(), c.cursor);
+    }
+    // What shows is the value's first character at the edit's left.
+    edit_->SetText(longValue);
+    EXPECT_LT(line->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), 10);
+}
+
 TEST_F(uiEdit, EveryByteRoundTripsThroughTheEdit) {
     std::string bytes;
     for (int b = 1; b < 256; ++b) bytes.push_back(static_cast<char>(b));

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,41 @@ TEST_F(uiListView, ZeroWidthColumnsHoldTheirCellsUnseen) {
     EXPECT_EQ(table->item(2, 0)->text(), "3");
     EXPECT_GT(view_->ColumnWidth(1), 40);
     EXPECT_EQ(view_->ColumnCaption(1), "clientMac");
+}
+
+// A column made to fit holds its caption and its widest cell, growing with
+// a longer cell and going back to the caption's width when the rows go; a
+// width the program sets stays, whatever the cells hold.
+TEST_F(uiListView, AFittedColumnHoldsItsCaptionAndEveryCell) {
+    auto* table = static_cast<QTableWidget*>(view_->Widget());
+    // Whether every cell and the caption of a column show whole.
+    auto holds = [table](int column) {
+        int needed = table->horizontalHeader()->sectionSizeHint(column);
+        for (int row = 0; row < table->rowCount(); ++row)
+            needed = std::max(needed, table->sizeHintForIndex(table->model()->index(row, column)).width() +
+                                          (table->showGrid() ? 1 : 0));
+        return table->columnWidth(column) >= needed;
+    };
+    view_->SetGridLines(true);
+    ShowActive(form_);
+    EXPECT_TRUE(holds(1));
+    int macWidth = view_->ColumnWidth(1);
+    ui::ListItem* item = view_->AddItem();
+    item->SetCaption("4");
+    item->AddSubItem("00907A123456 (a very long name beside it)");
+    EXPECT_TRUE(holds(1));
+    EXPECT_GT(view_->ColumnWidth(1), macWidth);
+    view_->ClearItems();
+    EXPECT_TRUE(holds(1));
+    EXPECT_LT(view_->ColumnWidth(1), macWidth) << "back to the caption's width";
+    // The program's width stays.
+    view_->SetColumnWidth(1, 30);
+    item = view_->AddItem();
+    item->SetCaption("1");
+    item->AddSubItem("001122334455");
+    EXPECT_EQ(view_->ColumnWidth(1), 30);
+    EXPECT_EQ(view_->ColumnWidth(2), 80);
+    EXPECT_EQ(view_->ColumnWidth(0), 0);
 }
 
 TEST_F(uiListView, CellsAreCaptionThenSubItemsAndIndexesAreChecked) {
