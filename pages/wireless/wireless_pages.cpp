@@ -1,0 +1,9 @@
+#include "pages/wireless/wireless_pages.h"
+
+#include "pages/wireless/performance_page.h"
+#include "shell/open_page.h"
+#include "shell/page_openers.h"
+
+void RegisterWirelessPages() {
+    RegisterPageOpener("adPerformance1", [] { OpenPage(FM_Performace); });
+}
