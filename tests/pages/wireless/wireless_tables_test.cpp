@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "pages/wireless/performance_page_vars.h"
+#include "pages/wireless/wlan_partition_page_vars.h"
 #include "sim/object_file.h"
 #include "sim/set_check.h"
 #include "tests/shell/served_tables.h"
@@ -21,6 +22,7 @@ TEST(AdvancedWirelessTables, EveryRowIsServedAlike) {
     served::ExpectTableServed(store, "VarsPerformanceRadio", VarsPerformanceRadio, MVT_SV);
     served::ExpectTableServed(store, "VarsPerformanceMulticastRate", VarsPerformanceMulticastRate, MVT_SV);
     served::ExpectTableServed(store, "VarsPerformanceChannelWidth", VarsPerformanceChannelWidth, MVT_SV);
+    served::ExpectTableServed(store, "VarsWlanPartition", VarsWlanPartition, MVT_SV);
 }
 
 // A fixture only replaces values of objects the standard data defines, with
