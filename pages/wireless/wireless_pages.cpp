@@ -1,5 +1,6 @@
 #include "pages/wireless/wireless_pages.h"
 
+#include "pages/wireless/grouping_page.h"
 #include "pages/wireless/performance_page.h"
 #include "pages/wireless/wlan_partition_page.h"
 #include "shell/open_page.h"
@@ -8,4 +9,5 @@
 void RegisterWirelessPages() {
     RegisterPageOpener("adPerformance1", [] { OpenPage(FM_Performace); });
     RegisterPageOpener("WLANPartition1", [] { OpenPage(FM_WLANPart); });
+    RegisterPageOpener("UserLimit", [] { OpenPage(FM_Group); });
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/wireless/grouping_page_vars.h"
 #include "pages/wireless/performance_page_vars.h"
 #include "pages/wireless/wlan_partition_page_vars.h"
 #include "sim/object_file.h"
@@ -23,6 +24,8 @@ TEST(AdvancedWirelessTables, EveryRowIsServedAlike) {
     served::ExpectTableServed(store, "VarsPerformanceMulticastRate", VarsPerformanceMulticastRate, MVT_SV);
     served::ExpectTableServed(store, "VarsPerformanceChannelWidth", VarsPerformanceChannelWidth, MVT_SV);
     served::ExpectTableServed(store, "VarsWlanPartition", VarsWlanPartition, MVT_SV);
+    // The limit's row carries the name the page shows.
+    served::ExpectTableServed(store, "VarsGroupUserLimit", VarsGroupUserLimit, MVT_SV, false);
 }
 
 // A fixture only replaces values of objects the standard data defines, with
