@@ -141,6 +141,12 @@ void TFM_Performace::FormCreate(ui::Component*) {
         Ed_DTIMa->SetMaxLength(2);
         Ed_AckTimeOut->SetMaxLength(3);
         Ed_ULimit->SetMaxLength(2);
+        // A device silent at the band read is not asked again at once:
+        // Refresh tries again.
+        if (Groups.Silent()) {
+            ShowStatus(Groups.LoadText());
+            return;
+        }
         Bt_Refresh_aClick(this);
     } catch (const os::Exception& error) {
         ShowStatus(error.Message());
