@@ -5,11 +5,13 @@
 
 #include "pages/basic/basic_pages.h"
 #include "pages/maintenance/maintenance_pages.h"
+#include "pages/wireless/wireless_pages.h"
 #include "shell/main_form.h"
 #include "shell/module_entry.h"
 
 int main(int argc, char** argv) {
     RegisterBasicPages();
     RegisterMaintenancePages();
+    RegisterWirelessPages();
     return RunModule(argc, argv, [] { return MainForm = new TMainForm(nullptr); });
 }

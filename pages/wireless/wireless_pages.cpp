@@ -1,0 +1,13 @@
+#include "pages/wireless/wireless_pages.h"
+
+#include "pages/wireless/grouping_page.h"
+#include "pages/wireless/performance_page.h"
+#include "pages/wireless/wlan_partition_page.h"
+#include "shell/open_page.h"
+#include "shell/page_openers.h"
+
+void RegisterWirelessPages() {
+    RegisterPageOpener("adPerformance1", [] { OpenPage(FM_Performace); });
+    RegisterPageOpener("WLANPartition1", [] { OpenPage(FM_WLANPart); });
+    RegisterPageOpener("UserLimit", [] { OpenPage(FM_Group); });
+}
