@@ -4,10 +4,12 @@
 // before the main window exists.
 
 #include "pages/basic/basic_pages.h"
+#include "pages/network/network_pages.h"
 #include "shell/main_form.h"
 #include "shell/module_entry.h"
 
 int main(int argc, char** argv) {
     RegisterBasicPages();
+    RegisterNetworkPages();
     return RunModule(argc, argv, [] { return MainForm = new TMainForm(nullptr); });
 }

@@ -1,0 +1,9 @@
+#include "pages/network/network_pages.h"
+
+#include "pages/network/arp_spoofing_page.h"
+#include "shell/open_page.h"
+#include "shell/page_openers.h"
+
+void RegisterNetworkPages() {
+    RegisterPageOpener("ARPSpoofingPreventionSettings1", [] { OpenPage(FM_ARPSpoofing); });
+}
