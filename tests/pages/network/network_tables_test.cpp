@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pages/network/arp_spoofing_page_vars.h"
+#include "pages/network/web_redirection_page_vars.h"
 #include "tests/shell/served_tables.h"
 
 TEST(NetworkPageTables, EveryRowIsServedAlike) {
@@ -11,4 +12,6 @@ TEST(NetworkPageTables, EveryRowIsServedAlike) {
     served::ExpectTableServed(store, "VarsArpSpoofingStatus", VarsArpSpoofingStatus, SVT_SV);
     served::ExpectTableServed(store, "VarsArpSpoofingEntry", VarsArpSpoofingEntry, SVT_SV);
     served::ExpectTableServed(store, "VarsArpSpoofingList", VarsArpSpoofingList, MVT_UMV);
+    served::ExpectTableServed(store, "VarsWebRedirectionAccount", VarsWebRedirectionAccount, SVT_SV);
+    served::ExpectTableServed(store, "VarsWebRedirectionAccountList", VarsWebRedirectionAccountList, MVT_UMV);
 }
