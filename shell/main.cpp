@@ -6,6 +6,7 @@
 #include "pages/basic/basic_pages.h"
 #include "pages/maintenance/maintenance_pages.h"
 #include "pages/wireless/wireless_pages.h"
+#include "pages/network/network_pages.h"
 #include "shell/main_form.h"
 #include "shell/module_entry.h"
 
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
     RegisterBasicPages();
     RegisterMaintenancePages();
     RegisterWirelessPages();
+    RegisterNetworkPages();
     return RunModule(argc, argv, [] { return MainForm = new TMainForm(nullptr); });
 }

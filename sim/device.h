@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/entry_actions.h"
 #include "sim/object_store.h"
 #include "sim/transfer_job.h"
 
@@ -56,6 +57,13 @@ public:
     // Takes the current settings as the activated ones (what a discard
     // returns to).
     void ActivateSettings();
+
+    // Adds or deletes the entries whose action objects one SET has written,
+    // once all its values are stored (entry_actions.h); a refused action
+    // names its action object in `failed`.
+    ActionResult RunActions(const std::vector<Oid>& written, Oid& failed) {
+        return actions_.Run(store_, written, failed);
+    }
 
     // Runs the commands among the objects one SET has written, after all its
     // values are stored; each command object then reads "nothing" again.
@@ -130,6 +138,7 @@ private:
     ObjectStore& store_;
     DeviceOptions options_;
     std::vector<Command> commands_;
+    EntryActions actions_;
     ObjectStore::Values activated_;
     uint64_t bootTick_;
     bool restartRequested_ = false;

@@ -78,6 +78,25 @@ void StoreSetRequest(netsnmp_request_info* request) {
     entry->value = AsStored(entry->def, value);
 }
 
+// Runs the entry actions of the SET once all its values are stored; a
+// refused action fails the SET on its action object, and the agent undoes
+// the stored values.
+void RunEntryActions(netsnmp_agent_request_info* info, netsnmp_request_info* requests) {
+    std::vector<Oid> stored;
+    for (netsnmp_request_info* request = requests; request; request = request->next)
+        stored.push_back(RequestOid(request));
+    Oid failed;
+    const ActionResult result = g_context.device->RunActions(stored, failed);
+    if (result == ActionResult::Done) return;
+    for (netsnmp_request_info* request = requests; request; request = request->next) {
+        if (RequestOid(request) != failed) continue;
+        netsnmp_set_request_error(info, request,
+                                  result == ActionResult::Full ? SNMP_ERR_RESOURCEUNAVAILABLE
+                                                               : SNMP_ERR_INCONSISTENTVALUE);
+        return;
+    }
+}
+
 void UndoSetRequest(netsnmp_request_info* request) {
     auto* old = static_cast<Value*>(netsnmp_request_get_list_data(request, "undo"));
     if (old != nullptr) g_context.device->Store().Put(RequestOid(request), *old);
@@ -98,6 +117,7 @@ int HandleRequests(netsnmp_mib_handler*, netsnmp_handler_registration* registrat
         default: break;  // RESERVE2 and FREE: nothing reserved
         }
     }
+    if (info->mode == MODE_SET_ACTION) RunEntryActions(info, requests);
     if (info->mode == MODE_SET_COMMIT) g_context.device->Commit(written);
     return SNMP_ERR_NOERROR;
 }

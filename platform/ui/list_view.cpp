@@ -78,6 +78,12 @@ void ListItem::SetSelected(bool selected) {
     }
 }
 
+void ListItem::SetChecked(bool checked) {
+    if (checked_ == checked) return;
+    checked_ = checked;
+    CellsChanged();
+}
+
 void ListItem::CellsChanged() {
     view_->ShowItem(this);
     view_->Changed(this);
@@ -101,6 +107,7 @@ ListView::ListView(Control* parent) : Control(parent, parent, new QTableWidget) 
     QObject::connect(table, &QTableWidget::itemSelectionChanged, [this] { SelectionChanged(); });
     QObject::connect(table, &QTableWidget::cellClicked, [this] { Notify(OnClick, this); });
     QObject::connect(table, &QTableWidget::cellDoubleClicked, [this] { Notify(OnDblClick, this); });
+    QObject::connect(table, &QTableWidget::cellChanged, [this](int row, int column) { CheckToggled(row, column); });
 }
 
 ListView::~ListView() { removing_ = true; }
@@ -195,6 +202,22 @@ void ListView::SetGridLines(bool gridLines) {
     FitColumns();  // a grid line takes a pixel of each column
 }
 
+void ListView::SetCheckBoxes(bool checkBoxes) {
+    checkBoxes_ = checkBoxes;
+    for (const auto& item : items_) ShowItem(item.get());
+}
+
+// A check box the user ticked: the row takes its state.
+void ListView::CheckToggled(int row, int column) {
+    if (showing_ || !checkBoxes_ || column != 0 || row < 0 || row >= ItemCount()) return;
+    QTableWidgetItem* shown = Table(this)->item(row, 0);
+    ListItem* item = items_[static_cast<size_t>(row)].get();
+    const bool checked = shown != nullptr && shown->checkState() == Qt::Checked;
+    if (checked == item->checked_) return;
+    item->checked_ = checked;
+    Changed(item);
+}
+
 void ListView::SetHideSelection(bool hide) {
     QPalette palette = Widget()->palette();
     for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
@@ -209,15 +232,22 @@ void ListView::ShowItem(const ListItem* item) {
     QTableWidget* table = Table(this);
     int row = item->Index();
     int columns = table->columnCount();
+    showing_ = true;
     for (int column = 0; column < columns; ++column) {
         size_t cell = static_cast<size_t>(column);
         QString text = cell < item->cells_.size() ? ToQt(item->cells_[cell]) : QString();
-        if (QTableWidgetItem* shown = table->item(row, column)) {
-            shown->setText(text);
-        } else {
-            table->setItem(row, column, new QTableWidgetItem(text));
+        QTableWidgetItem* shown = table->item(row, column);
+        if (shown == nullptr) {
+            shown = new QTableWidgetItem;
+            table->setItem(row, column, shown);
+        }
+        shown->setText(text);
+        if (column == 0 && checkBoxes_) {
+            shown->setFlags(shown->flags() | Qt::ItemIsUserCheckable);
+            shown->setCheckState(item->checked_ ? Qt::Checked : Qt::Unchecked);
         }
     }
+    showing_ = false;
     FitRow(row);
 }
 

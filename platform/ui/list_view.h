@@ -12,6 +12,10 @@
 // OnChange(sender, item) runs after an item was added, after its cells
 // changed and after its selection changed; after rows were removed it runs
 // once with a null item.
+//
+// With check boxes on, every row shows one before its caption; the user
+// ticks it with the mouse or the space bar, which runs OnChange for the row
+// (as does SetChecked when the state changes).
 
 #include <functional>
 #include <memory>
@@ -42,6 +46,10 @@ public:
     bool Selected() const;
     void SetSelected(bool selected);
 
+    // The row's check box (see ListView::SetCheckBoxes).
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+
 private:
     friend class ListView;
     explicit ListItem(ListView* view) : view_(view), cells_(1) {}
@@ -50,6 +58,7 @@ private:
 
     ListView* view_;
     std::vector<std::string> cells_;
+    bool checked_ = false;
 };
 
 // A column width that fits the caption and every cell: the column widens
@@ -82,6 +91,9 @@ public:
     ListItem* ItemAt(int x, int y) const;
 
     void SetGridLines(bool gridLines);
+    // Shows a check box on every row.
+    void SetCheckBoxes(bool checkBoxes);
+    bool CheckBoxes() const { return checkBoxes_; }
     // Keeps the selection visible when the view loses the focus.
     void SetHideSelection(bool hide);
 
@@ -100,11 +112,14 @@ private:
     void Changed(ListItem* item);
     void FitColumns();
     void FitRow(int row);
+    void CheckToggled(int row, int column);
 
     std::vector<std::unique_ptr<ListItem>> items_;
     std::vector<bool> fitted_;  // per column: sized to its caption and cells
     ListItem* selected_ = nullptr;
     bool removing_ = false;
+    bool checkBoxes_ = false;
+    bool showing_ = false;  // cells are being put in: no user change
 };
 
 }  // namespace ui

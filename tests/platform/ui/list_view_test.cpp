@@ -188,6 +188,30 @@ TEST_F(uiListView, ChangeReportsAddedChangedSelectedAndRemovedItems) {
     EXPECT_EQ(changes, (std::vector<std::string>{"0:", "0:a", "1:", "1:b", "0:a", "removed"}));
 }
 
+// Check boxes: the program's state is shown, and the user's tick (mouse or
+// space bar) is taken by the row and reported as a change of that row only.
+TEST_F(uiListView, CheckBoxesShowTheRowsStateAndTakeTheUsersTick) {
+    ShowActive(form_);
+    auto* table = static_cast<QTableWidget*>(view_->Widget());
+    view_->OnSelectItem = nullptr;
+    view_->SetCheckBoxes(true);
+    view_->Item(1)->SetChecked(true);
+    EXPECT_EQ(table->item(1, 0)->checkState(), Qt::Checked);
+    EXPECT_EQ(table->item(0, 0)->checkState(), Qt::Unchecked);
+    std::vector<std::string> changes;
+    view_->OnChange = [&](ui::Component*, ui::ListItem* item) {
+        changes.push_back(std::to_string(item->Index()) + (item->Checked() ? "+" : "-"));
+    };
+    table->setCurrentCell(2, 0);
+    changes.clear();  // the selection's change
+    QTest::keyClick(table, Qt::Key_Space);
+    EXPECT_TRUE(view_->Item(2)->Checked()) << "the space bar ticks the current row";
+    view_->Item(1)->SetChecked(false);
+    view_->Item(1)->SetChecked(false);
+    EXPECT_EQ(table->item(1, 0)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(changes, (std::vector<std::string>{"2+", "1-"}));
+}
+
 // The mouse-move event gives view coordinates; ItemAt finds the row there,
 // which a handler uses for the hint it shows.
 TEST_F(uiListView, MouseMovesReportThePointForTheHint) {

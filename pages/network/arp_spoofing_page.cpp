@@ -1,0 +1,292 @@
+#include "pages/network/arp_spoofing_page.h"
+
+#include "library/common/messages.h"
+#include "pages/common/async_write.h"
+#include "pages/common/control_helpers.h"
+#include "pages/common/group_writes.h"
+#include "pages/common/input_refusal.h"
+#include "pages/common/page_controls.h"
+#include "pages/common/same_value.h"
+#include "pages/network/arp_spoofing_page_vars.h"
+#include "platform/os/exception.h"
+#include "platform/ui/button.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/dialog_service.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/label.h"
+#include "platform/ui/list_view.h"
+#include "platform/ui/status_bar.h"
+#include "shell/main_form.h"
+#include "shell/mib_tables.h"
+
+TFM_ARPSpoofing* FM_ARPSpoofing = nullptr;
+
+namespace {
+
+constexpr int kTimeout = Seconds(100);
+constexpr int kWirelessClientItem = 3;  // of OptDot11ApMode
+constexpr int kDisableItem = 0;
+constexpr int kEnableItem = 1;
+constexpr int kDeleteItem = 0;  // of OptDot11ARPSpoofingPreventionAction
+constexpr int kAddItem = 1;
+constexpr int kMaxGateways = 8;
+constexpr int kMacLength = 12;
+// A free row of the gateway list reads 0.0.0.0; it is not a gateway.
+constexpr char kUsedRowsOnly[] = "$1<>\"0.0.0.0\"";
+
+// The list's cells: the caption is the row's index, then IP and MAC.
+constexpr int kIpCell = 1;
+constexpr int kMacCell = 2;
+
+const char* const kSetOk = "Set OK!";
+const char* const kSetError = "Set Error!";
+const char* const kSaveOk = "Save OK!";
+const char* const kSaveError = "Save Error!";
+
+}  // namespace
+
+TFM_ARPSpoofing::TFM_ARPSpoofing(ui::Component* owner) : ui::Form(owner) {
+    SetupPageForm(*this, "FM_ARPSpoofing", "Advanced \\ARP Spoofing Prevention", 400, 394);
+    BuildControls();
+    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
+    OnClose = [this](ui::Component* sender, ui::CloseAction& action) { FormClose(sender, action); };
+}
+
+void TFM_ARPSpoofing::BuildControls() {
+    PlaceControls(this, {
+                            {La_Title, "La_Title", "ARP Spoofing Prevention", 16, 16},
+                            {CB_APPstatus, "CB_APPstatus", 184, 12, 100},
+                        });
+    GroupBox1 = NewGroupBox(this, "GroupBox1", "Add Gateway Address", 8, 44, 384, 88);
+    PlaceControls(GroupBox1, {
+                                 {La_IpAddress, "La_IpAddress", "Gateway IP Address", 14, 26},
+                                 {Ed_IpAddress, "Ed_IpAddress", 150, 22, 130},
+                                 {La_MacAddress, "La_MacAddress", "Gateway MAC Address", 14, 56},
+                                 {Ed_MacAddress, "Ed_MacAddress", 150, 52, 130},
+                                 {Btn_Add, "Btn_Add", "Add", 296, 20, 75},
+                                 {Btn_Clear, "Btn_Clear", "Clear", 296, 50, 75},
+                             });
+    GroupBox2 = NewGroupBox(this, "GroupBox2", "Gateway Address List", 8, 140, 384, 210);
+    LV_ListViewUser = NewListView(GroupBox2, "LV_ListViewUser", 14, 22, 356, 144);
+    LV_ListViewUser->AddColumn("Index", 40);
+    LV_ListViewUser->AddColumn("Gateway IP Address", 150);
+    LV_ListViewUser->AddColumn("Gateway MAC Address", 150);
+    PlaceControls(GroupBox2, {
+                                 {Btn_Del, "Btn_Del", "Delete", 14, 174, 75},
+                                 {Btn_Delall, "Btn_Delall", "Delete all", 98, 174, 75},
+                             });
+    PlaceControls(this, {
+                            {Btn_Save, "Btn_Save", "Save", 162, 358, 75},
+                            {CB_ApMode, "CB_ApMode", 0, 0, 10},
+                            {CB_Action, "CB_Action", 0, 0, 10},
+                            {Ed_Index, "Ed_Index", 0, 0, 10},
+                        });
+    ShowControls({CB_ApMode, CB_Action, Ed_Index}, false);
+    StatusBar1 = NewStatusBar(this, "StatusBar1", 0);
+
+    CB_APPstatus->OnChange = [this](ui::Component* sender) { CB_APPstatusChange(sender); };
+    LV_ListViewUser->OnClick = [this](ui::Component* sender) { LV_ListViewUserClick(sender); };
+    Btn_Add->OnClick = [this](ui::Component* sender) { Btn_AddClick(sender); };
+    Btn_Clear->OnClick = [this](ui::Component* sender) { Btn_ClearClick(sender); };
+    Btn_Del->OnClick = [this](ui::Component* sender) { Btn_DelClick(sender); };
+    Btn_Delall->OnClick = [this](ui::Component* sender) { Btn_DelallClick(sender); };
+    Btn_Save->OnClick = [this](ui::Component* sender) { Btn_SaveClick(sender); };
+}
+
+void TFM_ARPSpoofing::MakeGroups() {
+    Groups.Make(ArpModeRequest, {"AP mode", VarsDot11ApMode, MVT_SV, 0, kTimeout})
+        .BindComboBox(SingleRow::Value, CB_ApMode);
+    Groups.Make(ArpStatusRequest, {"ARP spoofing prevention", VarsArpSpoofingStatus, SVT_SV, 0, kTimeout})
+        .BindComboBox(SingleRow::Value, CB_APPstatus);
+
+    VkSNMPRequest2Edits& entry =
+        Groups.Make(ArpEntryRequest, {"gateway entry", VarsArpSpoofingEntry, SVT_SV, 0, kTimeout, true});
+    entry.BindEdits(ArpEntryRow::IpAddress, "%s", Ed_IpAddress);
+    entry.BindEdits(ArpEntryRow::MacAddress, "%h", Ed_MacAddress);
+    entry.BindComboBox(ArpEntryRow::Action, CB_Action);
+    entry.OnSetDone = [this](VkSNMPRequest2Controls*, VkSNMPError* result) { ArpEntrySetDone(result); };
+
+    VkSNMPRequest2Edits& list =
+        Groups.Make(ArpListRequest, {"gateway list", VarsArpSpoofingList, MVT_UMV, 1, kTimeout, true});
+    list.BindListView(LV_ListViewUser, true);
+    list.BindEdits(ArpListRow::Index, "%s", Ed_Index);
+    list.BindEdits(ArpListRow::IpAddress, "%s", Ed_IpAddress);
+    list.BindEdits(ArpListRow::MacAddress, "%h", Ed_MacAddress);
+    list.request.rowFilter = kUsedRowsOnly;
+    list.OnGetDone = [this](VkSNMPRequest2Controls*, VkSNMPError* result) { ArpListGetDone(result); };
+    list.OnSetDone = [this](VkSNMPRequest2Controls*, VkSNMPError* result) { ArpListSetDone(result); };
+}
+
+void TFM_ARPSpoofing::FormCreate(ui::Component*) {
+    try {
+        MakeGroups();
+        Groups.BeginLoad();
+        Groups.Read(*ArpModeRequest);
+        Groups.Read(*ArpStatusRequest);
+        Groups.StartRead(*ArpListRequest);
+        ShowStatus(Groups.LoadText());
+    } catch (const os::Exception& error) {
+        ShowStatus(error.Message());
+    }
+    if (CB_ApMode->ItemIndex() == kWirelessClientItem) {
+        CB_APPstatus->SetItemIndex(kDisableItem);
+        CB_APPstatus->SetEnabled(false);
+    }
+    CB_APPstatusChange(this);
+    Ed_MacAddress->SetMaxLength(kMacLength);
+}
+
+void TFM_ARPSpoofing::FormClose(ui::Component*, ui::CloseAction&) {
+    // Answers still on their way reach nothing of the page.
+    for (VkSNMPRequest2Edits** group : {&ArpStatusRequest, &ArpEntryRequest, &ArpListRequest}) {
+        Groups.Remove(*group);
+        *group = nullptr;
+    }
+}
+
+void TFM_ARPSpoofing::CB_APPstatusChange(ui::Component*) {
+    const bool enabled = CB_APPstatus->ItemIndex() == kEnableItem;
+    EnableControls({GroupBox1, GroupBox2, Btn_Clear}, enabled);
+    Btn_Add->SetEnabled(enabled && ListRead);
+    Btn_Delall->SetEnabled(enabled && LV_ListViewUser->ItemCount() > 0);
+    if (!enabled) Btn_Del->SetEnabled(false);
+}
+
+void TFM_ARPSpoofing::LV_ListViewUserClick(ui::Component*) {
+    const bool selected = LV_ListViewUser->Selected() != nullptr;
+    Btn_Del->SetEnabled(selected && CB_APPstatus->ItemIndex() == kEnableItem);
+    AddMode = !selected;
+}
+
+int TFM_ARPSpoofing::GatewayCount() const { return LV_ListViewUser->ItemCount(); }
+
+bool TFM_ARPSpoofing::ValidEntry() {
+    const std::string ip = Ed_IpAddress->Text();
+    const std::string mac = Ed_MacAddress->Text();
+    if (ip.empty()) return Refuse("The IP Address can not be blank!", "Warning", Ed_IpAddress);
+    if (!TMainForm::IsValidHostAddress(ip)) return RefuseAndClear("Please input valid IP Address.", "Warning", Ed_IpAddress);
+    if (mac.size() != kMacLength) return RefuseAndClear("The length is 12 MAC Address.", "Error", Ed_MacAddress);
+    if (!TMainForm::IsValidMacAddress(mac)) {  // it has shown its message
+        Ed_MacAddress->SetFocus();
+        return false;
+    }
+    return true;
+}
+
+// No other gateway has the typed IP or MAC (compared by value); `except` is
+// the row being rewritten.
+bool TFM_ARPSpoofing::UniqueEntry(const ui::ListItem* except) {
+    for (int i = 0; i < LV_ListViewUser->ItemCount(); ++i) {
+        const ui::ListItem& row = *LV_ListViewUser->Item(i);
+        if (&row != except && SameAddress(CellText(row, kIpCell), Ed_IpAddress->Text()))
+            return Refuse("The IP Address has already been added in the list!", "Warning", Ed_IpAddress);
+    }
+    for (int i = 0; i < LV_ListViewUser->ItemCount(); ++i) {
+        const ui::ListItem& row = *LV_ListViewUser->Item(i);
+        if (&row != except && SameMacAddress(CellText(row, kMacCell), Ed_MacAddress->Text()))
+            return Refuse("The MAC Address has already been added in the list!", "Warning", Ed_MacAddress);
+    }
+    return true;
+}
+
+void TFM_ARPSpoofing::Btn_AddClick(ui::Component*) {
+    if (!ListRead || !ValidEntry()) return;
+    ui::ListItem* selected = LV_ListViewUser->Selected();
+    AddMode = selected == nullptr;
+    if (AddMode)
+        AddGateway();
+    else
+        RewriteGateway(*selected);
+}
+
+void TFM_ARPSpoofing::AddGateway() {
+    if (GatewayCount() >= kMaxGateways) {
+        Refuse("The Max number is 8,is full now!", "Warning", nullptr);
+        return;
+    }
+    if (!UniqueEntry(nullptr)) return;
+    CB_Action->SetItemIndex(kAddItem);
+    StartWrite(*ArpEntryRequest, true);
+}
+
+// Writes the IP and MAC columns of the selected row, addressed by its index
+// as walked; the request reads the list again after the write.
+void TFM_ARPSpoofing::RewriteGateway(ui::ListItem& row) {
+    if (!UniqueEntry(&row)) return;
+    Ed_Index->SetText(row.Caption());
+    StartWrite(*ArpListRequest, true);
+}
+
+void TFM_ARPSpoofing::Btn_ClearClick(ui::Component*) {
+    Ed_IpAddress->SetText("");
+    Ed_MacAddress->SetText("");
+}
+
+// Deletes the selected gateway: its own IP and MAC, whatever the edits hold.
+void TFM_ARPSpoofing::Btn_DelClick(ui::Component*) {
+    const ui::ListItem* row = LV_ListViewUser->Selected();
+    if (row == nullptr) return;
+    Ed_IpAddress->SetText(CellText(*row, kIpCell));
+    Ed_MacAddress->SetText(CellText(*row, kMacCell));
+    CB_Action->SetItemIndex(kDeleteItem);
+    StartWrite(*ArpEntryRequest, true);
+}
+
+void TFM_ARPSpoofing::Btn_DelallClick(ui::Component*) {
+    if (ui::MessageBox("Are you sure delete all the rules?", "Warning", ui::Buttons::OkCancel) != ui::Answer::Ok)
+        return;
+    CB_Action->SetItemIndex(kDeleteItem);
+    bool allDeleted = true;
+    ArpEntryRequest->async = false;
+    try {
+        for (int i = 0; i < LV_ListViewUser->ItemCount(); ++i) {
+            LV_ListViewUser->Item(i)->SetSelected(true);
+            allDeleted = ArpEntryRequest->Set(false, true) && allDeleted;
+        }
+    } catch (const os::Exception&) {
+        allDeleted = false;
+    }
+    ArpEntryRequest->async = true;
+    Btn_ClearClick(this);
+    AddMode = true;
+    if (LV_ListViewUser->ItemCount() > 0) ShowStatus(allDeleted ? kSetOk : kSetError);
+    Groups.StartRead(*ArpListRequest);
+}
+
+void TFM_ARPSpoofing::Btn_SaveClick(ui::Component*) {
+    GroupWrites writes(Groups);
+    writes.Write(*ArpStatusRequest, {SingleRow::Value});
+    ShowStatus(writes.AllWritten() ? kSaveOk : writes.FailureText(kSaveError));
+}
+
+void TFM_ARPSpoofing::ArpEntrySetDone(VkSNMPError* result) {
+    Btn_ClearClick(this);
+    AddMode = true;
+    if (result->code != VK_OK) {
+        ShowStatus(kSetError);
+        return;
+    }
+    ShowStatus(result->text);
+    Groups.StartRead(*ArpListRequest);
+}
+
+void TFM_ARPSpoofing::ListChanged() {
+    AddMode = true;
+    Btn_ClearClick(this);
+    Btn_Del->SetEnabled(false);
+    CB_APPstatusChange(this);
+}
+
+void TFM_ARPSpoofing::ArpListGetDone(VkSNMPError* result) {
+    if (result->code == VK_OK) ListRead = true;
+    ListChanged();
+    if (result->code != VK_OK) ShowStatus(result->text);
+}
+
+void TFM_ARPSpoofing::ArpListSetDone(VkSNMPError* result) {
+    ListChanged();
+    ShowStatus(result->code == VK_OK ? kSetOk : result->text);
+}
+
+void TFM_ARPSpoofing::ShowStatus(const std::string& text) { StatusBar1->SetSimpleText(text); }

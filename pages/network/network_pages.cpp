@@ -1,0 +1,12 @@
+#include "pages/network/network_pages.h"
+
+#include "pages/network/arp_spoofing_page.h"
+#include "pages/network/web_redirection_page.h"
+#include "shell/open_page.h"
+#include "shell/page_openers.h"
+
+void RegisterNetworkPages() {
+    RegisterPageOpener("ARPSpoofingPreventionSettings1", [] { OpenPage(FM_ARPSpoofing); });
+    // The entry is hidden; the page is built all the same.
+    RegisterPageOpener("WebRedirection1", [] { OpenPage(FM_WebRedirection); });
+}

@@ -1,0 +1,17 @@
+// The network pages' own tables against the simulator's object data.
+
+#include <gtest/gtest.h>
+
+#include "pages/network/arp_spoofing_page_vars.h"
+#include "pages/network/web_redirection_page_vars.h"
+#include "tests/shell/served_tables.h"
+
+TEST(NetworkPageTables, EveryRowIsServedAlike) {
+    sim::ObjectStore store;
+    served::LoadSimObjects(store);
+    served::ExpectTableServed(store, "VarsArpSpoofingStatus", VarsArpSpoofingStatus, SVT_SV);
+    served::ExpectTableServed(store, "VarsArpSpoofingEntry", VarsArpSpoofingEntry, SVT_SV);
+    served::ExpectTableServed(store, "VarsArpSpoofingList", VarsArpSpoofingList, MVT_UMV);
+    served::ExpectTableServed(store, "VarsWebRedirectionAccount", VarsWebRedirectionAccount, SVT_SV);
+    served::ExpectTableServed(store, "VarsWebRedirectionAccountList", VarsWebRedirectionAccountList, MVT_UMV);
+}
