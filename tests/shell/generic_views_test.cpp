@@ -114,6 +114,8 @@ TEST_F(GenericViewsTest, TheOneWritableRowIsTickedOutOfSightAndSetWritesIt) {
 TEST_F(GenericViewsTest, SetCheckedWritesOnlyTheTickedRowsAndRefusesAnEmptyOne) {
     TSNMPEditorPanel* view = Editor(VarsLanAddress, MVT_SV, 0);
     Load(view);
+    Window().SetCaption("LanAddress : 127.0.0.1");
+    SavePicture(Window(), "generic-editor");
     TEditsPanel& rows = *view->EditsPanel;
     ASSERT_FALSE(view->Buttons->SetCheckedButton->Enabled());
     view->Buttons->CheckAllButton->Click();
@@ -172,6 +174,8 @@ TEST_F(GenericViewsTest, TheTableViewCountsItsRowsAndHintsAtEachCell) {
     SetValue(StaticColumn(3, 2), "printer");
     TSNMPListViewPanel* view = StaticTable("Enable", "Disable");
     Load(view);
+    Window().SetCaption("StaticTable : 127.0.0.1");
+    SavePicture(Window(), "generic-table-view");
     EXPECT_EQ(view->Buttons->CountText->Caption(), "8");
     EXPECT_EQ(ShownCommands(*view->Buttons), (Commands{"Refresh", "Edit", "Add", "Delete", "Close"}));
     EXPECT_FALSE(view->Buttons->DeleteButton->Enabled());
