@@ -4,6 +4,7 @@
 // dialog is destroyed, on every way out.
 
 #include <memory>
+#include <optional>
 
 #include "library/snmp/request_to_edits.h"
 #include "platform/os/clock.h"
@@ -75,6 +76,26 @@ std::string WindowCaption(const TSNMPPanel& view) {
     return view.Form != nullptr ? view.Form->Caption() : std::string();
 }
 
+// While a dialog is open: afterwards, on every way out, the row editor comes
+// back hidden into the table view and the constraint owner goes back to the
+// view's window.
+class DialogLoan {
+public:
+    explicit DialogLoan(TSNMPListViewPanel& view) : view_(view) {}
+    ~DialogLoan() {
+        view_.ActiveDialog = nullptr;
+        view_.EditsPanel->SetVisible(false);
+        view_.EditsPanel->SetAlign(ui::Align::None);
+        view_.EditsPanel->SetParent(view_.ClientPanel);
+        view_.Request->SetConstraintOwner(view_.Form);
+    }
+    DialogLoan(const DialogLoan&) = delete;
+    DialogLoan& operator=(const DialogLoan&) = delete;
+
+private:
+    TSNMPListViewPanel& view_;
+};
+
 }  // namespace
 
 // Makes the dialog's view on the same request, sharing the message panel,
@@ -94,20 +115,8 @@ TSNMPPanel* TSNMPListViewPanel::OpenDialog(ui::Form& dialog, const std::string& 
     return view;
 }
 
-// Shows the dialog modally; afterwards the row editor comes back hidden into
-// this view, the constraint owner goes back to the window and the list is
-// read again.
+// Shows the dialog modally with the borrowed row editor as its content.
 void TSNMPListViewPanel::RunDialog(ui::Form& dialog, TSNMPPanel& view) {
-    struct GiveBack {
-        TSNMPListViewPanel& self;
-        ~GiveBack() {
-            self.ActiveDialog = nullptr;
-            self.EditsPanel->SetVisible(false);
-            self.EditsPanel->SetAlign(ui::Align::None);
-            self.EditsPanel->SetParent(self.ClientPanel);
-            self.Request->SetConstraintOwner(self.Form);
-        }
-    } giveBack{*this};
     view.SetContent(EditsPanel);
     view.AttachToForm(&dialog);
     ActiveDialog = &dialog;
@@ -116,6 +125,7 @@ void TSNMPListViewPanel::RunDialog(ui::Form& dialog, TSNMPPanel& view) {
 
 void TSNMPListViewPanel::ShowAddDialog() {
     std::unique_ptr<ui::Form> dialog = std::make_unique<ui::Form>(nullptr);
+    std::optional<DialogLoan> loan(std::in_place, *this);
     TSNMPPanel* view = OpenDialog(*dialog, WindowCaption(*this) + " (Add)");
     for (int i = 0; i < EditsPanel->RowCount() && EditsPanel->IsIndexRow(i); ++i) {
         const UISnmpVar& row = EditsPanel->Rows[static_cast<size_t>(i)];
@@ -145,6 +155,7 @@ void TSNMPListViewPanel::ShowAddDialog() {
     Buttons->EditButton->SetEnabled(false);
     Buttons->DeleteButton->SetEnabled(false);
     RunDialog(*dialog, *view);
+    loan.reset();
     dialog.reset();
     OnListRefreshClick(Buttons->RefreshButton);
 }
@@ -163,6 +174,7 @@ void TSNMPListViewPanel::WaitForRead() {
 void TSNMPListViewPanel::ShowEditDialog() {
     WaitForRead();
     std::unique_ptr<ui::Form> dialog = std::make_unique<ui::Form>(nullptr);
+    std::optional<DialogLoan> loan(std::in_place, *this);
     TSNMPPanel* view = OpenDialog(*dialog, Form != nullptr ? Form->Caption() : std::string());
     view->Buttons->SetCheckedButton->SetEnabled(false);
     EditsPanel->SetCheckState(false);
@@ -210,6 +222,7 @@ void TSNMPListViewPanel::ShowEditDialog() {
         PutBack putBack{*EditsPanel, removals};
         RunDialog(*dialog, *view);
     }
+    loan.reset();
     dialog.reset();
     OnListRefreshClick(Buttons->RefreshButton);
 }
