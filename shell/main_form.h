@@ -27,6 +27,7 @@ class StatusBar;
 class Timer;
 }  // namespace ui
 class VkSNMPRequest;
+struct ConfigTableOpening;
 class VkSNMPRequest2Edits;
 struct VkSNMPError;
 
@@ -155,6 +156,21 @@ public:
     void SNMPCounters1Click(ui::Component* sender);
     void Exit1Click(ui::Component* sender);
 
+    // The generic configuration window for a named table, bound to no menu
+    // entry; each gives its request no variable list
+    // (main_form_config_tables.cpp).
+    void adSecSettingKey1Click(ui::Component* sender);
+    void Function1Click(ui::Component* sender);
+    void DynamicTable1Click(ui::Component* sender);
+    void adStatic2Click(ui::Component* sender);
+    void adSecServSet1Click(ui::Component* sender);
+    void dot11g1Click(ui::Component* sender);
+    void dot11b1Click(ui::Component* sender);
+    void N80211a3Click(ui::Component* sender);
+    void N80211g3Click(ui::Component* sender);
+    // The table the generic window opened last (empty until then).
+    std::string TableTitle;
+
 private:
     void BuildPicture();
     void BuildHiddenControls();
@@ -172,6 +188,7 @@ private:
     void ShowLamps(const LedLamps& lamps);
     void SendDeviceCommand(int apply, int discard, int steps, const std::string& notice);
     void DeleteRequests();
+    void OpenConfigTable(const ConfigTableOpening& opening);
 
     // Set while the window is being destroyed: late completions and ticks do
     // nothing then.

@@ -16,6 +16,15 @@ Component::~Component() {
     }
 }
 
+void Component::SetOwner(Component* owner) {
+    if (owner_ != nullptr) {
+        auto& siblings = owner_->owned_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+    owner_ = owner;
+    if (owner_ != nullptr) owner_->owned_.push_back(this);
+}
+
 void Component::SetName(const std::string& name) {
     name_ = name;
     NameChanged();

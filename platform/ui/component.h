@@ -35,6 +35,9 @@ protected:
     // Deletes every owned component now. Classes that own a window call it
     // before they delete their window, since the owned controls live inside it.
     void DeleteOwned();
+    // Hands the component to another owner (null: none), which deletes it
+    // from then on.
+    void SetOwner(Component* owner);
     virtual void NameChanged() {}
 
 private:

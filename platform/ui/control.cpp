@@ -53,6 +53,18 @@ Control::~Control() {
     delete widget_;
 }
 
+void Control::SetParent(Control* parent) {
+    if (parent == parent_ || parent == nullptr) return;
+    Control* previous = parent_;
+    bool visible = Visible();
+    SetOwner(parent);
+    parent_ = parent;
+    widget_->setParent(parent_->ClientArea());
+    widget_->setVisible(visible);
+    if (previous != nullptr) previous->ChildChanged(this);
+    parent_->ChildChanged(this);
+}
+
 int Control::Left() const { return widget_->x(); }
 int Control::Top() const { return widget_->y(); }
 int Control::Width() const { return widget_->width(); }

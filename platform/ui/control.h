@@ -26,6 +26,9 @@ public:
     // The Qt widget, for painting and tests. Program code uses the methods.
     QWidget* Widget() const { return widget_; }
     Control* Parent() const { return parent_; }
+    // Moves the control into another container, which owns it from then on
+    // (a view lends its row editor to a dialog this way and takes it back).
+    void SetParent(Control* parent);
 
     int Left() const;
     int Top() const;

@@ -1,0 +1,94 @@
+#include "shell/generic/snmp_editor_panel.h"
+
+#include "library/snmp/request_to_edits.h"
+#include "platform/os/exception.h"
+#include "platform/ui/bitmap_button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/dialog_service.h"
+#include "platform/ui/form.h"
+#include "shell/generic/ctrl_btn_panel.h"
+#include "shell/generic/edits_panel.h"
+#include "shell/generic/synchronous_write.h"
+
+namespace {
+
+// The window of a dialog's button: the button's column, its view, the view's
+// parent.
+ui::Form* WindowOfButton(ui::Component* sender) {
+    auto* button = dynamic_cast<ui::Control*>(sender);
+    if (button == nullptr || button->Parent() == nullptr || button->Parent()->Parent() == nullptr) return nullptr;
+    return dynamic_cast<ui::Form*>(button->Parent()->Parent()->Parent());
+}
+
+}  // namespace
+
+TSNMPEditorPanel::TSNMPEditorPanel(ui::Control* parent, VkSNMPRequest2Edits* request)
+    : TSNMPPanel(parent, nullptr, request) {
+    EditsPanel = new TEditsPanel(ClientPanel, request);
+    Buttons->SetCheckedButton->OnClick = [this](ui::Component* sender) { OnSetCheckedClick(sender); };
+    Buttons->SetCheckedButton->SetEnabled(false);
+    Buttons->CheckAllButton->OnClick = [this](ui::Component* sender) { OnCheckAllClick(sender); };
+    Buttons->ClearChecksButton->OnClick = [this](ui::Component* sender) { OnClearChecksClick(sender); };
+    EditsPanel->ArrangeCtrlBtn(Buttons);
+    SetContent(EditsPanel);
+}
+
+void TSNMPEditorPanel::SetEditWidth(int width) {
+    EditsPanel->SetEditWidth(width, 2);
+    SetContent(EditsPanel);
+    if (Form != nullptr) AttachToForm(Form);
+}
+
+bool TSNMPEditorPanel::AnyRowEmpty() const {
+    const VkSNMPVarList& vars = Request->request.vars;
+    for (int i = 0; i < EditsPanel->RowCount(); ++i) {
+        bool leftOut = (vars.Item(i)->access & VkSNMPAccess::invalid) != 0;
+        if (!leftOut && EditsPanel->IsRowEmpty(i)) return true;
+    }
+    return false;
+}
+
+// The ticked rows are written synchronously; the request's asynchronous flag
+// and the rows' marks come back on every way out, a failed collection of the
+// values included.
+void TSNMPEditorPanel::OnSetCheckedClick(ui::Component* sender) {
+    bool empty = false;
+    {
+        SynchronousWrite write(*Request);
+        Request->CollectValues();
+        for (int i = 0; i < EditsPanel->RowCount(); ++i) {
+            if (!EditsPanel->Rows[static_cast<size_t>(i)].check->Checked()) write.LeaveOut(i);
+        }
+        empty = AnyRowEmpty();
+        if (empty) {
+            ui::MessageBox("Some items are empty!", "Warning", ui::Buttons::Ok, ui::Icon::Warning);
+        } else {
+            try {
+                Request->Set(false, false, "", nullptr);
+            } catch (const os::Exception& error) {
+                Request->ShowStatus(error.Message());
+            }
+        }
+    }
+    if (!empty && sender != nullptr && sender->Tag() == 1) {
+        if (ui::Form* window = WindowOfButton(sender)) window->Close();
+    }
+}
+
+void TSNMPEditorPanel::SetEveryEnabledCheck(bool checked, ui::Component* sender) {
+    for (int i = 0; i < EditsPanel->RowCount(); ++i) {
+        ui::CheckBox* check = EditsPanel->Rows[static_cast<size_t>(i)].check;
+        if (check->Enabled()) check->SetChecked(checked);
+    }
+    // The column of the button pressed: a dialog's, while one borrows the rows.
+    auto* button = dynamic_cast<ui::Control*>(sender);
+    auto* column = button != nullptr ? dynamic_cast<TCtrlBtnPanel*>(button->Parent()) : nullptr;
+    if (column == nullptr) column = Buttons;
+    int ticked = EditsPanel->CheckedCount();
+    if (checked && ticked >= 1) column->SetCheckedButton->SetEnabled(true);
+    if (!checked && ticked == 0) column->SetCheckedButton->SetEnabled(false);
+}
+
+void TSNMPEditorPanel::OnCheckAllClick(ui::Component* sender) { SetEveryEnabledCheck(true, sender); }
+
+void TSNMPEditorPanel::OnClearChecksClick(ui::Component* sender) { SetEveryEnabledCheck(false, sender); }
