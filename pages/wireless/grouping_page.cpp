@@ -7,7 +7,7 @@
 #include "pages/common/group_writes.h"
 #include "pages/common/input_refusal.h"
 #include "pages/common/page_controls.h"
-#include "pages/common/wait_notice.h"
+#include "pages/common/waiting_steps.h"
 #include "pages/wireless/grouping_page_vars.h"
 #include "platform/os/exception.h"
 #include "platform/ui/button.h"
@@ -130,7 +130,7 @@ void TFM_Group::Bt_ApplyClick(ui::Component*) {
     } else if (!Groups.WasRead(*UserLimitRequest)) {
         writes.Write(*UserLimitRequest, rows);  // refused: names the settings not read
     } else {
-        WaitNotice notice(this, "The settings are saving now.");
+        WaitNotice notice(this, "Please wait...", "The settings are saving now.");
         writes.Write(*UserLimitRequest, rows);
     }
     ShowStatus(writes.AllWritten() ? GroupingSetOkText : writes.FailureText(GroupingSetErrorText));
