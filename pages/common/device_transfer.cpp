@@ -1,5 +1,7 @@
 #include "pages/common/device_transfer.h"
 
+#include <sys/stat.h>
+
 #include "library/snmp/global_session.h"
 #include "library/tftp/server_port.h"
 #include "platform/os/ascii_case.h"
@@ -79,3 +81,8 @@ void DeviceTransfer::Arm(const std::string& path, VkTFTPDirection direction,
 }
 
 void DeviceTransfer::Disarm() { transfer_->Disarm(); }
+
+bool IsRegularFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}

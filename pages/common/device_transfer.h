@@ -41,6 +41,8 @@ std::string FileNameOf(const std::string& path);
 std::string FolderOf(const std::string& path);
 // Whether the name ends in the suffix, case-insensitively.
 bool HasSuffix(const std::string& name, const std::string& suffix);
+// Whether the path names a regular file (following links).
+bool IsRegularFile(const std::string& path);
 
 class DeviceTransfer {
 public:

@@ -1,5 +1,6 @@
 #include "pages/common/page_controls.h"
 
+#include "library/common/option_list.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/color.h"
@@ -54,6 +55,24 @@ ui::ComboBox* NewComboBox(ui::Control* parent, const std::string& name, int left
     combo->SetName(name);
     combo->SetBounds(left, top, width, kEditHeight);
     return combo;
+}
+
+ui::ComboBox* NewHiddenComboBox(ui::Control* parent, const std::string& name) {
+    ui::ComboBox* combo = NewComboBox(parent, name, 0, 0, 80);
+    combo->SetVisible(false);
+    return combo;
+}
+
+ui::ComboBox* NewHiddenComboBox(ui::Control* parent, const std::string& name, const VkOptionList& options) {
+    ui::ComboBox* combo = NewHiddenComboBox(parent, name);
+    for (const VkOptionItem& item : options.items()) combo->AddItem(item.text);
+    return combo;
+}
+
+ui::Edit* NewHiddenEdit(ui::Control* parent, const std::string& name) {
+    ui::Edit* edit = NewEdit(parent, name, "", 0, 0, 80);
+    edit->SetVisible(false);
+    return edit;
 }
 
 ui::Button* NewButton(ui::Control* parent, const std::string& name, const std::string& caption, int left, int top,

@@ -8,6 +8,8 @@
 #include <initializer_list>
 #include <string>
 
+class VkOptionList;
+
 namespace ui {
 class Button;
 class CheckBox;
@@ -32,6 +34,12 @@ ui::Edit* NewEdit(ui::Control* parent, const std::string& name, const std::strin
                   int width);
 // A drop-down list (the user can only pick an entry).
 ui::ComboBox* NewComboBox(ui::Control* parent, const std::string& name, int left, int top, int width);
+// Controls a page keeps out of sight: a combo whose entries (the option
+// list's texts, in order) choose a command or setting by position, an edit
+// that carries a value between the page and its requests.
+ui::ComboBox* NewHiddenComboBox(ui::Control* parent, const std::string& name);
+ui::ComboBox* NewHiddenComboBox(ui::Control* parent, const std::string& name, const VkOptionList& options);
+ui::Edit* NewHiddenEdit(ui::Control* parent, const std::string& name);
 ui::Button* NewButton(ui::Control* parent, const std::string& name, const std::string& caption, int left, int top,
                       int width);
 ui::CheckBox* NewCheckBox(ui::Control* parent, const std::string& name, const std::string& caption, int left,

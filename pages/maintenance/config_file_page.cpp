@@ -1,7 +1,5 @@
 #include "pages/maintenance/config_file_page.h"
 
-#include <sys/stat.h>
-
 #include <utility>
 
 #include "library/common/path.h"
@@ -43,24 +41,6 @@ constexpr int kConfigSetting = 1;
 constexpr int kConfigSave = 2;
 constexpr int kReboot = 3;
 
-bool IsFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-ui::ComboBox* NewHiddenCombo(ui::Control* parent, const char* name, const VkOptionList& options) {
-    ui::ComboBox* combo = NewComboBox(parent, name, 0, 0, 80);
-    for (const VkOptionItem& item : options.items()) combo->AddItem(item.text);
-    combo->SetVisible(false);
-    return combo;
-}
-
-ui::Edit* NewHiddenEdit(ui::Control* parent, const char* name) {
-    ui::Edit* edit = NewEdit(parent, name, "", 0, 0, 80);
-    edit->SetVisible(false);
-    return edit;
-}
-
 }  // namespace
 
 TFM_CfgFile::TFM_CfgFile(ui::Component* owner)
@@ -87,8 +67,8 @@ void TFM_CfgFile::BuildControls() {
     Bt_Upload = NewButton(GroupBox2, "Bt_Upload", "OK", 328, 26, 60);
     Ed_TfpSrv = NewHiddenEdit(this, "Ed_TfpSrv");
     Ed_RemoteFile = NewHiddenEdit(this, "Ed_RemoteFile");
-    CB_TfpCom = NewHiddenCombo(this, "CB_TfpCom", OptTftpCommand);
-    CB_UpgCom = NewHiddenCombo(this, "CB_UpgCom", OptTftpUpgradeSettingCommand);
+    CB_TfpCom = NewHiddenComboBox(this, "CB_TfpCom", OptTftpCommand);
+    CB_UpgCom = NewHiddenComboBox(this, "CB_UpgCom", OptTftpUpgradeSettingCommand);
     StatusBar = NewStatusBar(this, "StatusBar", 50);
     Bt_Browse->OnClick = [this](ui::Component* sender) { Bt_BrowseClick(sender); };
     Bt_OK->OnClick = [this](ui::Component* sender) { Bt_OKClick(sender); };
@@ -135,7 +115,7 @@ void TFM_CfgFile::Bt_OKClick(ui::Component*) {
         ui::MessageBox("Empty file is not accepted.", "Warning");
         return;
     }
-    if (!IsFile(path) || !HasSuffix(FileNameOf(path), kSuffix)) {
+    if (!IsRegularFile(path) || !HasSuffix(FileNameOf(path), kSuffix)) {
         ui::MessageBox("File format error! Please try again!", "Warning");
         return;
     }

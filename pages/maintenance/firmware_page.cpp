@@ -1,7 +1,5 @@
 #include "pages/maintenance/firmware_page.h"
 
-#include <sys/stat.h>
-
 #include <utility>
 
 #include "pages/common/command_write.h"
@@ -91,24 +89,6 @@ bool RightSuffix(int operation, const std::string& name) {
     return HasSuffix(name, ".pem");
 }
 
-bool IsFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-ui::ComboBox* NewHiddenCombo(ui::Control* parent, const char* name, const VkOptionList& options) {
-    ui::ComboBox* combo = NewComboBox(parent, name, 0, 0, 80);
-    for (const VkOptionItem& item : options.items()) combo->AddItem(item.text);
-    combo->SetVisible(false);
-    return combo;
-}
-
-ui::Edit* NewHiddenEdit(ui::Control* parent, const char* name) {
-    ui::Edit* edit = NewEdit(parent, name, "", 0, 0, 80);
-    edit->SetVisible(false);
-    return edit;
-}
-
 }  // namespace
 
 TFM_Firmware::TFM_Firmware(ui::Component* owner)
@@ -143,8 +123,8 @@ void TFM_Firmware::BuildControls() {
     Bt_KUpload = NewButton(this, "Bt_KUpload", "Upload", 368, 206, 64);
     Ed_TfpSrv = NewHiddenEdit(this, "Ed_TfpSrv");
     Ed_RemoteFile = NewHiddenEdit(this, "Ed_RemoteFile");
-    CB_TfpCom = NewHiddenCombo(this, "CB_TfpCom", OptTftpCommand);
-    CB_UpgCom = NewHiddenCombo(this, "CB_UpgCom", OptTftpUpgradeSettingCommand);
+    CB_TfpCom = NewHiddenComboBox(this, "CB_TfpCom", OptTftpCommand);
+    CB_UpgCom = NewHiddenComboBox(this, "CB_UpgCom", OptTftpUpgradeSettingCommand);
     StatusBar = NewStatusBar(this, "StatusBar", 50);
     Bt_Browse->OnClick = [this](ui::Component* sender) { Bt_BrowseClick(sender); };
     Bt_Language->OnClick = [this](ui::Component* sender) { Bt_LanguageClick(sender); };
@@ -205,7 +185,7 @@ bool TFM_Firmware::FileChecked(int operation, ui::Edit* edit) {
     if (path.empty() || path.back() == '/') return Refuse(texts.empty, "Warning", nullptr);
     if (!RightSuffix(operation, FileNameOf(path)))
         return Refuse(texts.badFormat, "Warning", texts.focusOnBadFormat ? edit : nullptr);
-    if (!IsFile(path)) return Refuse(texts.missing, "Warning", nullptr);
+    if (!IsRegularFile(path)) return Refuse(texts.missing, "Warning", nullptr);
     std::string pcAddress;
     if (!TftpServer.PcAddress(pcAddress)) return false;
     if (FolderOf(path).empty()) return Refuse("The file path is error.", "Warning", nullptr);

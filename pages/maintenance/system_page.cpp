@@ -24,13 +24,6 @@ namespace {
 
 constexpr int kActionPosition = 1;  // the command's value 1 in each list
 
-ui::ComboBox* NewHiddenCombo(ui::Control* parent, const char* name, const VkOptionList& options) {
-    ui::ComboBox* combo = NewComboBox(parent, name, 0, 0, 80);
-    for (const VkOptionItem& item : options.items()) combo->AddItem(item.text);
-    combo->SetVisible(false);
-    return combo;
-}
-
 }  // namespace
 
 TFM_Sytem::TFM_Sytem(ui::Component* owner) : ui::Form(owner) {
@@ -49,9 +42,9 @@ void TFM_Sytem::BuildControls() {
     Label3 = NewLabel(this, "Label3", "Clear Language Pack", 24, 94);
     Bt_LanguageClear = NewButton(this, "Bt_LanguageClear", "Clear", 246, 89, 75);
     Bt_LanguageClear->OnClick = [this](ui::Component* sender) { Bt_LanguageClearClick(sender); };
-    CB_Restart = NewHiddenCombo(this, "CB_Restart", OptDeviceRestart);
-    CB_Restore = NewHiddenCombo(this, "CB_Restore", OptDeviceFactoryDefault);
-    Cbox_LanguagePack = NewHiddenCombo(this, "Cbox_LanguagePack", OptLanguagePackClear);
+    CB_Restart = NewHiddenComboBox(this, "CB_Restart", OptDeviceRestart);
+    CB_Restore = NewHiddenComboBox(this, "CB_Restore", OptDeviceFactoryDefault);
+    Cbox_LanguagePack = NewHiddenComboBox(this, "Cbox_LanguagePack", OptLanguagePackClear);
     StatusBar = NewStatusBar(this, "StatusBar", 50);
 }
 

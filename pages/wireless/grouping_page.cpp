@@ -31,12 +31,6 @@ constexpr int kAccessPoint = 0;
 constexpr int kDisableItem = 0;
 constexpr int kEnableItem = 1;
 
-ui::ComboBox* HiddenCombo(ui::Control* parent, const char* name) {
-    ui::ComboBox* combo = NewComboBox(parent, name, 0, 0, 10);
-    combo->SetVisible(false);
-    return combo;
-}
-
 }  // namespace
 
 TFM_Group::TFM_Group(ui::Component* owner) : ui::Form(owner) {
@@ -57,8 +51,8 @@ void TFM_Group::BuildControls() {
         {Bt_Cancel, "Bt_Cancel", "Cancel", 208, 116, 75},
     });
     StatusBar = NewStatusBar(this, "StatusBar", 0);
-    CB_APMode = HiddenCombo(this, "CB_APMode");
-    CB_DeviceApplySetting = HiddenCombo(this, "CB_DeviceApplySetting");
+    CB_APMode = NewHiddenComboBox(this, "CB_APMode");
+    CB_DeviceApplySetting = NewHiddenComboBox(this, "CB_DeviceApplySetting");
     CB_LoadB->OnChange = [this](ui::Component* sender) { CB_LoadBChange(sender); };
     Bt_Apply->OnClick = [this](ui::Component* sender) { Bt_ApplyClick(sender); };
     Bt_Refresh->OnClick = [this](ui::Component* sender) { Bt_RefreshClick(sender); };

@@ -35,18 +35,6 @@ constexpr char kDisable[] = "Disable";
 constexpr int Row(int k) { return kFirstRow + k * kRowStep; }
 constexpr int LabelTop(int k) { return Row(k) + 4; }
 
-ui::ComboBox* HiddenCombo(ui::Control* parent, const char* name) {
-    ui::ComboBox* combo = NewComboBox(parent, name, 0, 0, 10);
-    combo->SetVisible(false);
-    return combo;
-}
-
-ui::Edit* HiddenEdit(ui::Control* parent, const char* name) {
-    ui::Edit* edit = NewEdit(parent, name, "", 0, 0, 10);
-    edit->SetVisible(false);
-    return edit;
-}
-
 }  // namespace
 
 TFM_Performace::TFM_Performace(ui::Component* owner) : ui::Form(owner) {
@@ -104,20 +92,20 @@ void TFM_Performace::BuildControls() {
 }
 
 void TFM_Performace::BuildHiddenHolders() {
-    CB_Wireless = HiddenCombo(TabSheetA, "CB_Wireless");
-    CB_ApMode = HiddenCombo(TabSheetA, "CB_ApMode");
-    CB_ChanWidth = HiddenCombo(TabSheetA, "CB_ChanWidth");
-    CB_dot11Authentication = HiddenCombo(TabSheetA, "CB_dot11Authentication");
-    CB_dot11Encryption = HiddenCombo(TabSheetA, "CB_dot11Encryption");
-    CB_Clipher = HiddenCombo(TabSheetA, "CB_Clipher");
-    CB_Link = HiddenCombo(TabSheetA, "CB_Link");
-    Ed_TRate = HiddenEdit(TabSheetA, "Ed_TRate");
-    Ed_24GDataRateList = HiddenEdit(TabSheetA, "Ed_24GDataRateList");
-    Ed_5GDataRateList = HiddenEdit(TabSheetA, "Ed_5GDataRateList");
-    Ed_RateGBandList = HiddenEdit(TabSheetA, "Ed_RateGBandList");
-    Ed_RateABandList = HiddenEdit(TabSheetA, "Ed_RateABandList");
-    Ed_RateGBand = HiddenEdit(TabSheetA, "Ed_RateGBand");
-    Ed_RateABand = HiddenEdit(TabSheetA, "Ed_RateABand");
+    CB_Wireless = NewHiddenComboBox(TabSheetA, "CB_Wireless");
+    CB_ApMode = NewHiddenComboBox(TabSheetA, "CB_ApMode");
+    CB_ChanWidth = NewHiddenComboBox(TabSheetA, "CB_ChanWidth");
+    CB_dot11Authentication = NewHiddenComboBox(TabSheetA, "CB_dot11Authentication");
+    CB_dot11Encryption = NewHiddenComboBox(TabSheetA, "CB_dot11Encryption");
+    CB_Clipher = NewHiddenComboBox(TabSheetA, "CB_Clipher");
+    CB_Link = NewHiddenComboBox(TabSheetA, "CB_Link");
+    Ed_TRate = NewHiddenEdit(TabSheetA, "Ed_TRate");
+    Ed_24GDataRateList = NewHiddenEdit(TabSheetA, "Ed_24GDataRateList");
+    Ed_5GDataRateList = NewHiddenEdit(TabSheetA, "Ed_5GDataRateList");
+    Ed_RateGBandList = NewHiddenEdit(TabSheetA, "Ed_RateGBandList");
+    Ed_RateABandList = NewHiddenEdit(TabSheetA, "Ed_RateABandList");
+    Ed_RateGBand = NewHiddenEdit(TabSheetA, "Ed_RateGBand");
+    Ed_RateABand = NewHiddenEdit(TabSheetA, "Ed_RateABand");
     CB_Wireless->AddItem("2.4GHz");
     CB_Wireless->AddItem("5GHz");
 }

@@ -49,12 +49,6 @@ ui::RadioGroup* NewRadioGroup(ui::Control* parent, const std::string& name, int 
     return group;
 }
 
-ui::ComboBox* HiddenCombo(ui::Control* parent, const std::string& name) {
-    ui::ComboBox* combo = NewComboBox(parent, name, 0, 0, 10);
-    combo->SetVisible(false);
-    return combo;
-}
-
 bool IsPosition(int index) { return index >= 0 && index < kSsidPositions; }
 
 }  // namespace
@@ -91,12 +85,12 @@ void TFM_WLANPart::BuildControls() {
 }
 
 void TFM_WLANPart::BuildHiddenHolders() {
-    CB_ApMode = HiddenCombo(this, "CB_ApMode");
+    CB_ApMode = NewHiddenComboBox(this, "CB_ApMode");
     Chkbox_MulssidStatus = NewCheckBox(this, "Chkbox_MulssidStatus", "", 0, 0, 10);
     Chkbox_MulssidStatus->SetVisible(false);
     Chkbox_MulssidStatus->OnClick = [this](ui::Component* sender) { Chkbox_MulssidStatusClick(sender); };
-    for (int k = 0; k < kSsids; ++k) Cbox_Ssid[k] = HiddenCombo(this, kSsidCombos[k]);
-    CB_DeviceApplySetting = HiddenCombo(this, "CB_DeviceApplySetting");
+    for (int k = 0; k < kSsids; ++k) Cbox_Ssid[k] = NewHiddenComboBox(this, kSsidCombos[k]);
+    CB_DeviceApplySetting = NewHiddenComboBox(this, "CB_DeviceApplySetting");
     Btn_Refresh = NewButton(this, "Btn_Refresh", "Refresh", 0, 0, 75);
     Btn_Refresh->SetVisible(false);
     Btn_Refresh->OnClick = [this](ui::Component* sender) { Btn_RefreshClick(sender); };
@@ -105,7 +99,7 @@ void TFM_WLANPart::BuildHiddenHolders() {
     Btn_Close->OnClick = [this](ui::Component* sender) { Btn_CloseClick(sender); };
     Label_StationConnection = NewLabel(this, "Label_StationConnection", "Internal Station Connection", 0, 0);
     Label_StationConnection->SetVisible(false);
-    CB_StationConnection = HiddenCombo(this, "CB_StationConnection");
+    CB_StationConnection = NewHiddenComboBox(this, "CB_StationConnection");
 }
 
 void TFM_WLANPart::FormCreate(ui::Component*) {
