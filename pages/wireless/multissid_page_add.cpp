@@ -165,6 +165,7 @@ void TFM_MultiSSIDNewForm::AddSsid() {
         if (s == MssidSecurity::WpaPersonal && !CheckPassPhrase()) return;
         if (s >= MssidSecurity::WpaEnterprise && !CheckMssidRadius()) return;
     }
+    const int shownMode = ApMode();
     if (!SwitchToAccessPoint()) {
         ShowStatus(kSaveFailText);
         return;
@@ -173,7 +174,8 @@ void TFM_MultiSSIDNewForm::AddSsid() {
     if (Chk_MultiPri->Checked()) rows.push_back(MssidRow::Priority);
     int times = 1;
     if (!securityKept) {
-        const int authentication = MssidAuthenticationOf(ApMode(), s, CB_WPAMode->ItemIndex());
+        const int wpa = MssidWpaPositionIn(shownMode, CB_WPAMode->ItemIndex(), ApMode());
+        const int authentication = MssidAuthenticationOf(ApMode(), s, wpa);
         if (authentication >= 0) CB_dot11Authentication->SetItemIndex(authentication);
         rows.push_back(MssidRow::Authentication);
         bool twice = false;

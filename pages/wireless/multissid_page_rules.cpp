@@ -106,9 +106,20 @@ int MssidAuthenticationOf(int apMode, int security, int wpa) {
     return -1;
 }
 
+int MssidWpaPositionIn(int fromMode, int wpa, int toMode) {
+    if (fromMode == toMode) return wpa;
+    const std::vector<std::string> from = MssidWpaModes(fromMode);
+    if (wpa < 0 || wpa >= static_cast<int>(from.size())) return -1;
+    const std::vector<std::string> to = MssidWpaModes(toMode);
+    for (size_t i = 0; i < to.size(); ++i)
+        if (to[i] == from[static_cast<size_t>(wpa)]) return static_cast<int>(i);
+    return -1;
+}
+
 bool MssidSecurityShowable(int apMode, int writeApMode, int authentication) {
     const MssidSecurityView view = MssidSecurityOf(apMode, authentication);
-    return MssidAuthenticationOf(writeApMode, view.security, view.wpa) == authentication;
+    const int wpa = MssidWpaPositionIn(apMode, view.wpa, writeApMode);
+    return MssidAuthenticationOf(writeApMode, view.security, wpa) == authentication;
 }
 
 std::string MssidEncryptionText(bool encryptionEnabled, const std::string& authentication) {

@@ -45,6 +45,12 @@ MssidSecurityView MssidSecurityOf(int apMode, int authentication);
 // value then stays).
 int MssidAuthenticationOf(int apMode, int security, int wpa);
 
+// The WPA mode shown at `wpa` in the list of `fromMode` as a position of
+// the list of `toMode` (the same text; -1 when that list has none). A write
+// that first switches the AP mode to "Access Point" keeps the WPA mode the
+// user saw ("WPA2 Only" stays WPA2 only).
+int MssidWpaPositionIn(int fromMode, int wpa, int toMode);
+
 // Whether the page shows the stored authentication as what it is: writing
 // back the view it shows gives the same value in the AP mode of the write.
 // Shared key, for one, is shown as "Open System" but is not open system.

@@ -68,9 +68,18 @@ TEST(MultiSsidRules, ShowableOnlyWhenTheViewWritesItBack) {
     for (A a : {3, 4, 5, 6, 7, 8, 9}) EXPECT_TRUE(MssidSecurityShowable(ap, ap, a)) << a;
     EXPECT_FALSE(MssidSecurityShowable(wdsAp, wdsAp, MssidAuthentication::Wpa2Eap));
     EXPECT_TRUE(MssidSecurityShowable(wdsAp, wdsAp, MssidAuthentication::Wpa2Psk));
-    // WDS shows wpa2-psk as WPA2 Only at position 0; written as an access
-    // point that position is the auto mode, so the value is not kept as shown.
-    EXPECT_FALSE(MssidSecurityShowable(MssidApMode::Wds, ap, MssidAuthentication::Wpa2Psk));
+    // WDS shows wpa2-psk as "WPA2 Only" at position 0: written after the
+    // switch to an access point it stays WPA2 only.
+    EXPECT_TRUE(MssidSecurityShowable(MssidApMode::Wds, ap, MssidAuthentication::Wpa2Psk));
+    EXPECT_FALSE(MssidSecurityShowable(MssidApMode::Wds, ap, MssidAuthentication::WpaEap));
+}
+
+TEST(MultiSsidRules, WpaModeKeptAcrossTheSwitchToAccessPoint) {
+    EXPECT_EQ(MssidWpaPositionIn(MssidApMode::Wds, 0, MssidApMode::AccessPoint), 1);
+    EXPECT_EQ(MssidWpaPositionIn(MssidApMode::WirelessClient, 2, MssidApMode::AccessPoint), 2);
+    EXPECT_EQ(MssidWpaPositionIn(MssidApMode::AccessPoint, 2, MssidApMode::WdsWithAp), -1);
+    EXPECT_EQ(MssidWpaPositionIn(MssidApMode::AccessPoint, -1, MssidApMode::AccessPoint), -1);
+    EXPECT_EQ(MssidWpaPositionIn(MssidApMode::Wds, 5, MssidApMode::AccessPoint), -1);
 }
 
 TEST(MultiSsidRules, ListsByApMode) {
