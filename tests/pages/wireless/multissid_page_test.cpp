@@ -94,6 +94,7 @@ TEST_F(MultiSsidPageTest, EachSsidShowsItsSecurityAndPanel) {
     EXPECT_TRUE(page->GroupBox3->Visible());
     EXPECT_FALSE(page->GroupBox2->Visible());
     EXPECT_EQ(page->FormHeight(), 614);
+    SavePicture(*page, "multissid-wpa-personal");
     const struct {
         const char* mode;
         int height;
