@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <string>
 #include <utility>
 
 #include "platform/os/clock.h"
@@ -49,6 +50,11 @@ const char* const kSecrets[] = {
     "E.2.1.3.3.2.2.1.3.1.3",   "E.2.1.3.3.2.2.1.3.1.4",  "E.2.1.3.3.2.1.1.10.1",
     "E.2.1.3.3.2.1.1.13.1",    "E.2.1.3.3.2.1.1.17.1",   "E.2.1.3.3.2.1.1.21.1",
 };
+
+// The secrets of the eight multi-SSID rows (ifIndex 1, SSID index 1 to 8):
+// the WEP key, the pass-phrase and the SSID's RADIUS secret (server 1).
+const char* const kMssidSecretColumns[] = {"E.3.3.3.1.8.1.", "E.3.3.3.1.11.1.", "E.3.3.4.1.4.1."};
+constexpr int kMssidRows = 8;
 
 // tftpcommand values.
 constexpr long kTftpGet = 2;
@@ -103,6 +109,8 @@ Device::Device(ObjectStore& store, DeviceOptions options)
         {At(kMacCloneRefresh), &Device::ScanCloneList},
     };
     for (const char* secret : kSecrets) secrets_.push_back(At(secret));
+    for (const char* column : kMssidSecretColumns)
+        for (int row = 1; row <= kMssidRows; ++row) secrets_.push_back(At((column + std::to_string(row)).c_str()));
 }
 
 Value Device::Read(const ObjectStore::Entry& entry) const {

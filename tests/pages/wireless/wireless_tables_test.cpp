@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "pages/wireless/grouping_page_vars.h"
+#include "pages/wireless/multissid_page_vars.h"
 #include "pages/wireless/performance_page_vars.h"
 #include "pages/wireless/wlan_partition_page_vars.h"
 #include "sim/object_file.h"
@@ -24,6 +25,8 @@ TEST(AdvancedWirelessTables, EveryRowIsServedAlike) {
     served::ExpectTableServed(store, "VarsPerformanceMulticastRate", VarsPerformanceMulticastRate, MVT_SV);
     served::ExpectTableServed(store, "VarsPerformanceChannelWidth", VarsPerformanceChannelWidth, MVT_SV);
     served::ExpectTableServed(store, "VarsWlanPartition", VarsWlanPartition, MVT_SV);
+    served::ExpectTableServed(store, "VarsMultiSsidState", VarsMultiSsidState, MVT_SV);
+    served::ExpectTableServed(store, "VarsMultiSsidRadius", VarsMultiSsidRadius, MVT_UMV);
     // The limit's row carries the name the page shows.
     served::ExpectTableServed(store, "VarsGroupUserLimit", VarsGroupUserLimit, MVT_SV, false);
 }
