@@ -198,9 +198,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"FetchStalls", {"tftpfault stall"}, 2},
                       FailureCase{"FetchOfAnotherName", {"tftpfault wrongname"}, 2},
                       FailureCase{"InstallRefused", {std::string("error ") + kUpgradeCommand + " genErr"}, 3},
-                      // The address write, Get and the two version reads of the waiting steps
-                      // pass; Firmwareupdate and its retry are lost.
-                      FailureCase{"InstallUnanswered", {"drop 2 after 4"}, 2},
                       // Everything passes up to the restart; afterwards the device stays silent.
                       FailureCase{"DeviceDoesNotComeBack", {"drop 1000 after 6"}, 4, "ERROR", FwNotBackText, true}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.label); });
