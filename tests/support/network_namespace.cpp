@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <sstream>
+#include <cstdlib>
 
 #include "platform/os/process_runner.h"
 
@@ -76,6 +77,39 @@ std::vector<std::string> LinesFromOwnNetworkNamespace(
 std::string SkipReason(const std::vector<std::string>& lines) {
     if (lines.empty() || lines[0].rfind("SKIP ", 0) != 0) return "";
     return lines[0].substr(5);
+}
+
+ThreadNetworkNamespace::ThreadNetworkNamespace(const std::string& firstAddress,
+                                               const std::string& secondAddress) {
+    if (geteuid() != 0) {
+        skipReason_ = "a network namespace needs root";
+        return;
+    }
+    if (!IpProgramPresent()) {
+        skipReason_ = "the ip program is missing";
+        return;
+    }
+    original_ = open("/proc/thread-self/ns/net", O_RDONLY | O_CLOEXEC);
+    if (original_ < 0 || unshare(CLONE_NEWNET) != 0) {
+        if (original_ >= 0) close(original_);
+        original_ = -1;
+        skipReason_ = "cannot create a network namespace";
+        return;
+    }
+    bool built = RunIp({"link", "set", "lo", "up"}) &&
+                 RunIp({"link", "add", "vtest0", "type", "veth", "peer", "name", "vtest1"}) &&
+                 RunIp({"addr", "add", firstAddress + "/24", "dev", "vtest0"}) &&
+                 RunIp({"addr", "add", secondAddress + "/24", "dev", "vtest1"}) &&
+                 RunIp({"link", "set", "vtest0", "up"}) && RunIp({"link", "set", "vtest1", "up"});
+    if (!built) skipReason_ = "ip could not build the veth pair";
+}
+
+ThreadNetworkNamespace::~ThreadNetworkNamespace() {
+    if (original_ < 0) return;
+    // Failing to return would leave the rest of the program on a private
+    // network; stop loudly instead.
+    if (setns(original_, CLONE_NEWNET) != 0) std::abort();
+    close(original_);
 }
 
 }  // namespace support

@@ -27,4 +27,24 @@ std::vector<std::string> LinesFromOwnNetworkNamespace(
 // The reason to skip, when the lines start with "SKIP "; empty otherwise.
 std::string SkipReason(const std::vector<std::string>& lines);
 
+// Moves the calling thread (and the programs it starts, and the sockets it
+// opens from then on) into a new network namespace with its loopback up and
+// a veth pair carrying the two given /24 addresses. The destructor returns
+// the thread to the namespace it came from; the new one disappears with its
+// last socket, so nothing is left behind on any way out. Root only: when the
+// namespace cannot be made, SkipReason() says why and nothing changed.
+class ThreadNetworkNamespace {
+public:
+    ThreadNetworkNamespace(const std::string& firstAddress, const std::string& secondAddress);
+    ~ThreadNetworkNamespace();
+    ThreadNetworkNamespace(const ThreadNetworkNamespace&) = delete;
+    ThreadNetworkNamespace& operator=(const ThreadNetworkNamespace&) = delete;
+
+    const std::string& SkipReason() const { return skipReason_; }
+
+private:
+    int original_ = -1;
+    std::string skipReason_;
+};
+
 }  // namespace support

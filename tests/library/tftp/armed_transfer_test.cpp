@@ -12,6 +12,7 @@
 #include "library/tftp/tftp_packet.h"
 #include "library/tftp/tftp_server.h"
 #include "tests/library/tftp/tftp_test_support.h"
+#include "tests/support/network_namespace.h"
 
 namespace {
 
@@ -186,6 +187,49 @@ TEST_F(ArmedTransferTest, DisarmDropsTheReport) {
     EXPECT_TRUE(ends.empty());
     RawClient device;
     ExpectRefused(device, ReadRequest("fw.bin"));
+}
+
+// Two addresses on a veth pair of a private network namespace: the armed
+// device on one, a stranger on the other. The stranger's read and write are
+// refused and nothing lands in the folder; the device is still served.
+TEST(ArmedTransferNamespaceTest, RequestFromAnotherHostIsRefused) {
+    constexpr char kArmedDevice[] = "10.213.7.1";
+    constexpr char kStranger[] = "10.213.7.2";
+    support::ThreadNetworkNamespace network(kArmedDevice, kStranger);
+    if (!network.SkipReason().empty()) GTEST_SKIP() << network.SkipReason();
+
+    TempFolder folder;
+    WriteFile(folder.File("fw.bin"), "firmware");
+    VkArmedTransfer transfer(nullptr);
+    transfer.SetTimeout(1000, 3);
+    transfer.Start(0);
+    std::vector<VkTFTPTransferEnd> ends;
+    auto arm = [&](const std::string& name, VkTFTPDirection direction) {
+        transfer.Arm({kArmedDevice, folder.Path(), name, direction, 20000},
+                     [&](const VkTFTPTransferEnd& end) { ends.push_back(end); });
+    };
+    RawClient device(kArmedDevice);
+    RawClient stranger(kStranger);
+
+    arm("cfg.dcf", VkTFTPDirection::DeviceSends);
+    stranger.Send(WriteRequest("cfg.dcf"), transfer.ListeningPort());
+    Expect(stranger, kError, 2);
+    transfer.Disarm();
+    arm("fw.bin", VkTFTPDirection::DeviceFetches);
+    stranger.Send(ReadRequest("fw.bin"), transfer.ListeningPort());
+    Expect(stranger, kError, 2);
+    EXPECT_EQ(transfer.Server().SessionCount(), 0u);
+    EXPECT_TRUE(ends.empty());
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"fw.bin"});
+
+    device.Send(ReadRequest("fw.bin"), transfer.ListeningPort());
+    os::Datagram data = Expect(device, kData, 1);
+    EXPECT_EQ(PayloadOf(data), "firmware");
+    device.Send(AckPacket(1), data.port);
+    ASSERT_TRUE(RunUntil([&] { return !ends.empty(); }));
+    EXPECT_EQ(ends[0].kind, VkTFTPTransferEnd::Done);
+    EXPECT_TRUE(stranger.NothingArrives());
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"fw.bin"});
 }
 
 TEST(TftpServerPort, ComesFromTheEnvironmentOr69) {

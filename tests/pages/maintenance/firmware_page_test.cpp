@@ -112,10 +112,53 @@ TEST_F(FirmwarePageTest, CertificateThenKeyAndTheReminderAtTheNextOpening) {
     OpenedPage<TFM_Firmware> reopened(FM_Firmware);
 }
 
+// A key the device refuses or leaves unanswered is not installed: no reboot
+// reminder, the key stays allowed, and the same key goes through afterwards.
+TEST_F(FirmwarePageTest, AKeyRefusedOrUnansweredIsNotInstalledAndCanBeSentAgain) {
+    ASSERT_TRUE(Started());
+    WriteFile(files.File("cert.pem"), "certificate");
+    WriteFile(files.File("key.pem"), "key");
+    OpenedPage<TFM_Firmware> page(FM_Firmware);
+    Dialogs().ExpectBox("OK", "Update SSL success!", Answer::Ok);
+    ASSERT_TRUE(RunChain(*page, page->EDT_Certificate, page->Bt_CUpload, files.File("cert.pem")));
+    const std::vector<std::string> keyChain{ServerSet("key.pem"), Command(kTftpCommand, 2),
+                                            Command(kUpgradeCommand, 8)};
+    struct Case {
+        const char* label;
+        std::string setup;
+        size_t setsSent;
+    };
+    const Case cases[] = {
+        {"refused", std::string("error ") + kUpgradeCommand + " genErr", 3},
+        // The address write and Get pass; keyFileUpdate and its retry are lost.
+        {"unanswered", "drop 2 after 2", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        Control(c.setup);
+        Dialogs().ExpectBox("Warning", FwCantPerformText, Answer::Ok);
+        ASSERT_TRUE(RunChain(*page, page->EDT_Key, page->Bt_KUpload, files.File("key.pem")));
+        EXPECT_EQ(Logged("SET"), std::vector<std::string>(keyChain.begin(), keyChain.begin() + static_cast<std::ptrdiff_t>(c.setsSent)));
+        EXPECT_NE(Status(*page), "");
+        EXPECT_EQ(SslKeyRebootState, 0) << "no reminder for a key not installed";
+        EXPECT_EQ(page->EDT_Key->Text(), files.File("key.pem"));
+        EXPECT_TRUE(page->Bt_KUpload->Enabled());
+        EXPECT_TRUE(page->Bt_OK->Enabled());
+    }
+    Dialogs().ExpectBox("OK", "Update KEY success!Please reboot the device for update ssl key setting.",
+                        Answer::Ok);
+    ASSERT_TRUE(RunChain(*page, page->EDT_Key, page->Bt_KUpload, files.File("key.pem")));
+    EXPECT_EQ(Logged("SET"), keyChain);
+    EXPECT_EQ(SslKeyRebootState, kSslKeyWaitsForReboot);
+}
+
 struct FailureCase {
     const char* label;
     std::vector<std::string> setup;
     size_t setsSent;  // of server/name, Get, Firmwareupdate, Reboot
+    const char* caption = "Warning";
+    const char* text = FwCantPerformText;
+    bool restarted = false;  // the device took the firmware and restarted
 };
 
 void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.label; }
@@ -129,14 +172,18 @@ TEST_P(FirmwareFailureTest, NothingIsInstalledAfterAFailureAndThePageStaysUsable
     OpenedPage<TFM_Firmware> page(FM_Firmware);
     const std::string before = Value(kFirmwareVersion);
     for (const std::string& command : c.setup) Control(command);
-    Dialogs().ExpectBox("Warning", FwCantPerformText, Answer::Ok);
+    Dialogs().ExpectBox(c.caption, c.text, Answer::Ok);
     ASSERT_TRUE(RunChain(*page, page->Ed_UpgFile, page->Bt_OK, files.File("fw.bin")));
     std::vector<std::string> expected{ServerSet("fw.bin"), Command(kTftpCommand, 2), Command(kUpgradeCommand, 1),
                                       Command(kUpgradeCommand, 4)};
     expected.resize(c.setsSent);
     EXPECT_EQ(Logged("SET"), expected);
-    EXPECT_EQ(Value(kFirmwareVersion), before) << "nothing installed";
+    if (!c.restarted) {
+        EXPECT_EQ(Value(kFirmwareVersion), before) << "nothing installed";
+    }
     EXPECT_NE(Status(*page), "");
+    EXPECT_NE(Status(*page), "9.9.9") << "no version shown for a device that did not answer";
+    EXPECT_EQ(SslKeyRebootState, 0);
     EXPECT_TRUE(page->Enabled());
     for (ui::Button* button : {page->Bt_OK, page->Bt_Lpack, page->Bt_CUpload}) EXPECT_TRUE(button->Enabled());
     bool canClose = false;
@@ -150,7 +197,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"GetUnanswered", {"drop 2 after 1"}, 1},
                       FailureCase{"FetchStalls", {"tftpfault stall"}, 2},
                       FailureCase{"FetchOfAnotherName", {"tftpfault wrongname"}, 2},
-                      FailureCase{"InstallRefused", {std::string("error ") + kUpgradeCommand + " genErr"}, 3}),
+                      FailureCase{"InstallRefused", {std::string("error ") + kUpgradeCommand + " genErr"}, 3},
+                      // Everything passes up to the restart; afterwards the device stays silent.
+                      FailureCase{"DeviceDoesNotComeBack", {"drop 1000 after 6"}, 4, "ERROR", FwNotBackText, true}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.label); });
 
 TEST_F(FirmwarePageTest, ChecksRefuseBeforeAnythingIsSent) {
