@@ -1,5 +1,6 @@
 #include "pages/maintenance/maintenance_pages.h"
 
+#include "pages/maintenance/admin_page.h"
 #include "pages/maintenance/config_file_page.h"
 #include "pages/maintenance/device_info_page.h"
 #include "pages/maintenance/firmware_page.h"
@@ -12,4 +13,5 @@ void RegisterMaintenancePages() {
     RegisterPageOpener("tUpdate2", [] { OpenPage(FM_CfgFile); });
     RegisterPageOpener("Firmware1", [] { OpenPage(FM_Firmware); });
     RegisterPageOpener("stDeviceInfo2", [] { OpenPage(FM_DevInfo); });
+    RegisterPageOpener("tAdmin2", [] { OpenPage(FM_Admin2); });
 }
