@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "pages/common/control_helpers.h"
+#include "pages/common/page_groups.h"
 #include "pages/maintenance/admin_page.h"
 #include "pages/maintenance/maintenance_pages.h"
 #include "platform/ui/button.h"
@@ -202,6 +203,21 @@ TEST_F(AdminPageTest, ARefusedSaveWritesNothing) {
     EXPECT_TRUE(Logged("SET").empty());
     EXPECT_EQ(page->Ed_TrapServerIp->Text(), "");
     EXPECT_EQ(FM_Waiting, nullptr);
+}
+
+TEST_F(AdminPageTest, ASilentDeviceStopsTheLoadAndSaveWritesNothingUnread) {
+    ASSERT_TRUE(Started());
+    Control("down");
+    OpenedPage<TFM_Admin2> page(FM_Admin2);
+    Control("up");
+    EXPECT_EQ(Status(*page), DeviceSilentText);
+    page->Ed_SysName->SetText("ap");
+    page->Ed_Usr->SetText("admin");
+    Save(*page);
+    EXPECT_TRUE(Logged("SET").empty());
+    EXPECT_NE(Status(*page).find(NotReadPrefix), std::string::npos) << Status(*page);
+    EXPECT_EQ(FM_Waiting, nullptr);
+    EXPECT_TRUE(page->Enabled());
 }
 
 TEST_F(AdminPageTest, AFailedUserWriteKeepsTheCurrentPassword) {
