@@ -43,6 +43,12 @@ constexpr char kRemoteApAddresses[] = "E.2.1.3.3.1.2.1.1.2.1";
 constexpr char kRemoteApDeleteAll[] = "E.2.1.3.3.1.2.2.1.3.1";
 constexpr char kNoAddress[] = "000000000000";
 
+// The administrator address ranges and the command that frees one row.
+constexpr char kManagerPoolStart[] = "E.4.10.1.4.1.3";
+constexpr char kManagerPoolEnd[] = "E.4.10.1.4.1.4";
+constexpr char kManagerDelete[] = "E.4.10.1.3.0";
+constexpr char kFreeRangeAddress[] = "0.0.0.0";
+
 // What a read hides when secrets are masked: the WPA pass-phrase, the four
 // WEP keys, the RADIUS secrets and the accounting secrets.
 const char* const kSecrets[] = {
@@ -97,6 +103,7 @@ Device::Device(ObjectStore& store, DeviceOptions options)
     // restarts the device, then the transfers, then the scans.
     commands_ = {
         {At(kRemoteApDeleteAll), &Device::DeleteAllRemoteAps},
+        {At(kManagerDelete), &Device::DeleteManagerRange},
         {At(kDeviceSettingApply), &Device::Apply},
         {At(kDeviceSettingDiscard), &Device::Discard},
         {At(kDeviceFactoryDefault), &Device::FactoryDefault},
@@ -261,6 +268,17 @@ void Device::DeleteAllRemoteAps(long) {
     ParseValue(Syntax::Mac, kNoAddress, none);
     for (const auto& [oid, entry] : store_.Entries())
         if (StartsWith(oid, root)) store_.Put(oid, none);
+}
+
+// Frees the range row with that index (both addresses 0.0.0.0).
+void Device::DeleteManagerRange(long index) {
+    Value free;
+    ParseValue(Syntax::IpAddress, kFreeRangeAddress, free);
+    for (const char* column : {kManagerPoolStart, kManagerPoolEnd}) {
+        Oid row = At(column);
+        row.push_back(static_cast<uint32_t>(index));
+        if (store_.Find(row) != nullptr) store_.Put(row, free);
+    }
 }
 
 bool Device::IsSecret(const Oid& oid) const {

@@ -1,6 +1,8 @@
 #include "pages/maintenance/maintenance_pages.h"
 
+#include "pages/maintenance/admin_page.h"
 #include "pages/maintenance/config_file_page.h"
+#include "pages/maintenance/device_info_page.h"
 #include "pages/maintenance/firmware_page.h"
 #include "pages/maintenance/system_page.h"
 #include "shell/open_page.h"
@@ -10,4 +12,6 @@ void RegisterMaintenancePages() {
     RegisterPageOpener("tSystem2", [] { OpenPage(FM_Sytem); });
     RegisterPageOpener("tUpdate2", [] { OpenPage(FM_CfgFile); });
     RegisterPageOpener("Firmware1", [] { OpenPage(FM_Firmware); });
+    RegisterPageOpener("stDeviceInfo2", [] { OpenPage(FM_DevInfo); });
+    RegisterPageOpener("tAdmin2", [] { OpenPage(FM_Admin2); });
 }
