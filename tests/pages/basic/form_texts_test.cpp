@@ -1,6 +1,7 @@
 // Every built form holds its texts in its designed widths: the main window,
 // the About box, the waiting dialog, the Home pages (LAN, Information and the
-// Wireless page in each of its layouts) against the simulated access point.
+// Wireless page in each of its layouts) and every page the menu opens through
+// an opener, against the simulated access point.
 // Each form's texts are measured against the room their controls give them
 // (tests/platform/ui/text_room.h); a failure lists the texts cut.
 
@@ -8,20 +9,27 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QStatusBar>
 #include <QWidget>
 
 #include <string>
 #include <vector>
 
+#include "library/snmp/netsnmp_engine.h"
+#include "pages/basic/basic_pages.h"
 #include "pages/basic/information_page.h"
 #include "pages/basic/lan_page.h"
 #include "pages/basic/wireless_page.h"
+#include "pages/maintenance/maintenance_pages.h"
+#include "pages/network/network_pages.h"
+#include "pages/wireless/wireless_pages.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/status_bar.h"
 #include "shell/about_form.h"
 #include "shell/main_form.h"
+#include "shell/page_openers.h"
 #include "shell/waiting_form.h"
 #include "tests/pages/page_test_support.h"
 #include "tests/platform/ui/text_room.h"
@@ -29,6 +37,9 @@
 namespace {
 
 using pagetest::OpenedPage;
+
+// Whether the SNMP engine has nothing left to do: a page's reads are done.
+bool SnmpIdle() { return !snmpengine::HasPendingWork() && snmpengine::OutstandingCount() == 0; }
 
 class FormTextsTest : public pagetest::PageTest {
 protected:
@@ -38,7 +49,37 @@ protected:
         std::string table = uitest::CutTexts(texts);
         if (!table.empty()) cut_ += state + ":\n" + table;
     }
+    // Posted before a page opens: once the page's modal loop runs (a page may
+    // read the device while it is made, before it shows, so the call waits
+    // for the loop), lets it finish reading, measures it and asks it to close
+    // as its close box does; the loop runs the close after this call returns.
+    void MeasureModalPage(const std::string& entry) {
+        Later(20, [this, entry] {
+            if (!opening_) return;  // the opener showed nothing modally
+            QPointer<QWidget> page = QApplication::activeModalWidget();
+            if (page == nullptr) return MeasureModalPage(entry);
+            opening_ = false;
+            RunUntil([] { return SnmpIdle(); });
+            RunFor(20);  // what the completed reads show
+            if (page == nullptr) return;
+            measured_ = page->objectName().toStdString();
+            Measure(page, entry + " (" + measured_ + ")");
+            page->close();
+        });
+    }
+    // Opens the menu entry's page as the menu does and measures it; returns
+    // the measured page's object name ("" when none showed).
+    std::string OpenAndMeasure(const std::string& entry) {
+        measured_.clear();
+        opening_ = true;
+        MeasureModalPage(entry);
+        EXPECT_TRUE(OpenRegisteredPage(entry));
+        opening_ = false;
+        return measured_;
+    }
     std::string cut_;
+    bool opening_ = false;
+    std::string measured_;
 };
 
 // Whether a window's status line shows a text: a page has loaded by then.
@@ -100,6 +141,21 @@ TEST_F(FormTextsTest, TheWirelessPageHoldsItsTextsInEveryLayout) {
             page->ArrangePage();
             Measure(page->Widget(), mode + ", " + security);
         }
+    }
+    EXPECT_EQ(cut_, "");
+}
+
+TEST_F(FormTextsTest, EveryPageTheMenuOpensHoldsItsTexts) {
+    ASSERT_TRUE(Started());
+    RegisterBasicPages();
+    RegisterMaintenancePages();
+    RegisterWirelessPages();
+    RegisterNetworkPages();
+    const std::vector<std::string> entries = RegisteredPageEntries();
+    ASSERT_FALSE(entries.empty());
+    for (const std::string& entry : entries) {
+        SCOPED_TRACE(entry);
+        EXPECT_NE(OpenAndMeasure(entry), "") << "no page showed modally";
     }
     EXPECT_EQ(cut_, "");
 }

@@ -14,6 +14,8 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/label.h"
 #include "platform/ui/status_bar.h"
+#include "pages/wireless/performance_page_vars.h"
+#include "shell/mib_tables.h"
 #include "shell/page_openers.h"
 #include "tests/pages/page_test_support.h"
 #include "tests/pages/wireless/wireless_test_pdus.h"
@@ -276,6 +278,56 @@ TEST_F(PerformancePageTest, ASilentDeviceStopsTheLoadAndSaveWritesNothing) {
     Save(*page);
     EXPECT_TRUE(Logged("SET").empty());
     EXPECT_EQ(Status(*page).rfind("Set Error! Not read from the device: ", 0), 0u) << Status(*page);
+}
+
+// Each row: a group of the page, the table it reads (told apart by each row's
+// object and option list: the two bands' wireless modes differ only in the
+// latter) and its time-out (hundredths of a second per try); every group is
+// synchronous, one instance without index columns.
+struct GroupCase {
+    const char* name;
+    VkSNMPRequest2Edits* TFM_Performace::*group;
+    const VkSNMPVarEntry* table;
+    int timeout;
+};
+
+void ExpectGroup(const TFM_Performace& page, const GroupCase& c) {
+    SCOPED_TRACE(c.name);
+    const VkSNMPRequest2Edits* group = page.*c.group;
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->request.timeout, c.timeout);
+    EXPECT_FALSE(group->async);
+    EXPECT_EQ(group->request.vars.kind, MVT_SV);
+    EXPECT_EQ(group->request.vars.keyCount, 0);
+    int rows = 0;
+    while (c.table[rows].oid != nullptr) ++rows;
+    ASSERT_EQ(group->request.vars.Count(), rows);
+    for (int row = 0; row < rows; ++row) {
+        EXPECT_EQ(group->request.vars.Item(row)->oid, c.table[row].oid) << "row " << row;
+        EXPECT_EQ(group->request.vars.Item(row)->options, c.table[row].options) << "row " << row;
+    }
+}
+
+TEST_F(PerformancePageTest, EachGroupHasItsTableTimeOutAndMode) {
+    ASSERT_TRUE(Started());
+    using P = TFM_Performace;
+    const GroupCase cases[] = {
+        {"security", &P::SecurityRequest, VarsWirelessSecurity, 5000},
+        {"cipher", &P::CipherRequest, VarsWirelessWpaPsk, 1000},
+        {"radio", &P::RadioRequest, VarsPerformanceRadio, 10000},
+        {"AP mode", &P::ApModeRequest, VarsDot11ApMode, 10000},
+        {"channel width", &P::ChannelWidthRequest, VarsPerformanceChannelWidth, 10000},
+        {"band", &P::BandRequest, VarsDot11Band, 10000},
+        {"wireless mode at 2.4 GHz", &P::WifiModeRequest, VarsWifiMode24, 10000},
+        {"multicast rate", &P::MulticastRateRequest, VarsPerformanceMulticastRate, 10000},
+    };
+    {
+        OpenedPage<TFM_Performace> page(FM_Performace);
+        for (const GroupCase& c : cases) ExpectGroup(*page, c);
+    }
+    RestartSim({"--fixture", Fixture("band5")});
+    OpenedPage<TFM_Performace> page(FM_Performace);
+    ExpectGroup(*page, {"wireless mode at 5 GHz", &P::WifiModeRequest, VarsWifiMode5, 10000});
 }
 
 TEST_F(PerformancePageTest, TheAdvancedMenuEntryOpensThePage) {
