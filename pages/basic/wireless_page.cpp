@@ -40,18 +40,6 @@ ui::Label* RowLabel(ui::Control* group, const char* name, const char* caption, i
     return NewLabel(group, name, caption, left, top + kLabelDrop);
 }
 
-ui::ComboBox* NewHiddenCombo(ui::Control* parent, const char* name) {
-    ui::ComboBox* combo = NewComboBox(parent, name, 440, 0, 100);
-    combo->SetVisible(false);
-    return combo;
-}
-
-ui::Edit* NewHiddenEdit(ui::Control* parent, const char* name) {
-    ui::Edit* edit = NewEdit(parent, name, "", 440, 0, 100);
-    edit->SetVisible(false);
-    return edit;
-}
-
 ui::Edit* NewSecretEdit(ui::Control* parent, const char* name, int left, int top, int width) {
     ui::Edit* edit = NewEdit(parent, name, "", left, top, width);
     edit->SetPasswordChar(kMaskChar);
@@ -122,14 +110,14 @@ void TFM_Wirless::BuildSettingsGroup() {
     La_ChannelWidth = RowLabel(g, "La_ChannelWidth", "Channel Width", kRightLabel, 116);
     CB_ChannelWidth = NewComboBox(g, "CB_ChannelWidth", kRightControl, 116, kColumnWidth);
 
-    CB_dot11Authentication = NewHiddenCombo(g, "CB_dot11Authentication");
+    CB_dot11Authentication = NewHiddenComboBox(g, "CB_dot11Authentication");
     Ed_Channel = NewHiddenEdit(g, "Ed_Channel");
     Ed_ChanListA = NewHiddenEdit(g, "Ed_ChanListA");
-    CB_MultEnable = NewHiddenCombo(g, "CB_MultEnable");
-    CB_VlanStatus = NewHiddenCombo(g, "CB_VlanStatus");
+    CB_MultEnable = NewHiddenComboBox(g, "CB_MultEnable");
+    CB_VlanStatus = NewHiddenComboBox(g, "CB_VlanStatus");
     Ed_APModeChange = NewHiddenEdit(g, "Ed_APModeChange");
     ED_Country = NewHiddenEdit(g, "ED_Country");
-    CB_App = NewHiddenCombo(g, "CB_App");
+    CB_App = NewHiddenComboBox(g, "CB_App");
     ED_IndoorWdsChannelList = NewHiddenEdit(g, "ED_IndoorWdsChannelList");
     ED_IndoorChannelList = NewHiddenEdit(g, "ED_IndoorChannelList");
     ED_OutdoorChannelList = NewHiddenEdit(g, "ED_OutdoorChannelList");
@@ -198,7 +186,7 @@ void TFM_Wirless::BuildPassphraseGroup() {
     Label_ConPassphrase = NewLabel(g, "Label_ConPassphrase", "Confirm PassPhrase", kLeftLabel, 208);
     Ed_ConfirmPass = NewSecretEdit(g, "Ed_ConfirmPass", kValue, 205, 200);
     Ed_ConfirmPass->SetMaxLength(63);
-    CB_Clipher = NewHiddenCombo(g, "CB_Clipher");
+    CB_Clipher = NewHiddenComboBox(g, "CB_Clipher");
     Ed_TimeStart = NewHiddenEdit(g, "Ed_TimeStart");
 }
 
@@ -261,8 +249,8 @@ void TFM_Wirless::BuildSurveyGroup() {
     SiteScan = NewButton(GroupBox4, "SiteScan", "Scan", kLeftLabel, 16, 75);
     LV_ClientSiteServey = NewListView(GroupBox4, "LV_ClientSiteServey", kLeftLabel, 45, 400, 88);
     LV_WdsSiteServey = NewListView(GroupBox4, "LV_WdsSiteServey", kLeftLabel, 45, 400, 88);
-    CB_SiteScan = NewHiddenCombo(GroupBox4, "CB_SiteScan");
-    CB_WdsSiteScan = NewHiddenCombo(GroupBox4, "CB_WdsSiteScan");
+    CB_SiteScan = NewHiddenComboBox(GroupBox4, "CB_SiteScan");
+    CB_WdsSiteScan = NewHiddenComboBox(GroupBox4, "CB_WdsSiteScan");
 }
 
 void TFM_Wirless::BuildMacCloneGroup() {
@@ -277,20 +265,20 @@ void TFM_Wirless::BuildMacCloneGroup() {
     Ed_CloneMac->SetMaxLength(12);
     Bt_CloneScan = NewButton(g, "Bt_CloneScan", "Scan", 220, 43, 75);
     LV_MacClone = NewListView(g, "LV_MacClone", kLeftLabel, 72, 398, 84);
-    Cbox_CloneScan = NewHiddenCombo(g, "Cbox_CloneScan");
+    Cbox_CloneScan = NewHiddenComboBox(g, "Cbox_CloneScan");
 }
 
 void TFM_Wirless::BuildHiddenHolders() {
-    CB_WMode1 = NewHiddenCombo(TS_11a, "CB_WMode1");
-    CB_WMode2 = NewHiddenCombo(TS_11a, "CB_WMode2");
+    CB_WMode1 = NewHiddenComboBox(TS_11a, "CB_WMode1");
+    CB_WMode2 = NewHiddenComboBox(TS_11a, "CB_WMode2");
     Ed_BaseChannel = NewHiddenEdit(TS_11a, "Ed_BaseChannel");
     LV_Multi2 = NewListView(TS_11a, "LV_Multi2", 440, 0, 100, 50);
     LV_Multi2->SetVisible(false);
     Lv_RemoteMac = NewListView(this, "Lv_RemoteMac", 440, 0, 100, 50);
     Lv_RemoteMac->SetVisible(false);
-    CB_RemoveMac = NewHiddenCombo(this, "CB_RemoveMac");
-    CB_LimitVidStatus = NewHiddenCombo(this, "CB_LimitVidStatus");
-    CB_APArryStatus = NewHiddenCombo(this, "CB_APArryStatus");
+    CB_RemoveMac = NewHiddenComboBox(this, "CB_RemoveMac");
+    CB_LimitVidStatus = NewHiddenComboBox(this, "CB_LimitVidStatus");
+    CB_APArryStatus = NewHiddenComboBox(this, "CB_APArryStatus");
 }
 
 void TFM_Wirless::ConnectHandlers() {

@@ -41,18 +41,6 @@ constexpr int kVlanIdLength = 4;
 constexpr int kLoginLength = 64;
 constexpr int kNameLength = 32;
 
-ui::ComboBox* NewHiddenCombo(ui::Control* parent, const char* name) {
-    ui::ComboBox* combo = NewComboBox(parent, name, 0, 0, 80);
-    combo->SetVisible(false);
-    return combo;
-}
-
-ui::Edit* NewHiddenEdit(ui::Control* parent, const char* name) {
-    ui::Edit* edit = NewEdit(parent, name, "", 0, 0, 80);
-    edit->SetVisible(false);
-    return edit;
-}
-
 ui::RadioButton* NewRadioButton(ui::Control* parent, const char* name, const char* caption, int left, int top) {
     auto* button = new ui::RadioButton(parent);
     button->SetName(name);
@@ -153,14 +141,14 @@ void TFM_Admin2::BuildHiddenControls() {
     CB_Ping = NewComboBox(GB_Control, "CB_Ping", kEditLeft, 18, 100);
     GB_Control->SetVisible(false);
     Ed_Pwd = NewHiddenEdit(this, "Ed_Pwd");
-    CB_managerIpAddressStatus = NewHiddenCombo(this, "CB_managerIpAddressStatus");
-    CB_Telnet = NewHiddenCombo(this, "CB_Telnet");
-    CB_SHH = NewHiddenCombo(this, "CB_SHH");
-    CB_DeviceApplySetting = NewHiddenCombo(this, "CB_DeviceApplySetting");
-    CB_VlanStatus = NewHiddenCombo(this, "CB_VlanStatus");
-    CB_NapStatus = NewHiddenCombo(this, "CB_NapStatus");
-    CB_APArryStatus = NewHiddenCombo(this, "CB_APArryStatus");
-    CB_APModeForAdmin = NewHiddenCombo(this, "CB_APModeForAdmin");
+    CB_managerIpAddressStatus = NewHiddenComboBox(this, "CB_managerIpAddressStatus");
+    CB_Telnet = NewHiddenComboBox(this, "CB_Telnet");
+    CB_SHH = NewHiddenComboBox(this, "CB_SHH");
+    CB_DeviceApplySetting = NewHiddenComboBox(this, "CB_DeviceApplySetting");
+    CB_VlanStatus = NewHiddenComboBox(this, "CB_VlanStatus");
+    CB_NapStatus = NewHiddenComboBox(this, "CB_NapStatus");
+    CB_APArryStatus = NewHiddenComboBox(this, "CB_APArryStatus");
+    CB_APModeForAdmin = NewHiddenComboBox(this, "CB_APModeForAdmin");
     Ckb_WebRedirecitonStatus = NewCheckBox(this, "Ckb_WebRedirecitonStatus", "", 0, 0, 20);
     Ckb_WebRedirecitonStatus->SetVisible(false);
     Ckb_WebRedirecitonStatus->OnClick = [this](ui::Component* sender) { CheckBox_VIDClick(sender); };

@@ -24,12 +24,6 @@ constexpr int kEditWidth = 220;
 constexpr int kBoxLeft = 8;
 constexpr int kBoxWidth = 384;
 
-ui::ComboBox* NewHiddenCombo(ui::Control* parent, const char* name) {
-    ui::ComboBox* combo = NewComboBox(parent, name, 0, 0, 80);
-    combo->SetVisible(false);
-    return combo;
-}
-
 }  // namespace
 
 TFM_DevInfo::TFM_DevInfo(ui::Component* owner) : ui::Form(owner) {
@@ -90,12 +84,12 @@ void TFM_DevInfo::BuildControls() {
 }
 
 void TFM_DevInfo::BuildHiddenControls() {
-    CB_Authentication = NewHiddenCombo(this, "CB_Authentication");
-    CB_Encryption = NewHiddenCombo(this, "CB_Encryption");
-    CB_CipherType = NewHiddenCombo(this, "CB_CipherType");
-    CB_WepKeyEntryMethod = NewHiddenCombo(this, "CB_WepKeyEntryMethod");
-    CB_Band = NewHiddenCombo(this, "CB_Band");
-    Cbox_Role = NewHiddenCombo(this, "Cbox_Role");
+    CB_Authentication = NewHiddenComboBox(this, "CB_Authentication");
+    CB_Encryption = NewHiddenComboBox(this, "CB_Encryption");
+    CB_CipherType = NewHiddenComboBox(this, "CB_CipherType");
+    CB_WepKeyEntryMethod = NewHiddenComboBox(this, "CB_WepKeyEntryMethod");
+    CB_Band = NewHiddenComboBox(this, "CB_Band");
+    Cbox_Role = NewHiddenComboBox(this, "Cbox_Role");
     ED_Key = NewEdit(this, "ED_Key", "", 0, 0, 80);
     ED_Key->SetVisible(false);
 }
