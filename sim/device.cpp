@@ -41,6 +41,8 @@ constexpr char kMacCloneTable[] = "E.2.1.3.3.6.2";
 constexpr char kRemoteApAddresses[] = "E.2.1.3.3.1.2.1.1.2.1";
 constexpr char kRemoteApDeleteAll[] = "E.2.1.3.3.1.2.2.1.3.1";
 constexpr char kNoAddress[] = "000000000000";
+constexpr char kDhcpStaticTable[] = "E.3.1.3.2.1";
+constexpr char kDhcpStaticDelete[] = "E.3.1.3.3.0";
 
 // What a read hides when secrets are masked: the WPA pass-phrase, the four
 // WEP keys, the RADIUS secrets and the accounting secrets.
@@ -91,6 +93,7 @@ Device::Device(ObjectStore& store, DeviceOptions options)
     // restarts the device, then the transfers, then the scans.
     commands_ = {
         {At(kRemoteApDeleteAll), &Device::DeleteAllRemoteAps},
+        {At(kDhcpStaticDelete), &Device::DeleteDhcpStaticRow},
         {At(kDeviceSettingApply), &Device::Apply},
         {At(kDeviceSettingDiscard), &Device::Discard},
         {At(kDeviceFactoryDefault), &Device::FactoryDefault},
@@ -253,6 +256,16 @@ void Device::DeleteAllRemoteAps(long) {
     ParseValue(Syntax::Mac, kNoAddress, none);
     for (const auto& [oid, entry] : store_.Entries())
         if (StartsWith(oid, root)) store_.Put(oid, none);
+}
+
+// Empties the static DHCP row with that index: every column back to the
+// value of a free row.
+void Device::DeleteDhcpStaticRow(long index) {
+    const Oid table = At(kDhcpStaticTable);
+    std::vector<std::pair<Oid, Value>> emptied;
+    for (const auto& [oid, entry] : store_.Entries())
+        if (StartsWith(oid, table) && oid.back() == static_cast<uint32_t>(index)) emptied.emplace_back(oid, entry.def.initial);
+    for (const auto& [oid, value] : emptied) store_.Put(oid, value);
 }
 
 bool Device::IsSecret(const Oid& oid) const {

@@ -114,6 +114,7 @@ private:
     void ScanWdsSurvey(long value);
     void ScanCloneList(long value);
     void DeleteAllRemoteAps(long value);
+    void DeleteDhcpStaticRow(long index);
 
     // Takes the object data's rows below `table` as the result of a scan.
     void Scan(const char* table);
