@@ -258,13 +258,20 @@ void Device::DeleteAllRemoteAps(long) {
         if (StartsWith(oid, root)) store_.Put(oid, none);
 }
 
-// Empties the static DHCP row with that index: every column back to the
-// value of a free row.
+// Empties the static DHCP row with that index: every column takes the value
+// of a free row (0, "", 0.0.0.0, twelve zeros).
 void Device::DeleteDhcpStaticRow(long index) {
     const Oid table = At(kDhcpStaticTable);
     std::vector<std::pair<Oid, Value>> emptied;
-    for (const auto& [oid, entry] : store_.Entries())
-        if (StartsWith(oid, table) && oid.back() == static_cast<uint32_t>(index)) emptied.emplace_back(oid, entry.def.initial);
+    for (const auto& [oid, entry] : store_.Entries()) {
+        if (!StartsWith(oid, table) || oid.back() != static_cast<uint32_t>(index)) continue;
+        const Syntax syntax = entry.def.syntax;
+        const char* none = syntax == Syntax::IpAddress ? "0.0.0.0" : syntax == Syntax::Mac ? kNoAddress
+                           : syntax == Syntax::String  ? ""
+                                                       : "0";
+        Value value;
+        if (ParseValue(syntax, none, value)) emptied.emplace_back(oid, value);
+    }
     for (const auto& [oid, value] : emptied) store_.Put(oid, value);
 }
 

@@ -92,7 +92,8 @@ void TFM_DHCP::FormCreate(ui::Component*) {
         Groups.Read(*ServerControlRequest);
         Groups.Read(*StaticControlRequest);
         ApplyDhcpEnableRules();
-        Groups.Read(*DomainNameStatusRequest);
+        // The domain-name edits follow the status as soon as it is known.
+        if (Groups.Read(*DomainNameStatusRequest)) ApplyDhcpEnableRules();
         StatusBar2->SetSimpleText(kListing);
         ShowLoadEnd();
         if (!Groups.Silent()) Bt_RefreshStaticPoolClick(this);

@@ -28,6 +28,9 @@ bool IsEmptyLease(const ui::ListItem& row) {
            SameAddress(CellText(row, DhcpLeaseRow::Ip), kNoAddress);
 }
 
+// A lease of 0, as a number or as the time-ticks text of the request layer.
+bool IsNoLease(const std::string& lease) { return lease == "0" || lease == "0:00:00.00"; }
+
 void FillLeaseList(const ui::ListView& walked, ui::ListView& shown, bool withLease) {
     shown.ClearItems();
     for (int i = 0; i < walked.ItemCount(); ++i) {
@@ -39,7 +42,7 @@ void FillLeaseList(const ui::ListView& walked, ui::ListView& shown, bool withLea
         item->AddSubItem(CellText(row, DhcpLeaseRow::Ip));
         if (!withLease) continue;
         const std::string lease = CellText(row, DhcpLeaseRow::Lease);
-        item->AddSubItem(lease == "0" ? "TimeOut" : lease);
+        item->AddSubItem(IsNoLease(lease) ? "TimeOut" : lease);
     }
 }
 
