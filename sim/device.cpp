@@ -42,6 +42,8 @@ constexpr char kMacCloneTable[] = "E.2.1.3.3.6.2";
 constexpr char kRemoteApAddresses[] = "E.2.1.3.3.1.2.1.1.2.1";
 constexpr char kRemoteApDeleteAll[] = "E.2.1.3.3.1.2.2.1.3.1";
 constexpr char kNoAddress[] = "000000000000";
+constexpr char kDhcpStaticTable[] = "E.3.1.3.2.1";
+constexpr char kDhcpStaticDelete[] = "E.3.1.3.3.0";
 
 // The administrator address ranges and the command that frees one row.
 constexpr char kManagerPoolStart[] = "E.4.10.1.4.1.3";
@@ -104,6 +106,7 @@ Device::Device(ObjectStore& store, DeviceOptions options)
     commands_ = {
         {At(kRemoteApDeleteAll), &Device::DeleteAllRemoteAps},
         {At(kManagerDelete), &Device::DeleteManagerRange},
+        {At(kDhcpStaticDelete), &Device::DeleteDhcpStaticRow},
         {At(kDeviceSettingApply), &Device::Apply},
         {At(kDeviceSettingDiscard), &Device::Discard},
         {At(kDeviceFactoryDefault), &Device::FactoryDefault},
@@ -279,6 +282,23 @@ void Device::DeleteManagerRange(long index) {
         row.push_back(static_cast<uint32_t>(index));
         if (store_.Find(row) != nullptr) store_.Put(row, free);
     }
+}
+
+// Empties the static DHCP row with that index: every column takes the value
+// of a free row (0, "", 0.0.0.0, twelve zeros).
+void Device::DeleteDhcpStaticRow(long index) {
+    const Oid table = At(kDhcpStaticTable);
+    std::vector<std::pair<Oid, Value>> emptied;
+    for (const auto& [oid, entry] : store_.Entries()) {
+        if (!StartsWith(oid, table) || oid.back() != static_cast<uint32_t>(index)) continue;
+        const Syntax syntax = entry.def.syntax;
+        const char* none = syntax == Syntax::IpAddress ? "0.0.0.0" : syntax == Syntax::Mac ? kNoAddress
+                           : syntax == Syntax::String  ? ""
+                                                       : "0";
+        Value value;
+        if (ParseValue(syntax, none, value)) emptied.emplace_back(oid, value);
+    }
+    for (const auto& [oid, value] : emptied) store_.Put(oid, value);
 }
 
 bool Device::IsSecret(const Oid& oid) const {

@@ -115,6 +115,7 @@ private:
     void ScanCloneList(long value);
     void DeleteAllRemoteAps(long value);
     void DeleteManagerRange(long index);
+    void DeleteDhcpStaticRow(long index);
 
     // Takes the object data's rows below `table` as the result of a scan.
     void Scan(const char* table);

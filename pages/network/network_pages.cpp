@@ -1,12 +1,14 @@
 #include "pages/network/network_pages.h"
 
 #include "pages/network/arp_spoofing_page.h"
+#include "pages/network/dhcp_page.h"
 #include "pages/network/web_redirection_page.h"
 #include "shell/open_page.h"
 #include "shell/page_openers.h"
 
 void RegisterNetworkPages() {
     RegisterPageOpener("ARPSpoofingPreventionSettings1", [] { OpenPage(FM_ARPSpoofing); });
+    RegisterPageOpener("DHCPServer1", [] { OpenPage(FM_DHCP); });
     // The entry is hidden; the page is built all the same.
     RegisterPageOpener("WebRedirection1", [] { OpenPage(FM_WebRedirection); });
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pages/network/arp_spoofing_page_vars.h"
+#include "pages/network/dhcp_page_vars.h"
 #include "pages/network/web_redirection_page_vars.h"
 #include "tests/shell/served_tables.h"
 
@@ -14,4 +15,12 @@ TEST(NetworkPageTables, EveryRowIsServedAlike) {
     served::ExpectTableServed(store, "VarsArpSpoofingList", VarsArpSpoofingList, MVT_UMV);
     served::ExpectTableServed(store, "VarsWebRedirectionAccount", VarsWebRedirectionAccount, SVT_SV);
     served::ExpectTableServed(store, "VarsWebRedirectionAccountList", VarsWebRedirectionAccountList, MVT_UMV);
+    served::ExpectTableServed(store, "VarsDhcpDynamicPool", VarsDhcpDynamicPool, MVT_SV);
+    served::ExpectTableServed(store, "VarsDhcpStaticControl", VarsDhcpStaticControl, SVT_SV);
+    served::ExpectTableServed(store, "VarsDhcpDomainNameStatus", VarsDhcpDomainNameStatus, SVT_SV);
+    served::ExpectTableServed(store, "VarsDhcpStaticDelete", VarsDhcpStaticDelete, SVT_SV);
+    served::ExpectTableServed(store, "VarsDhcpDynamicRefresh", VarsDhcpDynamicRefresh, SVT_SV);
+    served::ExpectTableServed(store, "VarsDhcpStaticRefresh", VarsDhcpStaticRefresh, SVT_SV);
+    served::ExpectTableServed(store, "VarsDhcpCurrentDynamic", VarsDhcpCurrentDynamic, MVT_FMV);
+    served::ExpectTableServed(store, "VarsDhcpCurrentStatic", VarsDhcpCurrentStatic, MVT_FMV);
 }
