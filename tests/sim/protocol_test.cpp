@@ -190,10 +190,11 @@ TEST_F(simProtocol, V2cGetWithOneMissingObjectFailsOnlyThatObject) {
 }
 
 TEST_F(simProtocol, GetNextCrossesFromTheSystemGroupAndEndsAfterTheLastObject) {
-    ToolResult next = Run("snmpgetnext", kV2Read, {"1.3.6.1.2.1", E(".5.1.2.1.1.14.1")});
+    // The last object of the device: the trap receiver's address.
+    ToolResult next = Run("snmpgetnext", kV2Read, {"1.3.6.1.2.1", E(".5.7.2.3.1.2.1")});
     ASSERT_EQ(0, next.exitCode) << next.output;
     EXPECT_TRUE(Has(next, ".1.3.6.1.2.1.1.1.0 = STRING: \"VAP-7720")) << next.output;
-    EXPECT_FALSE(Has(next, E(""))) << "nothing of the device lies after the LAN LED\n" << next.output;
+    EXPECT_FALSE(Has(next, E(""))) << "nothing of the device lies after the trap receiver\n" << next.output;
 
     ToolResult v2End = Run("snmpgetnext", kV2Read, {"1.3.6.1.6.3.16.9"});
     EXPECT_TRUE(Has(v2End, "No more variables left in this MIB View")) << v2End.output;
