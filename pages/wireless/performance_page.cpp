@@ -119,6 +119,7 @@ void TFM_Performace::ConnectHandlers() {
     CB_WMode2->OnChange = [this](ui::Component* sender) { CB_WMode2Change(sender); };
     CB_Grouping->OnChange = [this](ui::Component* sender) { CB_GroupingChange(sender); };
     CB_IGMPSnooping->OnChange = [this](ui::Component* sender) { CB_IGMPSnoopingChange(sender); };
+    CB_RateBand->SetDropDownCount(15);
     CB_RateBand->OnChange = [this](ui::Component* sender) { CB_RateBandChange(sender); };
 }
 

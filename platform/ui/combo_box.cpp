@@ -26,6 +26,10 @@ void ComboBox::SetStyle(ComboStyle style) {
     if (style == ComboStyle::DropDown) Box(this)->setInsertPolicy(QComboBox::NoInsert);
 }
 
+int ComboBox::DropDownCount() const { return Box(this)->maxVisibleItems(); }
+
+void ComboBox::SetDropDownCount(int count) { Box(this)->setMaxVisibleItems(count); }
+
 void ComboBox::ClearItems() { Box(this)->clear(); }
 
 void ComboBox::AddItem(const std::string& text) {

@@ -20,6 +20,10 @@ public:
     ComboStyle Style() const { return style_; }
     void SetStyle(ComboStyle style);
 
+    // How many entries the open list shows before it scrolls.
+    int DropDownCount() const;
+    void SetDropDownCount(int count);
+
     void ClearItems();
     void AddItem(const std::string& text);
     int ItemCount() const;

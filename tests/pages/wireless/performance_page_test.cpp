@@ -72,6 +72,7 @@ TEST_F(PerformancePageTest, OpensWithTheDevicesSettingsInItsReadingOrder) {
     // "Disable" selects nothing (and is written back as read).
     EXPECT_EQ(page->CB_RateBand->ItemIndex(), -1);
     EXPECT_EQ(page->CB_RateBand->ItemText(0), "1");
+    EXPECT_EQ(page->CB_RateBand->DropDownCount(), 15);
     EXPECT_EQ(page->Label_Ack->Caption(), "Ack Time Out (2.4GHz, 64~200)");
     EXPECT_EQ(page->LB_RateBand->Caption(), "Multicast Rate for 2.4G Band");
     struct Limit {
