@@ -56,7 +56,7 @@ class VkSNMPRequest2Controls {
 public:
     // owner: the window whose message boxes these are (the page).
     explicit VkSNMPRequest2Controls(ui::Control* owner);
-    ~VkSNMPRequest2Controls();
+    virtual ~VkSNMPRequest2Controls();
     VkSNMPRequest2Controls(const VkSNMPRequest2Controls&) = delete;
     VkSNMPRequest2Controls& operator=(const VkSNMPRequest2Controls&) = delete;
 

@@ -65,7 +65,7 @@ public:
     // Constraints are owned by the page window; remembering accepted texts is on.
     explicit VkSNMPRequest2Edits(ui::Control* owner);
     // Gives every hooked control and the list view their own events back.
-    ~VkSNMPRequest2Edits();
+    ~VkSNMPRequest2Edits() override;
 
     void BeforeGet() override;
     void BeforeSet() override;
