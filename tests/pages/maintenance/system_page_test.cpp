@@ -80,7 +80,9 @@ TEST_F(SystemPageTest, EachCommandGoesAloneAfterItsConfirmation) {
         EXPECT_EQ(Logged("SET"), std::vector<std::string>{CommandSet(command.oid)});
         EXPECT_EQ(caption, command.caption ? command.caption : "");
         EXPECT_EQ(label3, command.label3 ? command.label3 : "");
-        if (command.caption) EXPECT_GT(steps, 50);  // counting down from 60
+        if (command.caption) {
+            EXPECT_GT(steps, 50);  // counting down from 60
+        }
         EXPECT_EQ(FM_Waiting, nullptr);
         EXPECT_EQ(Status(*page), "");
         bool restart = command.oid == std::string(kRestart);
