@@ -16,6 +16,8 @@ namespace sim {
 
 class AnswerHold {
 public:
+    static constexpr int kNever = -2;
+
     AnswerHold() = default;
     AnswerHold(const AnswerHold&) = delete;
     AnswerHold& operator=(const AnswerHold&) = delete;
@@ -23,7 +25,7 @@ public:
 
     // Takes over the agent transport's send function; one per process.
     // `holdFor` tells, for the answer being sent, how many milliseconds it
-    // waits (-1: none; it is sent at once).
+    // waits (-1: none; it is sent at once; kNever: it is never sent).
     bool Install(std::function<int()> holdFor);
 
     // Milliseconds until the next held answer is due, or -1 when none is held.

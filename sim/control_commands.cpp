@@ -86,6 +86,15 @@ std::string PlanError(const Tokens& args, ControlTargets& t) {
     return Ok();
 }
 
+std::string Lose(const Tokens& args, ControlTargets& t) {
+    Oid oid;
+    long count = 0;
+    if (args.size() != 3 || !ParseOid(args[1], oid) || !ParseCount(args[2], count))
+        return Fail("usage: lose OID N");
+    t.errors.Lose(oid, static_cast<int>(count));
+    return Ok();
+}
+
 std::string Set(const Tokens& args, ControlTargets& t) {
     if (args.size() != 3) return Fail("usage: set OID VALUE");
     ObjectStore::Entry* entry = FindObject(args[1], t);
@@ -145,6 +154,7 @@ const Command kCommands[] = {
     {"delay", &Delay},
     {"scandelay", &ScanDelay},
     {"error", &PlanError},
+    {"lose", &Lose},
     {"down", [](const Tokens&, ControlTargets& t) { t.liveness.GoDown(); return Ok(); }},
     {"up", [](const Tokens&, ControlTargets& t) { t.liveness.ComeUp(); return Ok(); }},
     {"restart", [](const Tokens&, ControlTargets& t) { t.liveness.Restart(); return Ok(); }},

@@ -11,6 +11,8 @@
 //   scandelay MS             a SET that starts a scan is answered MS later
 //   error OID STATUS         answer STATUS (number or name, e.g. genErr) for
 //                            OID on the next SET that writes it
+//   lose OID N               the next N SETs writing OID are lost: not
+//                            carried out and not answered (0: none)
 //   down | up                stop answering / answer again (same boot)
 //   restart                  down for the restart time, then a new boot
 //   set OID VALUE            store a value (typed as the object is); in a

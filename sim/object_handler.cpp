@@ -57,7 +57,8 @@ void AnswerGetNext(const Oid& root, netsnmp_request_info* request) {
 void CheckSetRequest(netsnmp_agent_request_info* info, netsnmp_request_info* request) {
     Oid name = RequestOid(request);
     int status = g_context.errors->Take(name);
-    if (status == SNMP_ERR_NOERROR) {
+    if (status == SetErrorPlan::kLost) status = SNMP_ERR_GENERR;  // nothing is stored; no answer goes out
+    else if (status == SNMP_ERR_NOERROR) {
         Value value;
         const ObjectStore::Entry* entry = g_context.device->Store().Find(name);
         status = FromVarbind(request->requestvb, value) ? StatusOf(CheckSet(entry, value))

@@ -98,8 +98,11 @@ bool Simulator::Start(std::string& error) {
     }
     if (!OpenAgent(options_.agent, error)) return false;
     Device& device = parts_->device;
-    if (!parts_->gate.Install() || !parts_->log.Install() ||
-        !parts_->answers.Install([&device] { return device.TakeScanHold(); })) {
+    SetErrorPlan& errors = parts_->errors;
+    auto holdFor = [&device, &errors] {
+        return errors.TakeAnswerLost() ? AnswerHold::kNever : device.TakeScanHold();
+    };
+    if (!parts_->gate.Install() || !parts_->log.Install() || !parts_->answers.Install(holdFor)) {
         error = "cannot reach the agent's session";
         return false;
     }

@@ -62,6 +62,23 @@ TEST_F(simControl, ErrorAnswersThePlannedStatusOnceForThatObject) {
     }
 }
 
+// A lost SET is neither carried out nor answered, retries included; a SET of
+// another object and the SET after the lost ones go through.
+TEST_F(simControl, LoseLeavesTheNextSetsOfThatObjectUndoneAndUnanswered) {
+    Command(std::string("lose ") + E(".3.1.1.0") + " 2");
+    ToolResult other = Run("snmpset", kV2Write, {kSysName, "s", "other"});
+    EXPECT_EQ(0, other.exitCode) << other.output;
+    // snmpset sends once and retries once: both are lost.
+    ToolResult lost = Run("snmpset", kV2Write, {E(".3.1.1.0"), "i", "1"}, 1, "0.5");
+    EXPECT_NE(0, lost.exitCode) << lost.output;
+    EXPECT_NE(std::string::npos, lost.output.find("Timeout")) << lost.output;
+    EXPECT_EQ("0", Held(E(".3.1.1.0")));
+    ToolResult next = Run("snmpset", kV2Write, {E(".3.1.1.0"), "i", "1"});
+    EXPECT_EQ(0, next.exitCode) << next.output;
+    EXPECT_EQ("1", Held(E(".3.1.1.0")));
+    Command(std::string("set ") + E(".3.1.1.0") + " 0");
+}
+
 TEST_F(simControl, DownSilencesTheAgentAndUpBringsItBackWithTheSameBoot) {
     std::string boots = Value(kV3Sha, kEngineBoots);
     Command("down");
@@ -90,6 +107,7 @@ TEST_F(simControl, BadCommandsAreRefusedWithAReason) {
         "get 1.2.x",
         "error E.3.1.1.0 noSuchStatus",
         "drop -1",
+        "lose E.3.1.1.0",
         "leds 1 1",
         "frobnicate",
         "set E.3.1.1.0 \"unterminated",
