@@ -111,6 +111,7 @@ struct FailureCase {
     std::vector<std::string> setup;  // control commands before the click
     size_t setsSent;                 // how many of the chain's SETs went out
     bool fileKept = false;           // a save's whole file stays (its transfer ended well)
+    bool lost = false;               // the last SET and its retry reached the device unanswered
 };
 
 void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.label; }
@@ -124,6 +125,7 @@ TEST_P(ConfigFileFailureTest, EndsTheChainAndLeavesThePageUsable) {
     // More than one block, so that a stalled fetch stops before the end.
     WriteFile(source, std::string(kSysName) + " \"from-file\"\n" + std::string(600, 'x') + "\n");
     OpenedPage<TFM_CfgFile> page(FM_CfgFile);
+    ShortenAnswerWaits({page->TftpServerRequest, page->TftpCommandRequest, page->UpgradeCommandRequest});
     for (const std::string& command : c.setup) Control(command);
     Dialogs().ExpectBox("ERROR", CfgFailText, Answer::Ok);
     if (c.restore) Restore(*page, source);
@@ -134,6 +136,7 @@ TEST_P(ConfigFileFailureTest, EndsTheChainAndLeavesThePageUsable) {
                   : std::vector<std::string>{ServerSet("out.dcf"), Command(kTftpCommand, kPut),
                                              Command(kUpgradeCommand, kConfigSetting)};
     expected.resize(c.setsSent);
+    if (c.lost) expected.push_back(expected.back());
     EXPECT_EQ(Logged("SET"), expected);
     EXPECT_NE(Status(*page), "");
     EXPECT_TRUE(page->Enabled());
@@ -159,9 +162,11 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"RestoreFetchStalls", true, {"tftpfault stall"}, 2},
         FailureCase{"RestoreFetchOfAnotherName", true, {"tftpfault wrongname"}, 2},
         FailureCase{"RestoreApplyRefused", true, {std::string("error ") + kUpgradeCommand + " genErr"}, 3},
+        FailureCase{"RestoreApplyUnanswered", true, {std::string("lose ") + kUpgradeCommand + " 2"}, 3, false, true},
         FailureCase{"SaveServerRefused", false, {"error E.4.3.2.2.0 genErr"}, 1},
         FailureCase{"SavePutRefused", false, {std::string("error ") + kTftpCommand + " genErr"}, 2},
         FailureCase{"SaveUploadStalls", false, {"tftpfault stall"}, 2},
+        FailureCase{"SavePutUnanswered", false, {std::string("lose ") + kTftpCommand + " 2"}, 2, false, true},
         FailureCase{"SaveConfigSettingRefused", false, {std::string("error ") + kUpgradeCommand + " genErr"}, 3,
                     true}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.label); });

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "library/snmp/request_to_edits.h"
 #include "pages/common/device_transfer.h"
 #include "platform/os/udp_socket.h"
 
@@ -50,6 +51,10 @@ std::string FilePageTest::DeviceTransfer() {
         return line.rfind("state=busy", 0) != 0;
     });
     return line;
+}
+
+void FilePageTest::ShortenAnswerWaits(std::initializer_list<VkSNMPRequest2Edits*> requests) {
+    for (VkSNMPRequest2Edits* request : requests) request->request.timeout = 1000;
 }
 
 std::string FilePageTest::Fetched(const std::string& name) {

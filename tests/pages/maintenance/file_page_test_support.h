@@ -4,10 +4,13 @@
 // on the device's network is 127.0.0.1, and files are read and written in a
 // folder of the test's own.
 
+#include <initializer_list>
 #include <string>
 
 #include "tests/pages/page_test_support.h"
 #include "tests/support/temp_folder.h"
+
+class VkSNMPRequest2Edits;
 
 namespace filepagetest {
 
@@ -27,6 +30,11 @@ protected:
     std::string DeviceTransfer();
     // The file the device fetched last under that name.
     std::string Fetched(const std::string& name);
+
+    // The pages wait minutes for a device that does not answer; a test that
+    // leaves one of these requests unanswered waits ten seconds per send
+    // instead (before the time scale), the path taken being the same.
+    static void ShortenAnswerWaits(std::initializer_list<VkSNMPRequest2Edits*> requests);
 
     int tftpPort = 0;
     support::TempFolder files;

@@ -133,6 +133,7 @@ TEST_F(FirmwarePageTest, AKeyRefusedOrUnansweredIsNotInstalledAndCanBeSentAgain)
         // The address write and Get pass; keyFileUpdate and its retry are lost.
         {"unanswered", "drop 2 after 2", 2},
     };
+    ShortenAnswerWaits({page->TftpServerRequest, page->TftpCommandRequest, page->UpgradeCommandRequest});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         Control(c.setup);
@@ -159,6 +160,7 @@ struct FailureCase {
     const char* caption = "Warning";
     const char* text = FwCantPerformText;
     bool restarted = false;  // the device took the firmware and restarted
+    bool lost = false;  // the last SET reached the device, then its retry, and neither was answered
 };
 
 void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.label; }
@@ -171,12 +173,14 @@ TEST_P(FirmwareFailureTest, NothingIsInstalledAfterAFailureAndThePageStaysUsable
     WriteFile(files.File("fw.bin"), FirmwareImage("9.9.9"));
     OpenedPage<TFM_Firmware> page(FM_Firmware);
     const std::string before = Value(kFirmwareVersion);
+    ShortenAnswerWaits({page->TftpServerRequest, page->TftpCommandRequest, page->UpgradeCommandRequest});
     for (const std::string& command : c.setup) Control(command);
     Dialogs().ExpectBox(c.caption, c.text, Answer::Ok);
     ASSERT_TRUE(RunChain(*page, page->Ed_UpgFile, page->Bt_OK, files.File("fw.bin")));
     std::vector<std::string> expected{ServerSet("fw.bin"), Command(kTftpCommand, 2), Command(kUpgradeCommand, 1),
                                       Command(kUpgradeCommand, 4)};
     expected.resize(c.setsSent);
+    if (c.lost) expected.push_back(expected.back());
     EXPECT_EQ(Logged("SET"), expected);
     if (!c.restarted) {
         EXPECT_EQ(Value(kFirmwareVersion), before) << "nothing installed";
@@ -198,6 +202,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"FetchStalls", {"tftpfault stall"}, 2},
                       FailureCase{"FetchOfAnotherName", {"tftpfault wrongname"}, 2},
                       FailureCase{"InstallRefused", {std::string("error ") + kUpgradeCommand + " genErr"}, 3},
+                      // Firmwareupdate and its retry never reach the device.
+                      FailureCase{"InstallUnanswered", {std::string("lose ") + kUpgradeCommand + " 2"}, 3, "Warning",
+                                  FwCantPerformText, false, true},
                       // Everything passes up to the restart; afterwards the device stays silent.
                       FailureCase{"DeviceDoesNotComeBack", {"drop 1000 after 6"}, 4, "ERROR", FwNotBackText, true}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.label); });
