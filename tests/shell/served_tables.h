@@ -15,8 +15,10 @@ void LoadSimObjects(sim::ObjectStore& store);
 
 // Checks every row of a table of the given kind, each as a test failure.
 // sameNames: the table names its objects as the simulator does (a page may
-// give standard objects names of its own).
+// give standard objects names of its own). readOnlyUse: the page only reads
+// the table, so neither its access nor its option values need match what the
+// device takes in a write.
 void ExpectTableServed(const sim::ObjectStore& store, const char* tableName, const VkSNMPVarEntry* rows,
-                       VkSNMPVarListKind kind, bool sameNames = true);
+                       VkSNMPVarListKind kind, bool sameNames = true, bool readOnlyUse = false);
 
 }  // namespace served
