@@ -140,6 +140,11 @@ void TFM_Admin2::BuildHiddenControls() {
     GB_Control = NewGroupBox(this, "GB_Control", "Control Setting", kBoxLeft, 0, kBoxWidth, 48);
     CB_Ping = NewComboBox(GB_Control, "CB_Ping", kEditLeft, 18, 100);
     GB_Control->SetVisible(false);
+    CB_TrapType = NewHiddenComboBox(GB_Trap, "CB_TrapType");
+    Ch_SystemTrap = NewCheckBox(GB_Trap, "Ch_SystemTrap", "System Trap", 0, 0, 100);
+    Ch_SystemTrap->SetVisible(false);
+    Ch_WirelessTrap = NewCheckBox(GB_Trap, "Ch_WirelessTrap", "Wireless Trap", 0, 0, 100);
+    Ch_WirelessTrap->SetVisible(false);
     Ed_Pwd = NewHiddenEdit(this, "Ed_Pwd");
     CB_managerIpAddressStatus = NewHiddenComboBox(this, "CB_managerIpAddressStatus");
     CB_Telnet = NewHiddenComboBox(this, "CB_Telnet");

@@ -86,6 +86,10 @@ public:
     ui::ComboBox* CB_TrapStatus;
     ui::Label* La_TrapServer;
     ui::Edit* Ed_TrapServerIp;
+    // The device keeps no trap types: these stay hidden and bound to nothing.
+    ui::ComboBox* CB_TrapType;
+    ui::CheckBox* Ch_SystemTrap;
+    ui::CheckBox* Ch_WirelessTrap;
 
     ui::GroupBox* GB_Control;  // hidden
     ui::ComboBox* CB_Ping;

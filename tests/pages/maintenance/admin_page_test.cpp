@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "platform/ui/check_box.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
 #include "platform/ui/list_view.h"
 #include "platform/ui/radio_button.h"
 #include "platform/ui/status_bar.h"
@@ -99,6 +101,9 @@ TEST_F(AdminPageTest, OpensWithTheDeviceSettings) {
     EXPECT_TRUE(page->Btn_Add->Enabled());
     EXPECT_FALSE(page->Btn_Del->Enabled());
     EXPECT_FALSE(page->Ed_TrapServerIp->Enabled());
+    for (ui::Control* hidden : std::initializer_list<ui::Control*>{page->GB_Control, page->CB_TrapType,
+                                                                   page->Ch_SystemTrap, page->Ch_WirelessTrap})
+        EXPECT_FALSE(hidden->Visible()) << hidden->Name();
     EXPECT_EQ(Shown(*page), (Texts{"1 192.168.0.10 192.168.0.20", "2 192.168.0.100 192.168.0.120"}));
     EXPECT_EQ(page->ListView_IpRange->ItemCount(), 4);
     EXPECT_EQ(Status(*page), "");
