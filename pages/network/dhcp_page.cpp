@@ -185,7 +185,9 @@ void TFM_DHCP::ApplyDhcpEnableRules() {
     Enable({Ed_DomNa}, s.poolDomainName);
     Enable({ED_StaticAssignIP, ED_StaticAssignMAC, ED_StaticSubMask, ED_StaticGateway, ED_StaticHostName},
            s.staticEdits);
-    Enable({User_ListView}, s.staticEdits);
+    Enable({User_ListView, LV_StaticPoolSet}, s.staticEdits);
+    // The visible list looks disabled too: window colour when on, button face when off.
+    if (s.staticEdits) User_ListView->SetBackgroundColor(*s.staticEdits ? ui::kColorWindow : ui::kColorButtonFace);
     Enable({ED_StaticWins, ED_StaticDNS}, s.staticWinsDns);
     Enable({ED_StaticDoname}, s.staticDomainName);
 }

@@ -20,6 +20,8 @@ constexpr Color kColorYellow = 0xFFFF00u;
 constexpr Color kColorOlive = 0x808000u;
 constexpr Color kColorGray = 0x808080u;
 constexpr Color kColorSilver = 0xC0C0C0u;
+// The background of edits and lists.
+constexpr Color kColorWindow = 0xFFFFFFu;
 // The face colour of buttons and dialogs.
 constexpr Color kColorButtonFace = 0xEFEFEFu;
 

@@ -274,6 +274,14 @@ TEST_F(DhcpPageTest, TheStaticListShowsUsedRowsAndANewEntryGoesToTheFreeRowBetwe
     EXPECT_EQ(page->User_ListView->ItemCount(), 3);
     EXPECT_EQ(page->Lb_Index->Text(), "4") << "the next free row";
     EXPECT_EQ(StaticStatus(*page), "Get OK!");
+
+    // The static server switched off locks the list and paints it as disabled.
+    pagetest::Pick(page->CB_Fuction2, "Disable");
+    EXPECT_FALSE(page->User_ListView->Enabled());
+    EXPECT_EQ(page->User_ListView->BackgroundColor(), ui::kColorButtonFace);
+    pagetest::Pick(page->CB_Fuction2, "Enable");
+    EXPECT_TRUE(page->User_ListView->Enabled());
+    EXPECT_EQ(page->User_ListView->BackgroundColor(), ui::kColorWindow);
 }
 
 TEST_F(DhcpPageTest, AChosenEntryAfterTheGapIsRewrittenInItsOwnRow) {
