@@ -111,11 +111,14 @@ void TFM_MultiSSIDNewForm::BuildControls() {
     });
     MulSSIDListView = NewListView(this, "MulSSIDListView", 0, 0, 10, 10);
     LV_RadiusServer = NewListView(this, "LV_RadiusServer", 0, 0, 10, 10);
+    BT_Test = NewButton(this, "BT_Test", "Test", 0, 0, 75);
     ShowControls({Lb_Ifindex, Lb_Ssidindex, CB_IdvState, CB_dot11Authentication, CB_Clipher, CB_ApMode, Ed_TimeStart,
-                  MulSSIDListView, LV_RadiusServer},
+                  MulSSIDListView, LV_RadiusServer, BT_Test},
                  false);
 
     CB_Index->OnChange = [this](ui::Component* sender) { CB_IndexChange(sender); };
+    CB_Band->OnChange = [this](ui::Component* sender) { CB_SecurityModeChange(sender); };
+    Cbox_Priority->OnChange = [this](ui::Component* sender) { CB_SecurityModeChange(sender); };
     LV_MultiSSID_User->OnSelectItem = [this](ui::Component* sender, ui::ListItem*, bool) {
         if (!SelectingRow) LV_MultiSSID_UserClick(sender);
     };
@@ -125,6 +128,7 @@ void TFM_MultiSSIDNewForm::BuildControls() {
     DelButton->OnClick = [this](ui::Component* sender) { DelButtonClick(sender); };
     AddButton->OnClick = [this](ui::Component* sender) { AddButtonClick(sender); };
     CancelBtn->OnClick = [this](ui::Component* sender) { CancelBtnClick(sender); };
+    BT_Test->OnClick = [this](ui::Component* sender) { BT_TestClick(sender); };
 }
 
 void TFM_MultiSSIDNewForm::MakeGroups() {

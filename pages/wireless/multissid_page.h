@@ -86,6 +86,18 @@ public:
     ui::Edit* Edt_RadiusServer;
     ui::Edit* Edt_RadiusPort;
     ui::Edit* Edt_RadiusSecret;
+    // Below the visible part of the RADIUS group, bound to nothing: the backup
+    // server and accounting settings the device does not take from this page;
+    // only their enabled state follows the selection.
+    ui::Edit* Edt_BackupServer;
+    ui::Edit* Edt_BackupPort;
+    ui::Edit* Edt_BackupSecret;
+    ui::ComboBox* CB_AccountMode;
+    ui::Edit* Edt_AccountServer;
+    ui::Edit* Edt_AccountPort;
+    ui::Edit* Edt_AccountSecret;
+    // Outside the visible area: writes the RADIUS group again.
+    ui::Button* BT_Test;
     // "Mulit-SSID"
     ui::GroupBox* GroupBox4;
     ui::Button* AddButton;
@@ -121,6 +133,8 @@ public:
     // write leaves alone unless the user changed them.
     bool SecurityShowable = true;
     std::vector<int> ShownSecurity;
+    // The RADIUS rows the last RADIUS write sent.
+    std::vector<int> RadiusRows;
 
     void FormCreate(ui::Component* sender);
     void FormClose(ui::Component* sender, ui::CloseAction& action);
@@ -139,6 +153,9 @@ public:
     void CB_DefaultKeyChange(ui::Component* sender);
     void CB_AutoRekeyTypeChange(ui::Component* sender);
     void Cbox_MultiRadserChange(ui::Component* sender);
+    void CB_AccountModeChange(ui::Component* sender);
+    void CB_SecurityModeChange(ui::Component* sender);
+    void BT_TestClick(ui::Component* sender);
 
     void OnMssidTableGetDone(VkSNMPError* result);
     void OnMssidTableSetDone(VkSNMPError* result);
@@ -161,6 +178,7 @@ public:
 private:
     void BuildControls();
     void BuildSecurityControls();
+    void BuildHiddenRadiusControls();
     void MakeGroups();
     bool SelectHiddenRow(ui::ListView* view, int row);
     std::vector<int> SecurityChoices() const;

@@ -245,8 +245,23 @@ bool TFM_MultiSSIDNewForm::SaveMssidRadius() {
     if (!SecretUnchanged(*RadiusRequest, MultiSsidRadiusRow::Secret, Edt_RadiusSecret))
         rows.push_back(MultiSsidRadiusRow::Secret);
     if (SecurityMode() == MssidSecurity::Dot1x) rows.push_back(MultiSsidRadiusRow::KeyUpdateInterval);
+    RadiusRows = rows;
     GroupWrites writes(Groups);
     return writes.Write(*RadiusRequest, rows);
+}
+
+// Writes the selected RADIUS row again with the rows the last RADIUS write
+// sent (server and port before any), then reads the group back.
+void TFM_MultiSSIDNewForm::BT_TestClick(ui::Component*) {
+    if (RadiusRequest == nullptr || LV_RadiusServer->Selected() == nullptr) return;
+    const std::vector<int> rows =
+        RadiusRows.empty() ? std::vector<int>{MultiSsidRadiusRow::Server, MultiSsidRadiusRow::Port} : RadiusRows;
+    GroupWrites writes(Groups);
+    if (!writes.Write(*RadiusRequest, rows)) {
+        ShowStatus(writes.FailureText(kRadiusNotSavedText));
+        return;
+    }
+    Groups.Read(*RadiusRequest);
 }
 
 // Writes the rows of the selected SSID's table row, `times` times in a row;

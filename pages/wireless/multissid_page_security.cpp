@@ -95,6 +95,7 @@ void TFM_MultiSSIDNewForm::BuildSecurityControls() {
     Cbox_MultiRadser->AddItem("Primary");
     Cbox_MultiRadser->SetItemIndex(0);
     Cbox_MultiRadser->SetVisible(false);
+    BuildHiddenRadiusControls();
 
     for (ui::Edit* secret : {Ed_Key, Ed_ConfirmKey, Ed_Passphrase, Ed_ConfirmPass, Edt_RadiusSecret}) {
         secret->SetPasswordChar('*');
@@ -107,6 +108,26 @@ void TFM_MultiSSIDNewForm::BuildSecurityControls() {
     CB_WepEncryp->OnChange = [this](ui::Component* sender) { CB_KeyTypeChange(sender); };
     CB_DefaultKey->OnChange = [this](ui::Component* sender) { CB_DefaultKeyChange(sender); };
     CB_AutoRekeyType->OnChange = [this](ui::Component* sender) { CB_AutoRekeyTypeChange(sender); };
+}
+
+void TFM_MultiSSIDNewForm::BuildHiddenRadiusControls() {
+    ui::Label* unused = nullptr;
+    PlaceControls(GroupBox7, {
+        {Edt_BackupServer, "Edt_BackupServer", 110, 90, 120},
+        {Edt_BackupPort, "Edt_BackupPort", 330, 90, 60},
+        {Edt_BackupSecret, "Edt_BackupSecret", 110, 118, 160},
+        {unused, "Label_AccountMode", "Accounting", 8, 150},
+        {CB_AccountMode, "CB_AccountMode", 110, 146, 90},
+        {Edt_AccountServer, "Edt_AccountServer", 110, 174, 120},
+        {Edt_AccountPort, "Edt_AccountPort", 330, 174, 60},
+        {Edt_AccountSecret, "Edt_AccountSecret", 110, 202, 160},
+    });
+    for (const char* item : {"Disable", "Enable"}) CB_AccountMode->AddItem(item);
+    CB_AccountMode->SetItemIndex(0);
+    ShowControls({Edt_BackupServer, Edt_BackupPort, Edt_BackupSecret, unused, CB_AccountMode, Edt_AccountServer,
+                  Edt_AccountPort, Edt_AccountSecret},
+                 false);
+    CB_AccountMode->OnChange = [this](ui::Component* sender) { CB_AccountModeChange(sender); };
 }
 
 int TFM_MultiSSIDNewForm::SecurityMode() const { return CB_SSIDSecurityMode->ItemIndex(); }
@@ -257,5 +278,17 @@ void TFM_MultiSSIDNewForm::MssidRekeyStartTime(bool toDevice) {
 }
 
 void TFM_MultiSSIDNewForm::Cbox_MultiRadserChange(ui::Component*) {
-    EnableControls({Edt_RadiusServer, Edt_RadiusPort, Edt_RadiusSecret}, CB_Index->ItemIndex() != 0);
+    const bool ssid = CB_Index->ItemIndex() != 0;
+    EnableControls({Edt_RadiusServer, Edt_RadiusPort, Edt_RadiusSecret, Edt_BackupServer, Edt_BackupPort,
+                    Edt_BackupSecret, CB_AccountMode, Edt_AccountServer, Edt_AccountPort, Edt_AccountSecret},
+                   ssid);
+    if (ssid) CB_AccountModeChange(CB_AccountMode);
+}
+
+void TFM_MultiSSIDNewForm::CB_AccountModeChange(ui::Component*) {
+    EnableControls({Edt_AccountServer, Edt_AccountPort, Edt_AccountSecret}, CB_AccountMode->ItemIndex() != 0);
+}
+
+void TFM_MultiSSIDNewForm::CB_SecurityModeChange(ui::Component*) {
+    ArrangeMssidSecurityPanels(CB_Index->ItemIndex() == 0);
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -220,6 +221,54 @@ TEST_F(MultiSsidPageTest, OpenAndWepAreWrittenTwiceWithTheKeyOnlyWhenRetyped) {
     EXPECT_EQ(Sets()[0].find("dot11MssidWepKey="), std::string::npos);
 }
 
+// A WEP key of the primary SSID's key index, other than the primary SSID's
+// own key, is shared with it: the user is told before the write goes out.
+TEST_F(MultiSsidPageTest, AKeyOfThePrimarySsidsIndexWarnsThatItIsShared) {
+    SetValue(Row("6", 0), "1");  // the primary SSID encrypts with key 1
+    SetValue(Row("7", 0), "1");
+    SetValue(Row("8", 0), "12345");
+    pagetest::OpenedPage<TFM_MultiSSIDNewForm> page(FM_MultiSSIDNewForm);
+    ASSERT_TRUE(Settle(*page));
+    struct Case {
+        const char* keyIndex;
+        bool warned;
+    };
+    for (const Case& c : {Case{"First", true}, Case{"Second", false}}) {
+        SCOPED_TRACE(c.keyIndex);
+        Choose(*page, 2);
+        page->Ed_SSID->SetText("third");
+        pagetest::Pick(page->CB_MssidEncryption, "Enabled");
+        pagetest::Pick(page->CB_DefaultKey, c.keyIndex);
+        page->Ed_Key->SetText("abcde");
+        page->Ed_ConfirmKey->SetText("abcde");
+        if (c.warned) Dialogs().ExpectBox("Warning", kKeyShareText, ui::Answer::Ok);
+        Add(*page);
+        const Pdus sets = Sets();
+        ASSERT_EQ(sets.size(), 2u) << "the write goes on after the warning";
+        EXPECT_NE(sets[0].find("dot11MssidWepKey=abcde"), std::string::npos);
+    }
+}
+
+// The hidden backup and accounting settings follow the RADIUS edits; the
+// accounting ones also need accounting switched on.
+TEST_F(MultiSsidPageTest, HiddenAccountingEditsFollowTheSelectionAndTheAccountMode) {
+    pagetest::OpenedPage<TFM_MultiSSIDNewForm> page(FM_MultiSSIDNewForm);
+    ASSERT_TRUE(Settle(*page));
+    for (ui::Control* hidden : std::initializer_list<ui::Control*>{page->Edt_BackupServer, page->CB_AccountMode,
+                                                                   page->Edt_AccountServer, page->BT_Test})
+        EXPECT_FALSE(hidden->Visible()) << hidden->Name();
+    Choose(*page, 1);
+    pagetest::Pick(page->CB_SSIDSecurityMode, "WPA-Enterprise");
+    EXPECT_TRUE(page->Edt_BackupServer->Enabled());
+    EXPECT_FALSE(page->Edt_AccountServer->Enabled());
+    pagetest::Pick(page->CB_AccountMode, "Enable");
+    EXPECT_TRUE(page->Edt_AccountSecret->Enabled());
+    Choose(*page, 0);
+    EXPECT_FALSE(page->Edt_RadiusServer->Enabled());
+    EXPECT_FALSE(page->Edt_BackupServer->Enabled());
+    EXPECT_FALSE(page->Edt_AccountSecret->Enabled());
+}
+
 // Enterprise: the RADIUS row first (the secret only when retyped), then the
 // table twice; a failed RADIUS write stops it.
 TEST_F(MultiSsidPageTest, EnterpriseWritesTheRadiusRowFirstAndStopsWhenItFails) {
@@ -234,6 +283,12 @@ TEST_F(MultiSsidPageTest, EnterpriseWritesTheRadiusRowFirstAndStopsWhenItFails) 
     EXPECT_EQ(sets[0], "dot11MssidRADIUSServer=192.168.0.50 dot11MssidRADIUSPort=1812");
     EXPECT_NE(sets[1].find("dot11MssidAuthentication=7"), std::string::npos);
     EXPECT_EQ(sets[1], sets[2]);
+
+    // The hidden test button writes the same RADIUS rows again.
+    Choose(*page, 1);
+    Control("clearlog");
+    page->BT_Test->Click();
+    EXPECT_EQ(Sets(), (Pdus{"dot11MssidRADIUSServer=192.168.0.50 dot11MssidRADIUSPort=1812"}));
 
     Choose(*page, 1);
     Control("error " + pagetest::DeviceOid("E.3.3.4.1.2.1.2") + " genErr");
