@@ -20,6 +20,11 @@ double ReadTimeScale() {
     return scale;
 }
 
+double& CurrentScale() {
+    static double scale = ReadTimeScale();
+    return scale;
+}
+
 }  // namespace
 
 uint64_t TickCount() {
@@ -28,9 +33,10 @@ uint64_t TickCount() {
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-double TimeScale() {
-    static const double scale = ReadTimeScale();
-    return scale;
+double TimeScale() { return CurrentScale(); }
+
+void SetTimeScale(double scale) {
+    if (scale > 0 && std::isfinite(scale)) CurrentScale() = scale;
 }
 
 int Scaled(int milliseconds) {

@@ -15,6 +15,11 @@ uint64_t TickCount();
 // positive).
 double TimeScale();
 
+// Replaces the factor (ignored unless positive and finite); intervals already
+// started keep theirs. For tests: one that waits out a silent device's
+// time-outs passes them faster.
+void SetTimeScale(double scale);
+
 // An interval in milliseconds after scaling. Scaling never takes a positive
 // interval below a floor of a few milliseconds (or below itself when it is
 // shorter than that floor), so timers stay timers; 0 and negative values pass

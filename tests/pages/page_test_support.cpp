@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "library/snmp/global_session.h"
+#include "platform/os/clock.h"
 #include "platform/ui/combo_box.h"
 #include "shell/mib_root.h"
 
@@ -48,11 +49,14 @@ std::string DeviceOid(const std::string& oid) {
 
 PageTest::PageTest() : folder_(MakeFolder()) {
     EXPECT_TRUE(kTimeScaled);
+    timeScale_ = os::TimeScale();
     sim_.Settings().arguments = {"--user", std::string(kUser) + ":MD5:" + kAuthPassword + ":DES:" + kPrivPassword};
     CreateGlobalSNMPSession(folder_);
     StartSim();
     UseAccess(kV2c);
 }
+
+void PageTest::ShortenTimeouts() { os::SetTimeScale(timeScale_ / 5); }
 
 void PageTest::StartSim() {
     std::string error;
@@ -71,6 +75,7 @@ void PageTest::RestartSim(const std::vector<std::string>& arguments) {
 }
 
 PageTest::~PageTest() {
+    os::SetTimeScale(timeScale_);
     FreeSNMPGlobals();
     sim_.Stop();
     if (!folder_.empty()) std::system(("rm -rf '" + folder_ + "'").c_str());

@@ -48,6 +48,10 @@ protected:
     // named object: a device that lacks it.
     void RestartSimWithout(const std::string& objectName);
 
+    // For a test that waits out a silent device: time-outs started from now
+    // on pass five times faster (the usual scale comes back with the next test).
+    void ShortenTimeouts();
+
     // One control command that must succeed.
     void Control(const std::string& command);
     // The simulator's value of an object ("E" stands for the device root).
@@ -68,6 +72,7 @@ private:
     std::string folder_;
     std::string objects_;  // the object data of RestartSimWithout
     bool started_ = false;
+    double timeScale_ = 0;  // the scale the test began with
 };
 
 // A page made as the menu makes it (its pointer set before its creation step

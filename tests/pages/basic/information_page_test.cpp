@@ -137,6 +137,7 @@ TEST_F(InformationPageTest, SaveIsRefusedUntilTheDeviceHasBeenRead) {
 
 TEST_F(InformationPageTest, WithTheDeviceDownTheReadFailsAndNothingCanBeWritten) {
     ASSERT_TRUE(Started());
+    ShortenTimeouts();
     Control("down");
     OpenedPage<TFM_Information> page(FM_Information);
     ASSERT_TRUE(WaitIdle(*page));

@@ -244,6 +244,7 @@ TEST_F(LanPageTest, AnUnknownDeviceModeIsReportedAndNothingIsWritten) {
 
 TEST_F(LanPageTest, AnUnansweredModeReadIsReportedAndNothingIsWritten) {
     ASSERT_TRUE(Started());
+    ShortenTimeouts();
     Control("drop 2");  // the mode read and its retry
     OpenedPage<TFM_LanCfg> page(FM_LanCfg);
     EXPECT_EQ(page->ED_IpAddr->Text(), "192.168.0.50");
@@ -255,6 +256,7 @@ TEST_F(LanPageTest, AnUnansweredModeReadIsReportedAndNothingIsWritten) {
 
 TEST_F(LanPageTest, AFailedAddressReadShowsEveryFieldAndWritesNothing) {
     ASSERT_TRUE(Started());
+    ShortenTimeouts();
     Control("down");
     OpenedPage<TFM_LanCfg> page(FM_LanCfg);
     Control("up");

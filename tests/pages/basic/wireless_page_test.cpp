@@ -385,6 +385,7 @@ TEST_F(WirelessPageTest, EachGroupHasItsTimeOutAndMode) {
 TEST_F(WirelessPageTest, RefreshReadsAgainWhatAnEarlierLoadCouldNotRead) {
     ASSERT_TRUE(Started());
     UseFixture("wds");
+    ShortenTimeouts();
     Control("drop 2");  // the first read and its retry: the opening stops
     OpenedPage<TFM_Wirless> page(FM_Wirless);
     ASSERT_EQ(Status(*page), DeviceSilentText);
@@ -402,6 +403,7 @@ TEST_F(WirelessPageTest, RefreshReadsAgainWhatAnEarlierLoadCouldNotRead) {
 
 TEST_F(WirelessPageTest, TheLoadStopsAtTheFirstReadTheDeviceDoesNotAnswer) {
     ASSERT_TRUE(Started());
+    ShortenTimeouts();
     Control("drop 2");  // the first read and its retry
     OpenedPage<TFM_Wirless> page(FM_Wirless);
     EXPECT_TRUE(page->Groups.Silent());

@@ -212,6 +212,7 @@ TEST_F(AdminPageTest, ARefusedSaveWritesNothing) {
 
 TEST_F(AdminPageTest, ASilentDeviceStopsTheLoadAndSaveWritesNothingUnread) {
     ASSERT_TRUE(Started());
+    ShortenTimeouts();
     Control("down");
     OpenedPage<TFM_Admin2> page(FM_Admin2);
     Control("up");

@@ -87,6 +87,7 @@ TEST_F(DeviceInfoPageTest, DerivedTextsFollowTheDevice) {
 
 TEST_F(DeviceInfoPageTest, ASilentDeviceStopsTheLoadAndSaysSo) {
     ASSERT_TRUE(Started());
+    ShortenTimeouts();
     Control("down");
     OpenedPage<TFM_DevInfo> page(FM_DevInfo);
     Control("up");

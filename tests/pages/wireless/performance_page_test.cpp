@@ -268,6 +268,7 @@ TEST_F(PerformancePageTest, AModeThatCouldNotBeReadIsNeverWritten) {
 
 TEST_F(PerformancePageTest, ASilentDeviceStopsTheLoadAndSaveWritesNothing) {
     ASSERT_TRUE(Started());
+    ShortenTimeouts();
     Control("down");
     OpenedPage<TFM_Performace> page(FM_Performace);
     EXPECT_EQ(Status(*page), "The device does not answer: the rest of the settings were not read.");

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
+#include <limits>
 #include <thread>
 
 // The test runs with whatever VAP_TIME_SCALE the environment has; the
@@ -26,4 +28,16 @@ TEST(Clock, TickCountIsMonotonicAndCountsMilliseconds) {
     uint64_t after = os::TickCount();
     EXPECT_GE(after - before, 30u);
     EXPECT_LT(after - before, 5000u);
+}
+
+TEST(Clock, SetTimeScaleTakesOnlyAPositiveFiniteFactor) {
+    const double before = os::TimeScale();
+    os::SetTimeScale(0.5);
+    EXPECT_EQ(os::Scaled(1200), 600);
+    for (double refused : {0.0, -1.0, std::numeric_limits<double>::infinity(), std::nan("")}) {
+        os::SetTimeScale(refused);
+        EXPECT_EQ(os::TimeScale(), 0.5) << refused;
+    }
+    os::SetTimeScale(before);
+    EXPECT_EQ(os::TimeScale(), before);
 }
