@@ -148,9 +148,9 @@ void TFM_VlanSetting::AddButtonClick(ui::Component*) {
     }
     if (target == nullptr) return;  // an edited row the last walk no longer holds
     StoreMemberships();
+    if (!WriteStatus()) return;  // the form stays as it is for another try
     Ed_VlanID->SetEnabled(true);
     Editing = false;
-    if (!WriteStatus()) return;
     std::vector<int> rows = {VlanGroupRow::Vid, VlanGroupRow::Name};
     for (int port = 0; port < kPortCount; ++port) rows.push_back(VlanGroupRow::FirstPort + port);
     StartMarkedWrite(*VlanListRequest, rows);

@@ -25,7 +25,7 @@ namespace {
 constexpr int kFormWidth = 560;
 constexpr int kFormHeight = 520;
 constexpr int kColumnLeft = 132;  // the first port column of a group
-constexpr int kColumnWidth = 36;
+constexpr int kColumnWidth = 44;
 constexpr int kPvidColumnWidth = 52;
 constexpr int kRowTop = 34;  // the Untag row; Tag and Not Member follow
 constexpr int kRowHeight = 20;
@@ -118,9 +118,11 @@ void TFM_VlanSetting::BuildEditTab() {
     NewLabel(TabSheet_EditVlan, "", "VLAN Name", 180, 12);
     Ed_VlanName = NewEdit(TabSheet_EditVlan, "Ed_VlanName", "", 250, 8, 180);
     AddButton = NewButton(TabSheet_EditVlan, "AddButton", "Save", 446, 6, 75);
-    GroupBox_VlanPort = NewGroupBox(TabSheet_EditVlan, "GroupBox_VlanPort", "", 8, 38, 216, 104);
-    GroupBox_VlanMssidPort = NewGroupBox(TabSheet_EditVlan, "GroupBox_VlanMssidPort", "", 8, 146, 432, 104);
-    GroupBox_VlanWdsPort = NewGroupBox(TabSheet_EditVlan, "GroupBox_VlanWdsPort", "", 8, 254, 432, 104);
+    const int twoPorts = kColumnLeft + 2 * kColumnWidth + 4;
+    const int eightPorts = kColumnLeft + 8 * kColumnWidth + 4;
+    GroupBox_VlanPort = NewGroupBox(TabSheet_EditVlan, "GroupBox_VlanPort", "", 8, 38, twoPorts, 104);
+    GroupBox_VlanMssidPort = NewGroupBox(TabSheet_EditVlan, "GroupBox_VlanMssidPort", "", 8, 146, eightPorts, 104);
+    GroupBox_VlanWdsPort = NewGroupBox(TabSheet_EditVlan, "GroupBox_VlanWdsPort", "", 8, 254, eightPorts, 104);
     BuildPortGroup(GroupBox_VlanPort, PortGroup::Port);
     BuildPortGroup(GroupBox_VlanMssidPort, PortGroup::Mssid);
     BuildPortGroup(GroupBox_VlanWdsPort, PortGroup::Wds);
@@ -146,9 +148,9 @@ void TFM_VlanSetting::BuildPortGroup(ui::GroupBox* box, PortGroup group) {
     const auto [first, end] = PortsOf(group);
     for (int port = first; port < end; ++port) {
         const int left = kColumnLeft + (port - first) * kColumnWidth;
-        NewLabel(box, "", vlan::kPortLabels[port], left + 4, 14);
-        ui::GroupBox* own = NewGroupBox(box, std::string("GroupBox_") + kBoxNames[port], "", left, kRowTop - 4,
-                                        kColumnWidth - 4, 3 * kRowHeight + 4);
+        NewLabel(box, "", vlan::kPortLabels[port], left + 2, 14);
+        ui::GroupBox* own = NewGroupBox(box, std::string("GroupBox_") + kBoxNames[port], "", left + 4, kRowTop - 4,
+                                        kColumnWidth - 12, 3 * kRowHeight + 4);
         const std::string stem = std::string("RB_") + kRadioNames[port];
         RB_Untag[port] = NewRadio(own, stem + "Untag", 3);
         RB_Tag[port] = NewRadio(own, stem + "Tag", 3 + kRowHeight);

@@ -44,13 +44,13 @@ TEST_F(simVlan, TheRefreshedPortListNamesTheVidsEachPortCarries) {
     ASSERT_EQ(0, Run("snmpset", kV2Write, {Cell(kVid, 5), "i", "50", Cell(kName, 5), "s", "five", Cell(kMgmt, 5),
                                            "i", "1", Cell(kMgmt + 1, 5), "i", "2"})
                      .exitCode);
-    EXPECT_EQ("\"\"", Held(PortCell(2, 1))) << "rebuilt on a refresh only";
+    EXPECT_EQ("\"\"", Held(PortCell(2, 1))) << "rebuilt on a refresh only (an empty text)";
     ASSERT_EQ(0, Run("snmpset", kV2Write, {kRefresh, "i", "1"}).exitCode);
-    EXPECT_EQ("\"50\"", Held(PortCell(2, 1))) << "Mgmt tagged in VLAN 50";
-    EXPECT_EQ("\"1\"", Held(PortCell(3, 1)));
-    EXPECT_EQ("\"20\"", Held(PortCell(2, 2))) << "LAN tagged in the guest VLAN";
-    EXPECT_EQ("\"1,50\"", Held(PortCell(3, 2)));
-    EXPECT_EQ("\"Mgmt\"", Held(PortCell(4, 1)));
+    EXPECT_EQ("50", Held(PortCell(2, 1))) << "Mgmt tagged in VLAN 50";
+    EXPECT_EQ("1", Held(PortCell(3, 1)));
+    EXPECT_EQ("20", Held(PortCell(2, 2))) << "LAN tagged in the guest VLAN";
+    EXPECT_EQ("1,50", Held(PortCell(3, 2)));
+    EXPECT_EQ("Mgmt", Held(PortCell(4, 1)));
     EXPECT_EQ("0", Held(kRefresh));
 }
 

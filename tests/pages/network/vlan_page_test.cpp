@@ -92,7 +92,7 @@ protected:
     // The walks of the VLAN table since the log was cleared: each starts at
     // the VID column itself.
     int VlanWalks() {
-        const std::string start = DeviceOid("E.3.6.1.3.1.2") + "=";
+        const std::string start = DeviceOid("E.3.6.1.3.1.2") + " ";
         int walks = 0;
         for (const std::string& pdu : Logged("GETNEXT"))
             if (pdu.rfind(start, 0) == 0) ++walks;
