@@ -130,6 +130,26 @@ TEST_F(VlanPageTest, OpensWithTheVlansAndThePortsTheyCarry) {
     SavePicture(*page, "vlan-page-ports");
 }
 
+TEST_F(VlanPageTest, APortListOfAnyOtherLengthThan18IsNotShown) {
+    ASSERT_TRUE(Started());
+    UseFixture("vlan_ports19.txt", false);
+    OpenedPage<TFM_VlanSetting> page(FM_VlanSetting);
+    Open(page);
+    EXPECT_EQ(page->LV_PortList->ItemCount(), 19);
+    EXPECT_EQ(page->LV_PortListUser->ItemCount(), 0);
+    EXPECT_EQ(page->LV_VlanListUser->ItemCount(), 2);
+}
+
+TEST_F(VlanPageTest, ChoosingThePortListWhileItIsWalkedListsEachPortOnce) {
+    ASSERT_TRUE(Started());
+    OpenedPage<TFM_VlanSetting> page(FM_VlanSetting);
+    ASSERT_TRUE(page->PortListRequest->busy);
+    ChooseTab(*page, page->TabSheet_PortList);  // a new walk takes the running one's place
+    EXPECT_EQ(page->LV_PortList->ItemCount(), 18);
+    EXPECT_EQ(page->LV_PortListUser->ItemCount(), 18);
+    EXPECT_EQ(page->LV_VlanListUser->ItemCount(), 2);
+}
+
 TEST_F(VlanPageTest, InDynamicModeNothingCanBeEdited) {
     ASSERT_TRUE(Started());
     SetValue(kStatus, "1");
