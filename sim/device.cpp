@@ -51,6 +51,19 @@ constexpr char kManagerPoolEnd[] = "E.4.10.1.4.1.4";
 constexpr char kManagerDelete[] = "E.4.10.1.3.0";
 constexpr char kFreeRangeAddress[] = "0.0.0.0";
 
+// The VLAN table (VID, name, 18 memberships, then each row's delete action)
+// and the port list the device builds from it on a refresh.
+constexpr char kVlanTable[] = "E.3.6.1.3.1";
+constexpr uint32_t kVlanVidColumn = 2;
+constexpr uint32_t kVlanFirstPortColumn = 4;
+constexpr uint32_t kVlanDeleteColumn = 22;
+constexpr uint32_t kVlanPorts = 18;
+constexpr long kVlanTagged = 1;
+constexpr long kVlanUntagged = 2;
+constexpr char kPortListRefresh[] = "E.3.6.3.1.0";
+constexpr char kPortListTagVid[] = "E.3.6.3.2.1.2";
+constexpr char kPortListUntagVid[] = "E.3.6.3.2.1.3";
+
 // What a read hides when secrets are masked: the WPA pass-phrase, the four
 // WEP keys, the RADIUS secrets and the accounting secrets.
 const char* const kSecrets[] = {
@@ -107,6 +120,7 @@ Device::Device(ObjectStore& store, DeviceOptions options)
         {At(kRemoteApDeleteAll), &Device::DeleteAllRemoteAps},
         {At(kManagerDelete), &Device::DeleteManagerRange},
         {At(kDhcpStaticDelete), &Device::DeleteDhcpStaticRow},
+        {At(kPortListRefresh), &Device::RebuildPortList},
         {At(kDeviceSettingApply), &Device::Apply},
         {At(kDeviceSettingDiscard), &Device::Discard},
         {At(kDeviceFactoryDefault), &Device::FactoryDefault},
@@ -139,6 +153,7 @@ Value Device::Read(const ObjectStore::Entry& entry) const {
 }
 
 void Device::Commit(const std::vector<Oid>& written) {
+    DeleteVlanRows(written);
     for (const Command& command : commands_) {
         if (std::find(written.begin(), written.end(), command.oid) == written.end()) continue;
         ObjectStore::Entry* entry = store_.Find(command.oid);
@@ -299,6 +314,58 @@ void Device::DeleteDhcpStaticRow(long index) {
         if (ParseValue(syntax, none, value)) emptied.emplace_back(oid, value);
     }
     for (const auto& [oid, value] : emptied) store_.Put(oid, value);
+}
+
+// Frees every VLAN row whose delete action the SET wrote as 1: VID 0, no
+// name, no member port; the action reads 0 again.
+void Device::DeleteVlanRows(const std::vector<Oid>& written) {
+    Oid deleteColumn = At(kVlanTable);
+    deleteColumn.push_back(kVlanDeleteColumn);
+    for (const Oid& oid : written) {
+        if (oid.size() != deleteColumn.size() + 1 || !StartsWith(oid, deleteColumn)) continue;
+        ObjectStore::Entry* action = store_.Find(oid);
+        if (action == nullptr || action->value.number != 1) continue;
+        action->value.number = 0;
+        const uint32_t row = oid.back();
+        const Oid table = At(kVlanTable);
+        std::vector<std::pair<Oid, Value>> freed;
+        for (const auto& [at, entry] : store_.Entries()) {
+            if (at.size() != table.size() + 2 || !StartsWith(at, table) || at.back() != row) continue;
+            Value value = entry.value;
+            value.octets.clear();
+            value.number = 0;
+            freed.emplace_back(at, value);
+        }
+        for (const auto& [at, value] : freed) store_.Put(at, value);
+    }
+}
+
+// Per port, the VIDs of the VLANs that carry it tagged and untagged, in
+// table order, joined by ",".
+void Device::RebuildPortList(long) {
+    const Oid table = At(kVlanTable);
+    std::vector<std::string> tagged(kVlanPorts), untagged(kVlanPorts);
+    for (const auto& [oid, entry] : store_.Entries()) {
+        if (oid.size() != table.size() + 2 || !StartsWith(oid, table) || oid[table.size()] != kVlanVidColumn ||
+            entry.value.number == 0)
+            continue;
+        const std::string vid = std::to_string(entry.value.number);
+        for (uint32_t port = 0; port < kVlanPorts; ++port) {
+            Oid member = table;
+            member.push_back(kVlanFirstPortColumn + port);
+            member.push_back(oid.back());
+            const ObjectStore::Entry* membership = store_.Find(member);
+            if (membership == nullptr) continue;
+            std::string* list = membership->value.number == kVlanTagged     ? &tagged[port]
+                                : membership->value.number == kVlanUntagged ? &untagged[port]
+                                                                           : nullptr;
+            if (list != nullptr) *list += (list->empty() ? "" : ",") + vid;
+        }
+    }
+    for (uint32_t port = 0; port < kVlanPorts; ++port) {
+        SetText((std::string(kPortListTagVid) + "." + std::to_string(port + 1)).c_str(), tagged[port]);
+        SetText((std::string(kPortListUntagVid) + "." + std::to_string(port + 1)).c_str(), untagged[port]);
+    }
 }
 
 bool Device::IsSecret(const Oid& oid) const {

@@ -78,3 +78,5 @@ std::string GroupWrites::FailureText(const std::string& errorText) const {
 bool SecretUnchanged(const VkSNMPRequest2Edits& group, int row, const ui::Edit* edit) {
     return edit->Text() == group.request.vars.Item(row)->value;
 }
+
+void MarkOnlyRowsForWrite(VkSNMPVarList& vars, const std::vector<int>& rows) { MarkForWrite(vars, rows); }

@@ -59,3 +59,10 @@ private:
 // Secrets the user did not change are not written back (the device may show
 // them masked).
 bool SecretUnchanged(const VkSNMPRequest2Edits& group, int row, const ui::Edit* edit);
+
+// Marks exactly the rows for a write: those listed become writable, every
+// other row keeps being read but is not written (index columns stay as they
+// are). What GroupWrites::Write does before it writes, for a write of
+// another kind.
+class VkSNMPVarList;
+void MarkOnlyRowsForWrite(VkSNMPVarList& vars, const std::vector<int>& rows);

@@ -4,6 +4,7 @@
 
 #include "pages/network/arp_spoofing_page_vars.h"
 #include "pages/network/dhcp_page_vars.h"
+#include "pages/network/vlan_page_vars.h"
 #include "pages/network/web_redirection_page_vars.h"
 #include "tests/shell/served_tables.h"
 
@@ -23,4 +24,10 @@ TEST(NetworkPageTables, EveryRowIsServedAlike) {
     served::ExpectTableServed(store, "VarsDhcpStaticRefresh", VarsDhcpStaticRefresh, SVT_SV);
     served::ExpectTableServed(store, "VarsDhcpCurrentDynamic", VarsDhcpCurrentDynamic, MVT_FMV);
     served::ExpectTableServed(store, "VarsDhcpCurrentStatic", VarsDhcpCurrentStatic, MVT_FMV);
+    served::ExpectTableServed(store, "VarsVlanStatus", VarsVlanStatus, SVT_SV);
+    served::ExpectTableServed(store, "VarsVlanPvidAutoAssign", VarsVlanPvidAutoAssign, SVT_SV);
+    served::ExpectTableServed(store, "VarsVlanPvid", VarsVlanPvid, MVT_SV);
+    served::ExpectTableServed(store, "VarsVlanPortListRefresh", VarsVlanPortListRefresh, SVT_SV);
+    served::ExpectTableServed(store, "VarsVlanPortList", VarsVlanPortList, MVT_UMV);
+    served::ExpectTableServed(store, "VarsVlanGroupList", VarsVlanGroupList, MVT_UMV);
 }

@@ -1,0 +1,184 @@
+// Adding, editing and deleting VLANs: the visible list chooses a table row
+// by its walked index, a new VLAN goes to the first free row wherever it
+// stands, the add form's buttons give each port's membership, and every
+// row write is followed by one walk of the table.
+
+#include "library/common/messages.h"
+#include "pages/common/control_helpers.h"
+#include "pages/common/input_refusal.h"
+#include "pages/common/marked_write.h"
+#include "pages/network/vlan_page.h"
+#include "pages/network/vlan_page_texts.h"
+#include "pages/network/vlan_page_vars.h"
+#include "platform/ui/button.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/dialog_service.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/list_view.h"
+#include "platform/ui/page_control.h"
+#include "platform/ui/radio_button.h"
+
+using namespace vlan;
+
+namespace {
+
+bool IsFreeRow(const ui::ListItem& row) {
+    return IsFreeVlanRow(CellText(row, VlanGroupRow::Vid), CellText(row, VlanGroupRow::Name));
+}
+
+}  // namespace
+
+ui::ListItem* TFM_VlanSetting::FreeRow() const {
+    for (int i = 0; i < LV_VlanList->ItemCount(); ++i)
+        if (IsFreeRow(*LV_VlanList->Item(i))) return LV_VlanList->Item(i);
+    return nullptr;
+}
+
+ui::ListItem* TFM_VlanSetting::RowOfIndex(const std::string& index) const {
+    for (int i = 0; i < LV_VlanList->ItemCount(); ++i)
+        if (LV_VlanList->Item(i)->Caption() == index) return LV_VlanList->Item(i);
+    return nullptr;
+}
+
+// The free row becomes the target of the next save, its values shown
+// emptied; a full table leaves no target at all.
+void TFM_VlanSetting::SelectFreeRow() {
+    ui::ListItem* row = FreeRow();
+    LV_VlanList->SetSelected(row);
+    Ed_VlanID->SetText("");
+    Ed_VlanName->SetText("");
+}
+
+// The row a save writes: the one Edit loaded, else the free row chosen for
+// a new VLAN; null when there is none.
+ui::ListItem* TFM_VlanSetting::TargetRow() const {
+    ui::ListItem* row = LV_VlanList->Selected();
+    if (row == nullptr || row->Caption() != LB_Index->Text()) return nullptr;
+    return Editing != IsFreeRow(*row) ? row : nullptr;
+}
+
+// The table row of the VLAN chosen in the visible list; null when none is.
+ui::ListItem* TFM_VlanSetting::ChosenVlanRow() const {
+    const ui::ListItem* entry = LV_VlanListUser->Selected();
+    if (entry == nullptr || entry->Index() >= static_cast<int>(VlanRowIndexes.size())) return nullptr;
+    return RowOfIndex(VlanRowIndexes[entry->Index()]);
+}
+
+std::vector<std::string> TFM_VlanSetting::OtherVids(const ui::ListItem* target) const {
+    std::vector<std::string> vids;
+    for (int i = 0; i < LV_VlanListUser->ItemCount(); ++i)
+        if (target == nullptr || VlanRowIndexes[i] != target->Caption())
+            vids.push_back(LV_VlanListUser->Item(i)->Caption());
+    return vids;
+}
+
+void TFM_VlanSetting::LV_VlanListUserClick(ui::Component*) {
+    ui::ListItem* row = ChosenVlanRow();
+    if (row == nullptr) {
+        EnableControls({Btn_VlanEdit, Btn_VlanDelete}, false);
+        LV_VlanList->SetSelected(FreeRow());
+        return;
+    }
+    row->SetSelected(true);
+    Ed_VlanID->SetEnabled(false);
+    EnableControls({Btn_VlanEdit, Btn_VlanDelete}, true);
+}
+
+void TFM_VlanSetting::Btn_VlanEditClick(ui::Component*) {
+    if (!VlanOn()) CB_VlanStatus->SetItemIndex(kEnableItem);
+    if (FirstChange) ShowFirstChangeWarning();
+    PageControl1->SetActivePageIndex(kEditTab);
+    const ui::ListItem* row = LV_VlanList->Selected();
+    if (row != nullptr && !IsFreeRow(*row)) {
+        Ed_VlanID->SetText(CellText(*row, VlanGroupRow::Vid));
+        Ed_VlanName->SetText(CellText(*row, VlanGroupRow::Name));
+        LoadMemberships(*row);
+        Editing = true;
+    } else {
+        ClearAddForm();
+    }
+    CB_VlanStatusChange(this);
+}
+
+void TFM_VlanSetting::LoadMemberships(const ui::ListItem& row) {
+    for (int port = 0; port < kPortCount; ++port) {
+        const std::string membership = CellText(row, VlanGroupRow::FirstPort + port);
+        ui::RadioButton* button =
+            membership == "tag" ? RB_Tag[port] : membership == "untag" ? RB_Untag[port] : RB_Not[port];
+        button->SetChecked(true);
+    }
+}
+
+// Each port's checked button as its membership value (the hidden combo's
+// item index is the value).
+void TFM_VlanSetting::StoreMemberships() {
+    for (int port = 0; port < kPortCount; ++port) {
+        const Membership value = RB_Untag[port]->Checked() ? vlan::Untag : RB_Tag[port]->Checked() ? vlan::Tag : vlan::None;
+        CB_Membership[port]->SetItemIndex(value);
+    }
+}
+
+void TFM_VlanSetting::SelectColumn(PortGroup group, Membership column) {
+    const PortRange ports = PortsOf(group);
+    for (int port = ports.first; port < ports.end; ++port)
+        (column == vlan::Untag ? RB_Untag : column == vlan::Tag ? RB_Tag : RB_Not)[port]->SetChecked(true);
+}
+
+void TFM_VlanSetting::SelectUntaggedEverywhere() {
+    for (PortGroup group : {PortGroup::Port, PortGroup::Mssid, PortGroup::Wds}) SelectColumn(group, vlan::Untag);
+}
+
+void TFM_VlanSetting::ClearAddForm() {
+    Ed_VlanID->SetText("");
+    Ed_VlanName->SetText("");
+    SelectUntaggedEverywhere();
+}
+
+void TFM_VlanSetting::AddButtonClick(ui::Component*) {
+    if (!VlanListRead || VlanListRequest->busy) return;
+    ui::ListItem* target = TargetRow();
+    const VlanRefusal refusal = CheckVlanEntry({Editing, LV_VlanListUser->ItemCount(), target != nullptr,
+                                                Ed_VlanID->Text(), Ed_VlanName->Text(), OtherVids(target)});
+    if (refusal.check != 0) {
+        Refuse(refusal.message, refusal.caption,
+               refusal.focus == VlanField::Vid    ? static_cast<ui::Control*>(Ed_VlanID)
+               : refusal.focus == VlanField::Name ? Ed_VlanName
+                                                  : nullptr);
+        return;
+    }
+    if (target == nullptr) return;  // an edited row the last walk no longer holds
+    StoreMemberships();
+    if (!WriteStatus()) return;  // the form stays as it is for another try
+    Ed_VlanID->SetEnabled(true);
+    Editing = false;
+    std::vector<int> rows = {VlanGroupRow::Vid, VlanGroupRow::Name};
+    for (int port = 0; port < kPortCount; ++port) rows.push_back(VlanGroupRow::FirstPort + port);
+    StartMarkedWrite(*VlanListRequest, rows);
+    PageControl1->SetActivePageIndex(kVlanListTab);
+    EnableControls({Btn_VlanEdit, Btn_VlanDelete}, false);
+}
+
+void TFM_VlanSetting::Btn_VlanDeleteClick(ui::Component*) {
+    if (LV_VlanListUser->Selected() == nullptr || !VlanListRead || VlanListRequest->busy) return;
+    if (ui::ListItem* row = ChosenVlanRow()) {
+        row->SetSelected(true);
+        const std::string question = "Are you sure you want to delete " + CellText(*row, VlanGroupRow::Name) + "?";
+        if (ui::MessageBox(question, "warning", ui::Buttons::OkCancel) == ui::Answer::Ok) {
+            CB_VlanItemDel->SetItemIndex(kDeleteItem);
+            StartMarkedWrite(*VlanListRequest, {VlanGroupRow::Delete});
+        }
+    }
+    Editing = false;
+    LV_VlanListUser->SetSelected(nullptr);
+    EnableControls({Btn_VlanEdit, Btn_VlanDelete}, false);
+}
+
+void TFM_VlanSetting::VlanListSetDone(VkSNMPError* result) {
+    if (result->code != VK_OK) {
+        ShowStatus(std::string(kSetError) + " " + result->text);
+        return;
+    }
+    ShowStatus(kSetOk);
+    Groups.BeginLoad();
+    StartVlanWalk();
+}
