@@ -104,7 +104,6 @@ void TFM_FilterMACACL::BuildControls() {
         view->SetHideSelection(false);
     }
     Bt_Add->SetEnabled(false);
-    Ed_MacAdd->SetMaxLength(12);
 
     Cbox_ACLAPmode = NewHiddenComboBox(this, "Cbox_ACLAPmode");
     CB_ZoneStatus = NewHiddenComboBox(this, "CB_ZoneStatus");
@@ -390,8 +389,9 @@ void TFM_FilterMACACL::Bt_ApplyClick(ui::Component*) {
     if (!ListReady || ChainRunning) return;
     GroupWrites writes(Groups);
     writes.Write(*ApModeRequest, {SingleRow::Value});
-    // The "Disable" the page shows by itself is not written.
-    if (accessModeFromDevice_) writes.Write(*ModeRequest, {SingleRow::Value});
+    // The "Disable" the page shows by itself is not written; a mode never
+    // read is named as not read.
+    if (accessModeFromDevice_ || !Groups.WasRead(*ModeRequest)) writes.Write(*ModeRequest, {SingleRow::Value});
     ShowStatus(writes.AllWritten() ? kSaveOk : writes.FailureText(kSaveFail));
 }
 

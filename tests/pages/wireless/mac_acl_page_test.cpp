@@ -347,6 +347,18 @@ TEST_F(MacAclPageTest, SaveWritesTheApModeReadAndTheChosenMode) {
     EXPECT_EQ(Status(*page).rfind("Save Fail!", 0), 0u) << Status(*page);
 }
 
+TEST_F(MacAclPageTest, AModeNeverReadIsNotWrittenBack) {
+    ASSERT_TRUE(Started());
+    RestartSimWithout("dot11MacAccessControl");
+    OpenedPage<TFM_FilterMACACL> page(FM_FilterMACACL);
+    ASSERT_TRUE(Ready(*page));
+    Control("clearlog");
+    page->Bt_Apply->Click();
+    EXPECT_EQ(Sets(), Pdus{"dot11ApMode=1"});
+    EXPECT_EQ(Status(*page).rfind("Save Fail!", 0), 0u) << Status(*page);
+    EXPECT_NE(Status(*page).find("access control"), std::string::npos) << Status(*page);
+}
+
 TEST_F(MacAclPageTest, LeavingRejectWarnsWhileZoneDefenceIsOn) {
     ASSERT_TRUE(Started());
     SetValue(kZoneDefence, "1");
