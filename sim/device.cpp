@@ -37,6 +37,9 @@ constexpr char kWdsSiteSurveyRefresh[] = "E.2.1.3.3.1.4.1.1.1.1";
 constexpr char kWdsSiteSurveyTable[] = "E.2.1.3.3.1.4.2";
 constexpr char kMacCloneRefresh[] = "E.2.1.3.3.6.1.1.4.1";
 constexpr char kMacCloneTable[] = "E.2.1.3.3.6.2";
+// The client refresh rebuilds the table of the stations associated now.
+constexpr char kClientRefresh[] = "E.2.1.3.3.4.1.1.1.1";
+constexpr char kStationTable[] = "E.2.1.3.3.4.2";
 
 // The eight WDS partner addresses and the command that frees them all.
 constexpr char kRemoteApAddresses[] = "E.2.1.3.3.1.2.1.1.2.1";
@@ -131,6 +134,7 @@ Device::Device(ObjectStore& store, DeviceOptions options)
         {At(kSiteSurveyRefresh), &Device::ScanClientSurvey},
         {At(kWdsSiteSurveyRefresh), &Device::ScanWdsSurvey},
         {At(kMacCloneRefresh), &Device::ScanCloneList},
+        {At(kClientRefresh), &Device::ScanStations},
     };
     for (const char* secret : kSecrets) secrets_.push_back(At(secret));
     for (const char* column : kMssidSecretColumns)
@@ -165,7 +169,7 @@ void Device::Commit(const std::vector<Oid>& written) {
 }
 
 void Device::ScanAll() {
-    for (const char* table : {kSiteSurveyTable, kWdsSiteSurveyTable, kMacCloneTable}) Scan(table);
+    for (const char* table : {kSiteSurveyTable, kWdsSiteSurveyTable, kMacCloneTable, kStationTable}) Scan(table);
     scanStarted_ = false;  // no SET waits for these
 }
 
@@ -233,7 +237,7 @@ void Device::ClearLanguagePack(long) {}  // the device has no language pack to s
 void Device::TftpCommand(long value) {
     if (value == kTftpGet) StartTransfer(TransferKind::Get, "get", {});
     else if (value == kTftpPut) StartTransfer(TransferKind::Put, "put", ConfigurationText());
-    else if (value == kTftpPutAcl) StartTransfer(TransferKind::Put, "putacl", acl_);
+    else if (value == kTftpPutAcl) StartTransfer(TransferKind::Put, "putacl", macAcl_.FileText(store_));
 }
 
 void Device::UpgradeCommand(long value) {
@@ -254,7 +258,8 @@ void Device::RunUpgrade(long value) {
         restartRequested_ = true;
         break;
     case kGetAcl:
-        acl_ = fetched_;
+        // Only a list fetched since the last getacl is taken.
+        if (std::exchange(aclFetchFresh_, false)) macAcl_.Adopt(store_, fetched_);
         break;
     default:  // configSetting, certificate and key updates: acknowledged only
         break;
@@ -266,6 +271,8 @@ void Device::ScanClientSurvey(long) { Scan(kSiteSurveyTable); }
 void Device::ScanWdsSurvey(long) { Scan(kWdsSiteSurveyTable); }
 
 void Device::ScanCloneList(long) { Scan(kMacCloneTable); }
+
+void Device::ScanStations(long) { Scan(kStationTable); }
 
 // A scan finds what the object data says at this moment (a test changes it
 // with the control channel's set); reads show that result until the next
@@ -394,6 +401,7 @@ void Device::FinishTransfer(const TransferResult& result) {
     transfer_.message = result.outcome.message;
     if (!result.outcome.ok || result.request.kind != TransferKind::Get) return;
     fetched_ = result.content;
+    aclFetchFresh_ = true;
     transfer_.bytes = fetched_.size();
     std::ofstream(options_.fileFolder + "/" + BaseName(result.request.file), std::ios::binary)
         << fetched_;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "sim/entry_actions.h"
+#include "sim/mac_acl.h"
 #include "sim/object_store.h"
 #include "sim/transfer_job.h"
 
@@ -62,7 +63,8 @@ public:
     // once all its values are stored (entry_actions.h); a refused action
     // names its action object in `failed`.
     ActionResult RunActions(const std::vector<Oid>& written, Oid& failed) {
-        return actions_.Run(store_, written, failed);
+        const ActionResult result = actions_.Run(store_, written, failed);
+        return result == ActionResult::Done ? macAcl_.Run(store_, written, failed) : result;
     }
 
     // Runs the commands among the objects one SET has written, after all its
@@ -113,6 +115,7 @@ private:
     void ScanClientSurvey(long value);
     void ScanWdsSurvey(long value);
     void ScanCloneList(long value);
+    void ScanStations(long value);
     void DeleteAllRemoteAps(long value);
     void DeleteManagerRange(long index);
     void DeleteDhcpStaticRow(long index);
@@ -151,7 +154,8 @@ private:
     TransferStatus transfer_;
     std::vector<long> upgradesWaiting_;
     std::string fetched_;  // content of the last file fetched
-    std::string acl_;      // the MAC access-control list as last adopted
+    MacAcl macAcl_;
+    bool aclFetchFresh_ = false;  // a fetched file getacl has not taken yet
     ObjectStore::Values scanned_;  // the rows of the scanned tables as the last scans found them
     bool scanStarted_ = false;
     std::vector<Oid> secrets_;

@@ -1,6 +1,7 @@
 #include "pages/wireless/wireless_pages.h"
 
 #include "pages/wireless/grouping_page.h"
+#include "pages/wireless/mac_acl_page.h"
 #include "pages/wireless/multissid_page.h"
 #include "pages/wireless/performance_page.h"
 #include "pages/wireless/wlan_partition_page.h"
@@ -12,4 +13,5 @@ void RegisterWirelessPages() {
     RegisterPageOpener("WLANPartition1", [] { OpenPage(FM_WLANPart); });
     RegisterPageOpener("UserLimit", [] { OpenPage(FM_Group); });
     RegisterPageOpener("Ad_MultiSSID", [] { OpenPage(FM_MultiSSIDNewForm); });
+    RegisterPageOpener("Mac1", [] { OpenPage(FM_FilterMACACL); });
 }

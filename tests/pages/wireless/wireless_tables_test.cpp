@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "pages/wireless/grouping_page_vars.h"
+#include "pages/wireless/mac_acl_page_vars.h"
 #include "pages/wireless/multissid_page_vars.h"
 #include "pages/wireless/performance_page_vars.h"
 #include "pages/wireless/wlan_partition_page_vars.h"
@@ -29,6 +30,11 @@ TEST(AdvancedWirelessTables, EveryRowIsServedAlike) {
     served::ExpectTableServed(store, "VarsMultiSsidRadius", VarsMultiSsidRadius, MVT_UMV);
     // The limit's row carries the name the page shows.
     served::ExpectTableServed(store, "VarsGroupUserLimit", VarsGroupUserLimit, MVT_SV, false);
+    served::ExpectTableServed(store, "VarsMacAclMode", VarsMacAclMode, MVT_SV);
+    served::ExpectTableServed(store, "VarsMacAclAdd", VarsMacAclAdd, MVT_SV);
+    served::ExpectTableServed(store, "VarsMacAclDelete", VarsMacAclDelete, MVT_SV);
+    served::ExpectTableServed(store, "VarsMacAclList", VarsMacAclList, MVT_UMV);
+    served::ExpectTableServed(store, "VarsMacAclZoneDefence", VarsMacAclZoneDefence, MVT_SV);
 }
 
 // A fixture only replaces values of objects the standard data defines, with
