@@ -42,7 +42,6 @@ TFM_LRADIUSSer::TFM_LRADIUSSer(ui::Component* owner) : ui::Form(owner) {
     SetupPageForm(*this, "FM_LRADIUSSer", "Advanced \\ Internal RADIUS Server", 400, 330);
     BuildControls();
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    OnClose = [this](ui::Component* sender, ui::CloseAction& action) { FormClose(sender, action); };
 }
 
 void TFM_LRADIUSSer::BuildControls() {
@@ -57,7 +56,6 @@ void TFM_LRADIUSSer::BuildControls() {
                                  {Cbox_Status, "Cbox_Status", 90, 78, 100},
                                  {Bt_RadiusAdd, "Bt_RadiusAdd", "Save", 276, 78, 75},
                              });
-    Ed_Name->SetMaxLength(kNameLength);
     Ed_PWD->SetPasswordChar('*');
     GroupBox3 = NewGroupBox(GroupBox1, "GroupBox3", "RADIUS Account list ", 10, 138, 364, 146);
     LV_RadiusAccountListUser = NewListView(GroupBox3, "LV_RadiusAccountListUser", 10, 20, 250, 116);
@@ -101,14 +99,7 @@ void TFM_LRADIUSSer::FormCreate(ui::Component*) {
         ShowStatus(error.Message());
     }
     Cbox_Status->SetItemIndex(kEnableItem);
-}
-
-void TFM_LRADIUSSer::FormClose(ui::Component*, ui::CloseAction&) {
-    // Answers still on their way reach nothing of the page.
-    for (VkSNMPRequest2Edits** group : {&RadiusUserRequest, &RadiusListRequest}) {
-        Groups.Remove(*group);
-        *group = nullptr;
-    }
+    Ed_Name->SetMaxLength(kNameLength);
 }
 
 // ---- the list -----------------------------------------------------------------------
@@ -175,7 +166,7 @@ bool TFM_LRADIUSSer::ValidAccount() {
 }
 
 void TFM_LRADIUSSer::Bt_RadiusAddClick(ui::Component*) {
-    if (RadiusUserRequest == nullptr || userWrite_ != UserWrite::None || !ValidAccount()) return;
+    if (userWrite_ != UserWrite::None || !ValidAccount()) return;
     ParkedName = Ed_Name->Text();
     ParkedPassword = Ed_PWD->Text();
     ParkedStatus = Cbox_Status->ItemIndex();
@@ -200,7 +191,7 @@ void TFM_LRADIUSSer::Bt_RadiusAddClick(ui::Component*) {
 
 void TFM_LRADIUSSer::Bt_RadiusDelClick(ui::Component*) {
     const ui::ListItem* loaded = LoadedRow();
-    if (loaded == nullptr || RadiusUserRequest == nullptr || userWrite_ != UserWrite::None) return;
+    if (loaded == nullptr || userWrite_ != UserWrite::None) return;
     if (ui::MessageBox("Are you sure that you want to delete this entry?", "Warning", ui::Buttons::OkCancel) ==
         ui::Answer::Ok) {
         Ed_Name->SetText(CellText(*loaded, RadiusListRow::Name));

@@ -66,7 +66,6 @@ public:
     bool ReplacePending = false;
 
     void FormCreate(ui::Component* sender);
-    void FormClose(ui::Component* sender, ui::CloseAction& action);
     void LV_RadiusAccountListUserClick(ui::Component* sender);
     void Bt_RadiusAddClick(ui::Component* sender);
     void Bt_RadiusDelClick(ui::Component* sender);

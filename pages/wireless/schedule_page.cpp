@@ -43,7 +43,6 @@ TFM_Scheduling::TFM_Scheduling(ui::Component* owner) : ui::Form(owner) {
     Cbox_SchIndex->SetItemIndex(0);
     Ed_ScheduleNodeStatus->SetText("0");
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    OnClose = [this](ui::Component* sender, ui::CloseAction& action) { FormClose(sender, action); };
 }
 
 // ---- the form -------------------------------------------------------------------
@@ -113,7 +112,6 @@ void TFM_Scheduling::BuildRuleControls() {
         const std::string name = ScheduleDayNames[day];
         *boxes[day] = NewCheckBox(GroupBox_AddRule, "CheckBox_" + name, name, 90 + day * 50, 78, 48);
     }
-    Ed_ScheduleName->SetMaxLength(kNameLength);
     for (ui::Edit* edit : {Ed_StartHour, Ed_StartMinute, Ed_EndHour, Ed_EndMinute}) edit->SetMaxLength(kTimeLength);
     MakeDisplayOnly(*Ed_SchSsid);
 }
@@ -217,6 +215,7 @@ void TFM_Scheduling::FormCreate(ui::Component*) {
         ShowStatus(error.Message());
     }
     CB_Wireless->SetItemIndex(0);
+    Ed_ScheduleName->SetMaxLength(kNameLength);
     for (ui::Edit* edit : {Ed_ScheduleName, Ed_StartHour, Ed_StartMinute, Ed_EndHour, Ed_EndMinute}) edit->SetText("");
     CBox_ScheduleStatusChange(this);
     Cbox_SchIndexChange(this);
@@ -224,14 +223,6 @@ void TFM_Scheduling::FormCreate(ui::Component*) {
         // The device keeps its schedule status in Wireless Client mode.
         CBox_ScheduleStatus->SetEnabled(false);
         CBox_ScheduleStatusChange(this);
-    }
-}
-
-void TFM_Scheduling::FormClose(ui::Component*, ui::CloseAction&) {
-    // Answers still on their way reach nothing of the page.
-    for (VkSNMPRequest2Edits** group : {&RuleRequest, &ListRequest}) {
-        Groups.Remove(*group);
-        *group = nullptr;
     }
 }
 

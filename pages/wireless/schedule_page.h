@@ -117,7 +117,6 @@ public:
     std::vector<std::string> VisibleIndex;
 
     void FormCreate(ui::Component* sender);
-    void FormClose(ui::Component* sender, ui::CloseAction& action);
     void CBox_ScheduleStatusChange(ui::Component* sender);
     void Cbox_SchIndexChange(ui::Component* sender);
     void LV_SSIDClick(ui::Component* sender);

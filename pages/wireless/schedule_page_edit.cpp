@@ -67,7 +67,7 @@ bool TFM_Scheduling::ValidTimes() {
 // ---- Add and Delete -----------------------------------------------------------------
 
 void TFM_Scheduling::Btn_AddClick(ui::Component* sender) {
-    if (RuleRequest == nullptr || RuleRequest->busy || !ValidRule()) return;
+    if (RuleRequest->busy || !ValidRule()) return;
     const bool replacing = EditMode == 1 && !loaded_.index.empty();
     // A changed rule is added only once its old version is gone.
     if (replacing && !DeleteLoadedRule()) return;
@@ -114,7 +114,7 @@ bool TFM_Scheduling::DeleteLoadedRule() {
 
 void TFM_Scheduling::Btn_DelClick(ui::Component* sender) {
     Ed_ScheduleSSIDIndex->SetText(std::to_string(Cbox_SchIndex->ItemIndex()));
-    if (Ed_DeleteName->Text().empty() || loaded_.index.empty() || RuleRequest == nullptr || RuleRequest->busy) return;
+    if (Ed_DeleteName->Text().empty() || loaded_.index.empty() || RuleRequest->busy) return;
     if (ui::MessageBox("Are you sure that you want to delete this entry?", "Warning", ui::Buttons::OkCancel) !=
         ui::Answer::Ok) {
         Btn_ClearClick(sender);
@@ -145,21 +145,23 @@ bool TFM_Scheduling::WriteRule(const std::vector<int>& rows, int action, bool wa
     vars.Item(ScheduleRuleRow::Action)->access = VkSNMPAccess::readwrite;
     bool ok = true;
     if (wait) {
-        int failure = VK_OK;
+        VkSNMPError failure;
+        failure.code = VK_OK;
         VkSNMPErrorCallback previous = RuleRequest->request.onError;
         RuleRequest->request.onError = [&failure, previous](const VkSNMPError& result) {
-            if (result.code != VK_OK) failure = result.code;
+            if (result.code != VK_OK) failure = result;
             if (previous) previous(result);
         };
         RuleRequest->async = false;
         try {
-            ok = RuleRequest->Set(false, true) && failure == VK_OK;
+            ok = RuleRequest->Set(false, true) && failure.code == VK_OK;
         } catch (const os::Exception& error) {
             ok = false;
-            ShowStatus(error.Message());
+            failure.text = error.Message();
         }
         RuleRequest->async = true;
         RuleRequest->request.onError = previous;
+        if (!ok) RuleRequest->ShowStatus(failure.text.empty() ? std::string(kSaveFail) : failure.text);
     } else {
         StartWrite(*RuleRequest, false);
     }
