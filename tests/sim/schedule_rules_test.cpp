@@ -51,7 +51,8 @@ protected:
     ToolResult Delete(const std::string& name, int ssid) {
         return Run("snmpset", kV2Write, {kName, "s", name, kSsidIndex, "i", std::to_string(ssid), kAction, "i", "0"});
     }
-    // "name|days|time frame|wireless|index|ssid|node|overnight" per row.
+    // "name|days|time frame|wireless|index|ssid|node|overnight" per row, as the
+    // control channel shows them (texts with blanks quoted).
     Texts Rows(int count) {
         Texts rows;
         for (int row = 1; row <= count; ++row) {
@@ -69,8 +70,8 @@ TEST_F(simScheduleRules, AnAddedRuleCarriesTheDevicesTexts) {
     ASSERT_EQ(0, Add("night", 2, 0, "22:00", "06:00", 1).exitCode);
     ASSERT_EQ(0, Add("weekend", 5, 1 | 64, "", "").exitCode);
     EXPECT_THAT(Rows(4), ::testing::ElementsAre("office|Mon,Wed,Fri|9:05-17:30|1|0|\"\"|1|0",
-                                                "night|All Week|22:00-6:00|1|2|Guests|1|1",
-                                                "weekend|Sun,Sat|All Day(s)|1|5|\"\"|1|0",
+                                                "night|\"All Week\"|22:00-6:00|1|2|Guests|1|1",
+                                                "weekend|Sun,Sat|\"All Day(s)\"|1|5|\"\"|1|0",
                                                 "\"\"|\"\"|\"\"|0|0|\"\"|0|0"));
 }
 
