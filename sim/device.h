@@ -12,6 +12,7 @@
 #include "sim/entry_actions.h"
 #include "sim/mac_acl.h"
 #include "sim/object_store.h"
+#include "sim/schedule_rules.h"
 #include "sim/transfer_job.h"
 
 namespace sim {
@@ -63,8 +64,10 @@ public:
     // once all its values are stored (entry_actions.h); a refused action
     // names its action object in `failed`.
     ActionResult RunActions(const std::vector<Oid>& written, Oid& failed) {
-        const ActionResult result = actions_.Run(store_, written, failed);
-        return result == ActionResult::Done ? macAcl_.Run(store_, written, failed) : result;
+        ActionResult result = actions_.Run(store_, written, failed);
+        if (result == ActionResult::Done) result = macAcl_.Run(store_, written, failed);
+        if (result == ActionResult::Done) result = schedule_.Run(store_, written, failed);
+        return result;
     }
 
     // Runs the commands among the objects one SET has written, after all its
@@ -146,6 +149,7 @@ private:
     DeviceOptions options_;
     std::vector<Command> commands_;
     EntryActions actions_;
+    ScheduleRules schedule_;
     ObjectStore::Values activated_;
     uint64_t bootTick_;
     bool restartRequested_ = false;

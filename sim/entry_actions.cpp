@@ -52,6 +52,21 @@ bool IsFree(const ObjectStore& store, const Oid& entry, unsigned freeColumn, uin
     return cell == nullptr || cell->value == EmptyOf(cell->def.syntax);
 }
 
+// Moves the rows after the freed one up one row; the last row ends free.
+void MoveUp(ObjectStore& store, const Oid& entry, const std::vector<EntryActions::Field>& fields,
+            const std::vector<uint32_t>& rows, uint32_t freed) {
+    auto at = std::find(rows.begin(), rows.end(), freed);
+    for (; at != rows.end() && at + 1 != rows.end(); ++at) {
+        for (const EntryActions::Field& field : fields) {
+            ObjectStore::Entry* to = store.Find(Cell(entry, field.column, *at));
+            const ObjectStore::Entry* from = store.Find(Cell(entry, field.column, *(at + 1)));
+            if (to == nullptr || from == nullptr) continue;
+            to->value = from->value;
+            store.Find(Cell(entry, field.column, *(at + 1)))->value = EmptyOf(from->def.syntax);
+        }
+    }
+}
+
 }  // namespace
 
 EntryActions::EntryActions() {
@@ -62,6 +77,11 @@ EntryActions::EntryActions() {
         // Web redirection accounts (name, password, status); deleted by name.
         {"E.3.14.2.4.0", "E.3.14.2.5.1", 2,
          {{"E.3.14.2.1.0", 2, true, true}, {"E.3.14.2.2.0", 3, false, false}, {"E.3.14.2.3.0", 4, false, false}}},
+        // Internal RADIUS server accounts (name, password, status); deleted by
+        // name, listed named rows first.
+        {"E.3.12.1.3.0", "E.3.12.2.1.1", 2,
+         {{"E.3.12.1.1.0", 2, true, true}, {"E.3.12.1.2.0", 4, false, false}, {"E.3.12.1.4.0", 3, false, false}},
+         true},
     };
 }
 
@@ -121,6 +141,7 @@ ActionResult EntryActions::RunGroup(ObjectStore& store, const Group& group, cons
                 ObjectStore::Entry* cell = store.Find(Cell(entry, field.column, row));
                 if (cell != nullptr) cell->value = EmptyOf(cell->def.syntax);
             }
+            if (group.compact) MoveUp(store, entry, group.fields, rows, row);
             return ActionResult::Done;
         }
         return ActionResult::NotFound;

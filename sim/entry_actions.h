@@ -18,7 +18,14 @@
 
 namespace sim {
 
-enum class ActionResult { Done, NotAnAction, Duplicate, Full, NotFound };
+enum class ActionResult {
+    Done,
+    NotAnAction,
+    Duplicate,
+    Full,
+    NotFound,
+    Invalid,  // the values do not describe a valid entry
+};
 
 class EntryActions {
 public:
@@ -33,9 +40,13 @@ public:
         const char* entry;       // the table's entry OID; columns are entry.column.index
         unsigned freeColumn;     // the column that is empty in a free row
         std::vector<Field> fields;
+        // A delete moves the entries after the deleted one up a row, so that
+        // the used rows always come first.
+        bool compact = false;
     };
 
-    // The groups of the device (ARP gateways, web-redirection accounts).
+    // The groups of the device (ARP gateways, web-redirection accounts,
+    // internal RADIUS accounts).
     EntryActions();
 
     // Runs the action of every group whose action object the SET wrote,

@@ -4,6 +4,8 @@
 #include "pages/wireless/mac_acl_page.h"
 #include "pages/wireless/multissid_page.h"
 #include "pages/wireless/performance_page.h"
+#include "pages/wireless/radius_server_page.h"
+#include "pages/wireless/schedule_page.h"
 #include "pages/wireless/wlan_partition_page.h"
 #include "shell/open_page.h"
 #include "shell/page_openers.h"
@@ -14,4 +16,6 @@ void RegisterWirelessPages() {
     RegisterPageOpener("UserLimit", [] { OpenPage(FM_Group); });
     RegisterPageOpener("Ad_MultiSSID", [] { OpenPage(FM_MultiSSIDNewForm); });
     RegisterPageOpener("Mac1", [] { OpenPage(FM_FilterMACACL); });
+    RegisterPageOpener("Scheduling1", [] { OpenPage(FM_Scheduling); });
+    RegisterPageOpener("mniLocalRADIUSServer1", [] { OpenPage(FM_LRADIUSSer); });
 }

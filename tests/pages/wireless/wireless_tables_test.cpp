@@ -12,6 +12,8 @@
 #include "pages/wireless/mac_acl_page_vars.h"
 #include "pages/wireless/multissid_page_vars.h"
 #include "pages/wireless/performance_page_vars.h"
+#include "pages/wireless/radius_server_page_vars.h"
+#include "pages/wireless/schedule_page_vars.h"
 #include "pages/wireless/wlan_partition_page_vars.h"
 #include "sim/object_file.h"
 #include "sim/set_check.h"
@@ -35,6 +37,14 @@ TEST(AdvancedWirelessTables, EveryRowIsServedAlike) {
     served::ExpectTableServed(store, "VarsMacAclDelete", VarsMacAclDelete, MVT_SV);
     served::ExpectTableServed(store, "VarsMacAclList", VarsMacAclList, MVT_UMV);
     served::ExpectTableServed(store, "VarsMacAclZoneDefence", VarsMacAclZoneDefence, MVT_SV);
+    served::ExpectTableServed(store, "VarsScheduleStatus", VarsScheduleStatus, MVT_UMV);
+    served::ExpectTableServed(store, "VarsScheduleRule", VarsScheduleRule, SVT_SV);
+    served::ExpectTableServed(store, "VarsScheduleList", VarsScheduleList, MVT_UMV);
+    // Eight instances of one column, each under the column's name.
+    served::ExpectTableServed(store, "VarsScheduleNodeStatus", VarsScheduleNodeStatus, MVT_SV);
+    served::ExpectTableServed(store, "VarsScheduleMssidSsid", VarsScheduleMssidSsid, MVT_UMV);
+    served::ExpectTableServed(store, "VarsRadiusUser", VarsRadiusUser, SVT_SV);
+    served::ExpectTableServed(store, "VarsRadiusUserList", VarsRadiusUserList, MVT_UMV);
 }
 
 // A fixture only replaces values of objects the standard data defines, with
