@@ -35,7 +35,8 @@ public:
         std::vector<Field> fields;
     };
 
-    // The groups of the device (ARP gateways, web-redirection accounts).
+    // The groups of the device (ARP gateways, web-redirection accounts,
+    // traffic-manager rules).
     EntryActions();
 
     // Runs the action of every group whose action object the SET wrote,
