@@ -2,6 +2,7 @@
 
 #include "pages/network/arp_spoofing_page.h"
 #include "pages/network/dhcp_page.h"
+#include "pages/network/traffic_control_page.h"
 #include "pages/network/web_redirection_page.h"
 #include "shell/open_page.h"
 #include "shell/page_openers.h"
@@ -11,4 +12,6 @@ void RegisterNetworkPages() {
     RegisterPageOpener("DHCPServer1", [] { OpenPage(FM_DHCP); });
     // The entry is hidden; the page is built all the same.
     RegisterPageOpener("WebRedirection1", [] { OpenPage(FM_WebRedirection); });
+    // The entry is hidden; the page is built all the same.
+    RegisterPageOpener("mniTrafficControl1", [] { OpenPage(FM_TrafficCtrl); });
 }
