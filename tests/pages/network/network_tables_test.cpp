@@ -4,6 +4,7 @@
 
 #include "pages/network/arp_spoofing_page_vars.h"
 #include "pages/network/dhcp_page_vars.h"
+#include "pages/network/traffic_control_page_vars.h"
 #include "pages/network/web_redirection_page_vars.h"
 #include "tests/shell/served_tables.h"
 
@@ -23,4 +24,15 @@ TEST(NetworkPageTables, EveryRowIsServedAlike) {
     served::ExpectTableServed(store, "VarsDhcpStaticRefresh", VarsDhcpStaticRefresh, SVT_SV);
     served::ExpectTableServed(store, "VarsDhcpCurrentDynamic", VarsDhcpCurrentDynamic, MVT_FMV);
     served::ExpectTableServed(store, "VarsDhcpCurrentStatic", VarsDhcpCurrentStatic, MVT_FMV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlInterfaceMode", VarsTrafficCtrlInterfaceMode, MVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlBandwidth", VarsTrafficCtrlBandwidth, SVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlQosState", VarsTrafficCtrlQosState, SVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlPriority", VarsTrafficCtrlPriority, MVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlPriorityLimit", VarsTrafficCtrlPriorityLimit, MVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlPriorityPort", VarsTrafficCtrlPriorityPort, MVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficManager", VarsTrafficManager, SVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficManagerRule", VarsTrafficManagerRule, SVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficManagerRuleList", VarsTrafficManagerRuleList, MVT_UMV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlMssidState", VarsTrafficCtrlMssidState, MVT_UMV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlRemoteAp", VarsTrafficCtrlRemoteAp, MVT_UMV);
 }
