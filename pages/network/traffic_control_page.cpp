@@ -5,6 +5,7 @@
 #include "pages/network/traffic_control_page_rules.h"
 #include "pages/network/traffic_control_page_texts.h"
 #include "platform/os/exception.h"
+#include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
@@ -31,7 +32,6 @@ TFM_TrafficCtrl::TFM_TrafficCtrl(ui::Component* owner) : ui::Form(owner) {
     SetupPageForm(*this, "FM_TrafficCtrl", "Advanced \\ Traffic Control", 600, 480);
     BuildControls();
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    OnClose = [this](ui::Component* sender, ui::CloseAction& action) { FormClose(sender, action); };
 }
 
 void TFM_TrafficCtrl::MakeGroups() {
@@ -151,12 +151,4 @@ void TFM_TrafficCtrl::ReadMirrors() {
     Groups.BeginLoad();
     if (Groups.Read(*QosBandwidthRequest)) EmptyZero({Ed_DownLBWidth, Ed_UpLBWidth});
     if (Groups.Read(*ManagerBandwidthRequest)) EmptyZero({Ed_DownLBand, Ed_UpLBand});
-}
-
-void TFM_TrafficCtrl::FormClose(ui::Component*, ui::CloseAction&) {
-    // Answers still on their way reach nothing of the page.
-    for (VkSNMPRequest2Edits** group : {&QosPortRequest, &TrafficRuleRequest, &TrafficRuleListRequest}) {
-        Groups.Remove(*group);
-        *group = nullptr;
-    }
 }

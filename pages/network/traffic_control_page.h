@@ -9,7 +9,8 @@
 //   (per client IP or MAC, with speeds), which change only through the rule
 //   scalars and an action: an edit is a delete and then an add.
 // The other tabs show the bandwidths as the device last reported them; every
-// result comes from its answer; answers after the page closed reach nothing.
+// result comes from its answer; answers after the page is gone reach nothing
+// (its groups go with it).
 
 #include <array>
 #include <memory>
@@ -130,7 +131,6 @@ public:
     bool RuleListRead = false;
 
     void FormCreate(ui::Component* sender);
-    void FormClose(ui::Component* sender, ui::CloseAction& action);
     // Tab 1.
     void InterfaceBoxClick(int row, bool downlink);
     void ComboBoxChange(int row);

@@ -2,6 +2,7 @@
 // their Save, when the rule groups show, and the rule list: the device's
 // table walked into the hidden list, its named rows in the visible one.
 
+#include "library/common/messages.h"
 #include "pages/common/control_helpers.h"
 #include "pages/common/group_writes.h"
 #include "pages/network/traffic_control_page.h"

@@ -2,6 +2,7 @@
 // enables it with no bandwidth set), the nine classes' priorities and
 // limits, the user classes' port ranges, and the QoS Save.
 
+#include "library/common/messages.h"
 #include "pages/common/control_helpers.h"
 #include "pages/common/group_writes.h"
 #include "pages/common/input_refusal.h"

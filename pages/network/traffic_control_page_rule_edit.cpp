@@ -6,6 +6,7 @@
 // the editor and the list stay locked until the sequence has ended.
 
 #include "pages/common/async_write.h"
+#include "library/common/messages.h"
 #include "pages/common/control_helpers.h"
 #include "pages/common/input_refusal.h"
 #include "pages/network/traffic_control_page.h"

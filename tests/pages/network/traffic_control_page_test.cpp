@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -475,10 +476,16 @@ TEST_F(TrafficPageTest, TheMenuEntryOpensThePage) {
     ASSERT_TRUE(Started());
     RegisterNetworkPages();
     bool seen = false;
-    Later(20, [&] {
-        seen = FM_TrafficCtrl != nullptr && FM_TrafficCtrl->Modal();
-        if (FM_TrafficCtrl) FM_TrafficCtrl->Close();
-    });
+    // Closes the page once it is shown (its opening reads take a while).
+    std::function<void()> closeWhenShown = [&] {
+        if (FM_TrafficCtrl == nullptr || !FM_TrafficCtrl->Modal()) {
+            Later(20, closeWhenShown);
+            return;
+        }
+        seen = true;
+        FM_TrafficCtrl->Close();
+    };
+    Later(20, closeWhenShown);
     EXPECT_TRUE(OpenRegisteredPage("mniTrafficControl1"));
     EXPECT_TRUE(seen);
     EXPECT_EQ(FM_TrafficCtrl, nullptr);
