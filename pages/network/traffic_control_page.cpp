@@ -79,8 +79,8 @@ void TFM_TrafficCtrl::MakeQosGroups() {
 }
 
 void TFM_TrafficCtrl::MakeManagerGroups() {
-    VkSNMPRequest2Edits& mirrors =
-        Groups.Make(ManagerBandwidthRequest, {"traffic manager bandwidths", VarsTrafficCtrlBandwidth, SVT_SV, 0, kTimeout});
+    VkSNMPRequest2Edits& mirrors = Groups.Make(
+        ManagerBandwidthRequest, {"traffic manager bandwidths", VarsTrafficCtrlBandwidth, SVT_SV, 0, kTimeout});
     mirrors.BindEdits(TrafficBandwidthRow::Downlink, "%s", Ed_DownLBand);
     mirrors.BindEdits(TrafficBandwidthRow::Uplink, "%s", Ed_UpLBand);
     VkSNMPRequest2Edits& manager =

@@ -106,11 +106,14 @@ std::array<bool, kInterfaces> InterfaceAvailability(bool multiSsidOn, const std:
         available[TrafficInterface::PrimarySsid] = true;
         return available;
     }
-    // The primary SSID is row 0 of the states, Multi-SSID k row k.
-    for (int row = 0; row <= TrafficInterface::FirstWds - TrafficInterface::PrimarySsid - 1; ++row)
+    // The primary SSID is row 0 of the states, Multi-SSID k row k; WDS k is
+    // row k-1 of the peers.
+    constexpr int kSsidRows = TrafficInterface::FirstWds - TrafficInterface::PrimarySsid;
+    constexpr int kWdsRows = kInterfaces - TrafficInterface::FirstWds;
+    for (int row = 0; row < kSsidRows; ++row)
         available[TrafficInterface::PrimarySsid + row] =
             row < static_cast<int>(ssidStates.size()) && ssidStates[row] != kNoSsid;
-    for (int row = 0; row < kInterfaces - TrafficInterface::FirstWds; ++row)
+    for (int row = 0; row < kWdsRows; ++row)
         available[TrafficInterface::FirstWds + row] =
             row < static_cast<int>(wdsPeers.size()) && wdsPeers[row] != kNoPeer;
     return available;

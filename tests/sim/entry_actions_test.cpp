@@ -33,7 +33,9 @@ const std::string kRuleIp = E(".3.9.3.2.2.0");
 const std::string kRuleDown = E(".3.9.3.2.4.0");
 const std::string kRuleUp = E(".3.9.3.2.5.0");
 const std::string kRuleAction = E(".3.9.3.2.6.0");
-std::string RuleCell(int column, int row) { return E(".3.9.3.3.1." + std::to_string(column) + "." + std::to_string(row)); }
+std::string RuleCell(int column, int row) {
+    return E(".3.9.3.3.1." + std::to_string(column) + "." + std::to_string(row));
+}
 
 class simEntryActions : public SimTest {
 protected:

@@ -45,8 +45,8 @@ TEST(TrafficInterfaces, AvailabilityFollowsMultiSsidTheSsidStatesAndTheWdsPeers)
 TEST(TrafficInterfaces, RowsTheDeviceDidNotReturnAreUnavailable) {
     auto shortTables = InterfaceAvailability(true, {"Enable", "Enable", "Enable"}, {"00907A0000A1", "00907A0000A2"});
     for (int row = 0; row < kInterfaces; ++row) {
-        const bool expected = row == TrafficInterface::Ethernet || (row >= TrafficInterface::PrimarySsid && row < kMultiSsid1 + 2) ||
-                              (row >= kWds1 && row < kWds1 + 2);
+        // Ethernet, the primary SSID, Multi-SSIDs 1 and 2, WDS 1 and 2.
+        const bool expected = row < kMultiSsid1 + 2 || (row >= kWds1 && row < kWds1 + 2);
         EXPECT_EQ(shortTables[row], expected) << row;
     }
     auto empty = InterfaceAvailability(true, {}, {});
@@ -179,7 +179,8 @@ TEST(TrafficChecks, BandwidthsAndLimitsInTheirOrderAndRanges) {
     EXPECT_FALSE(CheckLimit("1").has_value());
     EXPECT_FALSE(CheckLimit("100").has_value());
     EXPECT_EQ(CheckLimit("")->message, "Please input value for the limit !");
-    for (const char* bad : {"0", "101", "5%", "-1"}) EXPECT_EQ(CheckLimit(bad)->message, "Invaild value for the limit !") << bad;
+    for (const char* bad : {"0", "101", "5%", "-1"})
+        EXPECT_EQ(CheckLimit(bad)->message, "Invaild value for the limit !") << bad;
 }
 
 TEST(TrafficChecks, ARuleIsCheckedFieldByField) {

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -175,6 +177,45 @@ TEST_F(TrafficPageTest, OpensWithEachTabShowingTheDevice) {
     SavePicture(*page, "traffic-control-manager");
 }
 
+// The first object of each logged request.
+Texts FirstObjects(const Texts& pdus) {
+    Texts objects;
+    for (const std::string& pdu : pdus) objects.push_back(pdu.substr(0, pdu.find_first_of("= ")));
+    return objects;
+}
+
+TEST_F(TrafficPageTest, TheOpeningReadsInTheDevicesOrderWithItsGroupsTimeOutsAndModes) {
+    ASSERT_TRUE(Started());
+    Control("clearlog");
+    OpenedPage<TFM_TrafficCtrl> page(FM_TrafficCtrl);
+    Open(page);
+    const std::string bandwidths = DeviceOid(kDownBandwidth);
+    EXPECT_EQ(FirstObjects(Logged("GET")),
+              (Texts{DeviceOid("E.3.3.1.1.1.1"), DeviceOid(Mode(0)), bandwidths, DeviceOid(kQosState), bandwidths,
+                     DeviceOid("E.3.9.2.2.2.1.1.3.1"), DeviceOid("E.3.9.2.2.2.1.1.4.1"),
+                     DeviceOid("E.3.9.2.2.2.1.1.5.1"), bandwidths, DeviceOid(kManagerStatus)}));
+    const Texts walks = FirstObjects(Logged("GETNEXT"));
+    ASSERT_FALSE(walks.empty());
+    EXPECT_EQ(walks.front(), DeviceOid("E.3.3.3.1.2")) << "the SSID states first";
+    EXPECT_NE(std::find(walks.begin(), walks.end(), DeviceOid("E.2.1.3.3.1.2.1.1.2")), walks.end());
+    EXPECT_EQ(walks.back().rfind(DeviceOid("E.3.9.3.3.1."), 0), 0u) << "the rule list last";
+
+    using P = TFM_TrafficCtrl;
+    VkSNMPRequest2Edits* P::*const asyncGroups[] = {&P::QosPortRequest, &P::TrafficRuleRequest,
+                                                    &P::TrafficRuleListRequest};
+    VkSNMPRequest2Edits* P::*const groups[] = {
+        &P::SsidStateWalkRequest, &P::RemoteApWalkRequest,    &P::MssidStateRequest,       &P::InterfaceModeRequest,
+        &P::LinkBandwidthRequest, &P::QosStateRequest,        &P::QosBandwidthRequest,     &P::QosPriorityRequest,
+        &P::QosLimitRequest,      &P::QosPortRequest,         &P::ManagerBandwidthRequest, &P::ManagerStateRequest,
+        &P::TrafficRuleRequest,   &P::TrafficRuleListRequest};
+    for (VkSNMPRequest2Edits* P::*group : groups) {
+        const VkSNMPRequest2Edits& request = *((*page).*group);
+        EXPECT_EQ(request.request.timeout, 10000);
+        const bool async = std::find(std::begin(asyncGroups), std::end(asyncGroups), group) != std::end(asyncGroups);
+        EXPECT_EQ(request.async, async) << request.request.vars.Item(0)->name;
+    }
+}
+
 TEST_F(TrafficPageTest, WithMultiSsidOffOnlyEthernetAndThePrimarySsidAreShapedAndSaved) {
     ASSERT_TRUE(Started());
     SetValue(Mode(kWds1), "1");  // a mode the page cannot change now
@@ -324,9 +365,10 @@ TEST_F(TrafficPageTest, EnablingTheManagerWithoutBandwidthIsRefused) {
     ASSERT_TRUE(Started());
     OpenedPage<TFM_TrafficCtrl> page(FM_TrafficCtrl);
     Open(page);
-    Dialogs().ExpectBox(
-        "Warning", "Traffic Manager can't enable if uplink and downlink bandwidth are empty in uplink/downlink/setting!",
-        ui::Answer::Ok);
+    Dialogs().ExpectBox("Warning",
+                        "Traffic Manager can't enable if uplink and downlink bandwidth are empty in "
+                        "uplink/downlink/setting!",
+                        ui::Answer::Ok);
     pagetest::Pick(page->Cbox_TrafficMan, "Enable");
     EXPECT_FALSE(page->GroupBox7->Visible());
 }
