@@ -82,6 +82,13 @@ EntryActions::EntryActions() {
         {"E.3.12.1.3.0", "E.3.12.2.1.1", 2,
          {{"E.3.12.1.1.0", 2, true, true}, {"E.3.12.1.2.0", 4, false, false}, {"E.3.12.1.4.0", 3, false, false}},
          true},
+        // Traffic-manager rules (name, client IP, MAC, speeds); deleted by name.
+        {"E.3.9.3.2.6.0", "E.3.9.3.3.1", 2,
+         {{"E.3.9.3.2.1.0", 2, true, true},
+          {"E.3.9.3.2.2.0", 3, false, false},
+          {"E.3.9.3.2.3.0", 4, false, false},
+          {"E.3.9.3.2.4.0", 5, false, false},
+          {"E.3.9.3.2.5.0", 6, false, false}}},
     };
 }
 

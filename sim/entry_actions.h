@@ -46,7 +46,7 @@ public:
     };
 
     // The groups of the device (ARP gateways, web-redirection accounts,
-    // internal RADIUS accounts).
+    // internal RADIUS accounts, traffic-manager rules).
     EntryActions();
 
     // Runs the action of every group whose action object the SET wrote,

@@ -1,5 +1,6 @@
 #include "pages/common/async_write.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "library/common/messages.h"
@@ -37,4 +38,20 @@ void StartWrite(VkSNMPRequest2Controls& group, bool refreshAfterSet) {
         refusal.text = MessageText(refusal.code);
     }
     if (pageHandler) pageHandler(&group, &refusal);
+}
+
+void StartWriteRows(VkSNMPRequest2Controls& group, const std::vector<int>& rows, bool refreshAfterSet) {
+    VkSNMPVarList& vars = group.request.vars;
+    std::vector<int32_t> access;
+    for (int row = 0; row < vars.Count(); ++row) {
+        VkSNMPVarItem& item = *vars.Item(row);
+        access.push_back(item.access);
+        if (std::find(rows.begin(), rows.end(), row) != rows.end())
+            item.access = (item.access & ~VkSNMPAccess::invalid) | VkSNMPAccess::readwrite;
+        else
+            item.access &= ~VkSNMPAccess::writeonly;
+    }
+    StartWrite(group, refreshAfterSet);
+    for (int row = 0; row < vars.Count() && row < static_cast<int>(access.size()); ++row)
+        vars.Item(row)->access = access[static_cast<size_t>(row)];
 }

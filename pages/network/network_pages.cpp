@@ -3,6 +3,7 @@
 #include "pages/network/arp_spoofing_page.h"
 #include "pages/network/dhcp_page.h"
 #include "pages/network/vlan_page.h"
+#include "pages/network/traffic_control_page.h"
 #include "pages/network/web_redirection_page.h"
 #include "shell/open_page.h"
 #include "shell/page_openers.h"
@@ -13,4 +14,6 @@ void RegisterNetworkPages() {
     RegisterPageOpener("VlanSetting1", [] { OpenPage(FM_VlanSetting); });
     // The entry is hidden; the page is built all the same.
     RegisterPageOpener("WebRedirection1", [] { OpenPage(FM_WebRedirection); });
+    // The entry is hidden; the page is built all the same.
+    RegisterPageOpener("mniTrafficControl1", [] { OpenPage(FM_TrafficCtrl); });
 }

@@ -279,13 +279,7 @@ bool TFM_WebRedirection::WriteSelectedRow(std::initializer_list<int> rows) {
 // to WebAccountSetDone.
 void TFM_WebRedirection::SendAccountAction(int action, std::initializer_list<int> rows) {
     CB_Action->SetItemIndex(action);
-    VkSNMPVarList& vars = WebAccountRequest->request.vars;
-    std::vector<int32_t> access;
-    for (int row = 0; row < vars.Count(); ++row) access.push_back(vars.Item(row)->access);
-    for (int row = 0; row < vars.Count(); ++row) vars.Item(row)->access = VkSNMPAccess::readonly;
-    SetRowAccess(*WebAccountRequest, rows, VkSNMPAccess::readwrite);
-    StartWrite(*WebAccountRequest, true);
-    for (int row = 0; row < vars.Count(); ++row) vars.Item(row)->access = access[static_cast<size_t>(row)];
+    StartWriteRows(*WebAccountRequest, rows, true);
 }
 
 // ---- Delete and Save --------------------------------------------------------------

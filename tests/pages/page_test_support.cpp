@@ -110,7 +110,10 @@ void PageTest::SetValue(const std::string& oid, const std::string& value) {
     Control("set " + DeviceOid(oid) + " " + value);
 }
 
-void PageTest::RestartSimWithout(const std::string& objectName) {
+void PageTest::RestartSimWithout(const std::string& objectName) { RestartSimWithout({objectName}, {}); }
+
+void PageTest::RestartSimWithout(const std::vector<std::string>& objectNames,
+                                 const std::vector<std::string>& arguments) {
     namespace fs = std::filesystem;
     objects_ = folder_ + "/objects";
     fs::create_directories(objects_);
@@ -118,10 +121,15 @@ void PageTest::RestartSimWithout(const std::string& objectName) {
         if (file.path().extension() != ".txt") continue;
         std::ifstream in(file.path());
         std::ofstream out(objects_ + "/" + file.path().filename().string());
-        for (std::string line; std::getline(in, line);)
-            if (line.rfind(objectName + " ", 0) != 0) out << line << "\n";
+        for (std::string line; std::getline(in, line);) {
+            bool removed = false;
+            for (const std::string& name : objectNames) removed = removed || line.rfind(name + " ", 0) == 0;
+            if (!removed) out << line << "\n";
+        }
     }
-    RestartSim({"--objects", objects_});
+    std::vector<std::string> options = {"--objects", objects_};
+    options.insert(options.end(), arguments.begin(), arguments.end());
+    RestartSim(options);
 }
 
 std::vector<std::string> PageTest::Logged(const std::string& type) {

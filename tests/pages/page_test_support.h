@@ -47,6 +47,9 @@ protected:
     // Starts the simulator again on the standard object data without the
     // named object: a device that lacks it.
     void RestartSimWithout(const std::string& objectName);
+    // The same without several objects and with these options added, e.g. a
+    // fixture that defines them anew with other rows.
+    void RestartSimWithout(const std::vector<std::string>& objectNames, const std::vector<std::string>& arguments);
 
     // For a test that waits out a silent device: time-outs started from now
     // on pass five times faster (the usual scale comes back with the next test).

@@ -1,6 +1,7 @@
 // Tables whose entries the device adds and deletes through scalars and an
 // action object written in the same SET: the ARP gateways (eight fixed rows,
-// free rows 0.0.0.0) and the web-redirection accounts (free rows unnamed).
+// free rows 0.0.0.0), the web-redirection accounts (free rows unnamed) and
+// the traffic-manager rules (read-only rows, free rows unnamed).
 
 #include <gmock/gmock.h>
 
@@ -26,6 +27,15 @@ std::string WebPassword(int row) { return E(".3.14.2.5.1.3." + std::to_string(ro
 // How the control channel shows an empty text.
 const std::string kNoText = "\"\"";
 std::string WebStatus(int row) { return E(".3.14.2.5.1.4." + std::to_string(row)); }
+
+const std::string kRuleName = E(".3.9.3.2.1.0");
+const std::string kRuleIp = E(".3.9.3.2.2.0");
+const std::string kRuleDown = E(".3.9.3.2.4.0");
+const std::string kRuleUp = E(".3.9.3.2.5.0");
+const std::string kRuleAction = E(".3.9.3.2.6.0");
+std::string RuleCell(int column, int row) {
+    return E(".3.9.3.3.1." + std::to_string(column) + "." + std::to_string(row));
+}
 
 class simEntryActions : public SimTest {
 protected:
@@ -107,6 +117,26 @@ TEST_F(simEntryActions, AWebAccountIsAddedWithTheFieldsOfItsOwnSetAndDeletedByNa
     EXPECT_EQ(kNoText, Held(WebName(3)));
     EXPECT_EQ(kNoText, Held(WebPassword(3)));
     EXPECT_EQ("second", Held(WebName(4)));
+}
+
+TEST_F(simEntryActions, ATrafficRuleIsAddedIntoAFreeRowAndDeletedByItsNameAlone) {
+    ASSERT_EQ(0, Run("snmpset", kV2Write, {kRuleName, "s", "cam", kRuleIp, "a", "192.168.0.50", kRuleDown, "i", "20",
+                                           kRuleUp, "i", "5", kRuleAction, "i", "1"})
+                     .exitCode);
+    EXPECT_EQ("cam", Held(RuleCell(2, 1)));
+    EXPECT_EQ("192.168.0.50", Held(RuleCell(3, 1)));
+    EXPECT_EQ("000000000000", Held(RuleCell(4, 1))) << "no MAC in the SET";
+    EXPECT_EQ("20", Held(RuleCell(5, 1)));
+    EXPECT_EQ("5", Held(RuleCell(6, 1)));
+    EXPECT_NE(0, Run("snmpset", kV2Write, {kRuleName, "s", "cam", kRuleAction, "i", "1"}).exitCode)
+        << "a name is held once";
+    EXPECT_NE(0, Run("snmpset", kV2Write, {RuleCell(2, 1), "s", "other"}).exitCode) << "the rows are read only";
+
+    ASSERT_EQ(0, Run("snmpset", kV2Write, {kRuleName, "s", "cam", kRuleAction, "i", "0"}).exitCode);
+    EXPECT_EQ(kNoText, Held(RuleCell(2, 1)));
+    EXPECT_EQ("0.0.0.0", Held(RuleCell(3, 1)));
+    EXPECT_NE(0, Run("snmpset", kV2Write, {kRuleName, "s", "cam", kRuleAction, "i", "0"}).exitCode)
+        << "no such rule any more";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "pages/network/arp_spoofing_page_vars.h"
 #include "pages/network/dhcp_page_vars.h"
 #include "pages/network/vlan_page_vars.h"
+#include "pages/network/traffic_control_page_vars.h"
 #include "pages/network/web_redirection_page_vars.h"
 #include "tests/shell/served_tables.h"
 
@@ -30,4 +31,15 @@ TEST(NetworkPageTables, EveryRowIsServedAlike) {
     served::ExpectTableServed(store, "VarsVlanPortListRefresh", VarsVlanPortListRefresh, SVT_SV);
     served::ExpectTableServed(store, "VarsVlanPortList", VarsVlanPortList, MVT_UMV);
     served::ExpectTableServed(store, "VarsVlanGroupList", VarsVlanGroupList, MVT_UMV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlInterfaceMode", VarsTrafficCtrlInterfaceMode, MVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlBandwidth", VarsTrafficCtrlBandwidth, SVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlQosState", VarsTrafficCtrlQosState, SVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlPriority", VarsTrafficCtrlPriority, MVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlPriorityLimit", VarsTrafficCtrlPriorityLimit, MVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlPriorityPort", VarsTrafficCtrlPriorityPort, MVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficManager", VarsTrafficManager, SVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficManagerRule", VarsTrafficManagerRule, SVT_SV);
+    served::ExpectTableServed(store, "VarsTrafficManagerRuleList", VarsTrafficManagerRuleList, MVT_UMV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlMssidState", VarsTrafficCtrlMssidState, MVT_UMV);
+    served::ExpectTableServed(store, "VarsTrafficCtrlRemoteAp", VarsTrafficCtrlRemoteAp, MVT_UMV);
 }
