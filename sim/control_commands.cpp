@@ -143,6 +143,17 @@ std::string TftpFaultCommand(const Tokens& args, ControlTargets& t) {
     return Ok();
 }
 
+std::string DeviceLog(const Tokens& args, ControlTargets& t) {
+    if (args.size() == 2) {
+        t.device.AddLogLine(args[1]);
+        return Ok();
+    }
+    if (args.size() != 1) return Fail("usage: devicelog [LINE]");
+    std::string data;
+    for (const std::string& line : t.device.LogLines()) data += QuoteToken(line) + "\n";
+    return Ok(data);
+}
+
 struct Command {
     const char* name;
     std::string (*run)(const Tokens& args, ControlTargets& t);
@@ -165,6 +176,7 @@ const Command kCommands[] = {
     {"clearlog", [](const Tokens&, ControlTargets& t) { t.log.Clear(); return Ok(); }},
     {"tftp", &Tftp},
     {"tftpfault", &TftpFaultCommand},
+    {"devicelog", &DeviceLog},
     {"quit", [](const Tokens&, ControlTargets& t) { t.quit = true; return Ok(); }},
 };
 

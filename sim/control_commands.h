@@ -22,6 +22,8 @@
 //   log                      one data line per received PDU
 //   clearlog                 empty the PDU log
 //   tftp                     one data line: the last transfer's result
+//   devicelog [LINE]         one data line per line of the device's log
+//                            (quoted); with LINE, adds it to the log
 //   quit                     stop the simulator
 
 #include <string>

@@ -66,6 +66,37 @@ constexpr long kVlanUntagged = 2;
 constexpr char kPortListRefresh[] = "E.3.6.3.1.0";
 constexpr char kPortListTagVid[] = "E.3.6.3.2.1.2";
 constexpr char kPortListUntagVid[] = "E.3.6.3.2.1.3";
+// The device log: where it is sent, the send and clear commands.
+constexpr char kLogServerAddress[] = "E.5.4.4.0";
+constexpr char kLogFileName[] = "E.5.4.5.0";
+constexpr char kLogGet[] = "E.5.4.6.0";
+constexpr char kLogClear[] = "E.5.4.10.0";
+
+// The e-mail notification's preset and the settings each preset fills in.
+constexpr char kMailServerIndex[] = "E.5.4.11.1.1.12.1";
+constexpr char kMailServerAddress[] = "E.5.4.11.1.1.5.1";
+constexpr char kMailAuthentication[] = "E.5.4.11.1.1.6.1";
+constexpr char kMailPort[] = "E.5.4.11.1.1.10.1";
+constexpr char kMailSsl[] = "E.5.4.11.1.1.11.1";
+struct MailPreset {
+    long index;
+    const char* server;
+    long port;
+    long authentication;
+    long ssl;
+};
+constexpr MailPreset kMailPresets[] = {
+    {1, "0.0.0.0", 25, 0, 0},
+    {2, "192.0.2.25", 587, 1, 1},
+    {3, "198.51.100.25", 587, 1, 1},
+};
+
+// What the device has logged since its start.
+const char* const kInitialLog[] = {
+    "Jan 01 00:00:05 | kernel [System] Device started",
+    "Jan 01 00:00:09 | hostapd [Wireless] Radio 2.4GHz up on channel 6",
+    "Jan 01 00:01:12 | httpd [Notice] Administrator logged in",
+};
 
 // What a read hides when secrets are masked: the WPA pass-phrase, the four
 // WEP keys, the RADIUS secrets and the accounting secrets.
@@ -135,7 +166,11 @@ Device::Device(ObjectStore& store, DeviceOptions options)
         {At(kWdsSiteSurveyRefresh), &Device::ScanWdsSurvey},
         {At(kMacCloneRefresh), &Device::ScanCloneList},
         {At(kClientRefresh), &Device::ScanStations},
+        {At(kLogClear), &Device::ClearLog},
+        {At(kLogGet), &Device::SendLog},
     };
+    effects_ = {{At(kMailServerIndex), &Device::LoadMailPreset}};
+    logLines_.assign(std::begin(kInitialLog), std::end(kInitialLog));
     for (const char* secret : kSecrets) secrets_.push_back(At(secret));
     for (const char* column : kMssidSecretColumns)
         for (int row = 1; row <= kMssidRows; ++row) secrets_.push_back(At((column + std::to_string(row)).c_str()));
@@ -165,6 +200,10 @@ void Device::Commit(const std::vector<Oid>& written) {
         long value = entry->value.number;
         entry->value = entry->def.initial;
         if (value != entry->def.initial.number) (this->*command.run)(value);
+    }
+    for (const Command& effect : effects_) {
+        if (std::find(written.begin(), written.end(), effect.oid) == written.end()) continue;
+        if (const ObjectStore::Entry* entry = store_.Find(effect.oid)) (this->*effect.run)(entry->value.number);
     }
 }
 
@@ -372,6 +411,26 @@ void Device::RebuildPortList(long) {
     for (uint32_t port = 0; port < kVlanPorts; ++port) {
         SetText((std::string(kPortListTagVid) + "." + std::to_string(port + 1)).c_str(), tagged[port]);
         SetText((std::string(kPortListUntagVid) + "." + std::to_string(port + 1)).c_str(), untagged[port]);
+// Sends the log as a file; the SET is answered at once, the upload runs
+// beside the agent.
+void Device::SendLog(long) { StartTransferTo(kLogServerAddress, kLogFileName, TransferKind::Put, "putlog", LogText()); }
+
+void Device::ClearLog(long) { logLines_.clear(); }
+
+std::string Device::LogText() const {
+    std::string text;
+    for (const std::string& line : logLines_) text += line + "\n";
+    return text;
+}
+
+void Device::LoadMailPreset(long preset) {
+    for (const MailPreset& p : kMailPresets) {
+        if (p.index != preset) continue;
+        Value server;
+        if (ParseValue(Syntax::IpAddress, p.server, server)) store_.Put(At(kMailServerAddress), server);
+        SetNumber(kMailPort, p.port);
+        SetNumber(kMailAuthentication, p.authentication);
+        SetNumber(kMailSsl, p.ssl);
     }
 }
 
@@ -381,11 +440,15 @@ bool Device::IsSecret(const Oid& oid) const {
 
 void Device::StartTransfer(TransferKind kind, const std::string& operation,
                            const std::string& content) {
+    StartTransferTo(kTftpServerAddress, kTftpRemoteFileName, kind, operation, content);
+}
+
+void Device::StartTransferTo(const char* serverOid, const char* fileOid, TransferKind kind,
+                             const std::string& operation, const std::string& content) {
     TransferRequest request;
     request.kind = kind;
-    request.server = {Text(kTftpServerAddress), options_.tftpPort,
-                      os::Scaled(options_.tftpConnectTimeoutMs)};
-    request.file = Text(kTftpRemoteFileName);
+    request.server = {Text(serverOid), options_.tftpPort, os::Scaled(options_.tftpConnectTimeoutMs)};
+    request.file = Text(fileOid);
     request.server.stallAfterFirstBlock = tftpFault_ == TftpFault::Stall;
     if (tftpFault_ == TftpFault::WrongName) request.file += ".x";
     request.content = content;

@@ -101,6 +101,12 @@ public:
     // writable object that is not a command.
     std::string ConfigurationText() const;
 
+    // The device's own log, one entry per line (a line may end in CR). It is
+    // sent as the lines each followed by LF; a test adds lines to it.
+    const std::vector<std::string>& LogLines() const { return logLines_; }
+    void AddLogLine(const std::string& line) { logLines_.push_back(line); }
+    std::string LogText() const;
+
 private:
     struct Command {
         Oid oid;
@@ -124,12 +130,20 @@ private:
     void DeleteDhcpStaticRow(long index);
     void DeleteVlanRows(const std::vector<Oid>& written);
     void RebuildPortList(long value);
+    void SendLog(long value);
+    void ClearLog(long value);
+    // Fills in the server settings of mail-server preset n (1 Internal,
+    // 2 Gmail, 3 Hotmail); the preset index keeps its written value.
+    void LoadMailPreset(long preset);
 
     // Takes the object data's rows below `table` as the result of a scan.
     void Scan(const char* table);
     bool IsSecret(const Oid& oid) const;
 
     void StartTransfer(TransferKind kind, const std::string& operation, const std::string& content);
+    // The same to the server address and under the file name of those objects.
+    void StartTransferTo(const char* serverOid, const char* fileOid, TransferKind kind,
+                         const std::string& operation, const std::string& content);
     void FinishTransfer(const TransferResult& result);
     bool IsCommand(const Oid& oid) const;
     // Settings are the writable objects that are not commands; the firmware
@@ -148,6 +162,9 @@ private:
     ObjectStore& store_;
     DeviceOptions options_;
     std::vector<Command> commands_;
+    // Settings whose written value also acts (they keep the value).
+    std::vector<Command> effects_;
+    std::vector<std::string> logLines_;
     EntryActions actions_;
     ScheduleRules schedule_;
     ObjectStore::Values activated_;

@@ -74,6 +74,10 @@ bool DeviceTransfer::PcAddress(std::string& address) {
     return false;
 }
 
+bool DeviceTransfer::FindPcAddress(std::string& address) {
+    return TransferHooks().pcAddress && TransferHooks().pcAddress(address);
+}
+
 void DeviceTransfer::Arm(const std::string& path, VkTFTPDirection direction,
                          const VkTFTPTransferEndEvent& onEnd) {
     transfer_->Arm({GlobalSNMPDevice.address, FolderOf(path), FileNameOf(path), direction, kStartWaitMs},

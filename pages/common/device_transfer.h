@@ -56,6 +56,8 @@ public:
     // The PC's address on the device's network, or false after the box that
     // says there is none.
     bool PcAddress(std::string& address);
+    // The same without the box, for a page that says it in its own words.
+    static bool FindPcAddress(std::string& address);
     // Arms the server for the device (the request's address) and one file.
     void Arm(const std::string& path, VkTFTPDirection direction, const VkTFTPTransferEndEvent& onEnd);
     void Disarm();

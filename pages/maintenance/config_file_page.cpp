@@ -153,12 +153,11 @@ void TFM_CfgFile::StartTransfer(const std::string& path, VkTFTPDirection directi
                                 std::function<void()> afterTransfer) {
     if (TftpServerRequest == nullptr) return;
     ChainRunning = true;
-    commandTaken_ = false;
-    transferEnd_.reset();
+    transfer_.Begin([this](const VkTFTPTransferEnd& end) { TransferEnded(end); });
     afterTransfer_ = std::move(afterTransfer);
     ShowStatus("");
     notice_ = std::make_unique<WaitNotice>(this, kNoticeLine1, kNoticeLine2);
-    TftpServer.Arm(path, direction, [this](const VkTFTPTransferEnd& end) { TransferEnded(end); });
+    TftpServer.Arm(path, direction, [this](const VkTFTPTransferEnd& end) { transfer_.TransferEnded(end); });
     Ed_RemoteFile->SetText(FileNameOf(path));
     std::string failure;
     TftpServerRequest->request.onError = [&failure](const VkSNMPError& error) {
@@ -175,21 +174,13 @@ void TFM_CfgFile::StartTransfer(const std::string& path, VkTFTPDirection directi
     CB_TfpCom->SetItemIndex(commandPosition);
     WriteCommand(*TftpCommandRequest, [this](const VkSNMPError& result) {
         if (result.code != 0) return Fail(result.text);
-        commandTaken_ = true;
-        ContinueWhenBothDone();
+        transfer_.CommandTaken();
     });
 }
 
+// The device took the transfer command and its transfer ended.
 void TFM_CfgFile::TransferEnded(const VkTFTPTransferEnd& end) {
-    transferEnd_ = end;
-    ContinueWhenBothDone();
-}
-
-void TFM_CfgFile::ContinueWhenBothDone() {
-    if (!ChainRunning || !commandTaken_ || !transferEnd_) return;
-    const VkTFTPTransferEnd end = *transferEnd_;
-    transferEnd_.reset();
-    commandTaken_ = false;
+    if (!ChainRunning) return;
     if (end.kind == VkTFTPTransferEnd::NotStarted) return Fail(TransferNotStartedText);
     if (end.kind != VkTFTPTransferEnd::Done) return Fail(end.text);
     std::function<void()> next = std::move(afterTransfer_);

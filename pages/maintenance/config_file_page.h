@@ -26,6 +26,7 @@
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/device_transfer.h"
 #include "pages/common/page_groups.h"
+#include "pages/common/transfer_join.h"
 #include "platform/ui/form.h"
 
 class WaitNotice;
@@ -83,7 +84,6 @@ private:
     void StartTransfer(const std::string& path, VkTFTPDirection direction, int commandPosition,
                        std::function<void()> afterTransfer);
     void TransferEnded(const VkTFTPTransferEnd& end);
-    void ContinueWhenBothDone();
     void ApplyRestore();
     void RebootAfterRestore();
     void FinishSave();
@@ -94,8 +94,7 @@ private:
 
     std::unique_ptr<WaitNotice> notice_;
     std::function<void()> afterTransfer_;
-    bool commandTaken_ = false;
-    std::optional<VkTFTPTransferEnd> transferEnd_;
+    TransferJoin transfer_;
 };
 
 extern TFM_CfgFile* FM_CfgFile;

@@ -198,12 +198,11 @@ void TFM_Firmware::Upload(int operation, ui::Edit* edit) {
     if (!FileChecked(operation, edit)) return;
     Operation = operation;
     ChainRunning = true;
-    commandTaken_ = false;
-    transferEnd_.reset();
+    transfer_.Begin([this](const VkTFTPTransferEnd& end) { TransferEnded(end); });
     SetUploadsEnabled(false);
     ShowStatus("");
     const std::string path = edit->Text();
-    TftpServer.Arm(path, VkTFTPDirection::DeviceFetches, [this](const VkTFTPTransferEnd& end) { TransferEnded(end); });
+    TftpServer.Arm(path, VkTFTPDirection::DeviceFetches, [this](const VkTFTPTransferEnd& end) { transfer_.TransferEnded(end); });
     Ed_RemoteFile->SetText(FileNameOf(path));
     std::string failure;
     TftpServerRequest->request.onError = [&failure](const VkSNMPError& error) {
@@ -221,21 +220,13 @@ void TFM_Firmware::Upload(int operation, ui::Edit* edit) {
     WriteCommand(*TftpCommandRequest, [this](const VkSNMPError& result) {
         if (result.code != 0) return Fail(FwCantPerformText, "Warning", result.text);
         ShowStatus(result.text);
-        commandTaken_ = true;
-        ContinueWhenBothDone();
+        transfer_.CommandTaken();
     });
 }
 
+// The device took the transfer command and its transfer ended.
 void TFM_Firmware::TransferEnded(const VkTFTPTransferEnd& end) {
-    transferEnd_ = end;
-    ContinueWhenBothDone();
-}
-
-void TFM_Firmware::ContinueWhenBothDone() {
-    if (!ChainRunning || !commandTaken_ || !transferEnd_) return;
-    const VkTFTPTransferEnd end = *transferEnd_;
-    transferEnd_.reset();
-    commandTaken_ = false;
+    if (!ChainRunning) return;
     if (end.kind == VkTFTPTransferEnd::NotStarted) return Fail(FwCantPerformText, "Warning", TransferNotStartedText);
     if (end.kind != VkTFTPTransferEnd::Done) return Fail(FwCantPerformText, "Warning", end.text);
     if (Operation == kFirmware || Operation == kLanguagePack) ContinueFirmware();

@@ -25,6 +25,7 @@
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/device_transfer.h"
 #include "pages/common/page_groups.h"
+#include "pages/common/transfer_join.h"
 #include "platform/ui/form.h"
 
 class WaitNotice;
@@ -95,7 +96,6 @@ private:
     bool FileChecked(int operation, ui::Edit* edit);
     void Upload(int operation, ui::Edit* edit);
     void TransferEnded(const VkTFTPTransferEnd& end);
-    void ContinueWhenBothDone();
     void ContinueFirmware();
     void RebootAfterUpdate();
     void ContinueCertificateOrKey();
@@ -106,8 +106,7 @@ private:
     void ShowStatus(const std::string& text);
 
     std::unique_ptr<WaitNotice> notice_;
-    bool commandTaken_ = false;
-    std::optional<VkTFTPTransferEnd> transferEnd_;
+    TransferJoin transfer_;
 };
 
 extern TFM_Firmware* FM_Firmware;

@@ -4,7 +4,10 @@
 #include "pages/maintenance/config_file_page.h"
 #include "pages/maintenance/device_info_page.h"
 #include "pages/maintenance/firmware_page.h"
+#include "pages/maintenance/log_settings_page.h"
 #include "pages/maintenance/system_page.h"
+#include "pages/maintenance/time_page.h"
+#include "pages/maintenance/view_log_page.h"
 #include "shell/open_page.h"
 #include "shell/page_openers.h"
 
@@ -14,4 +17,7 @@ void RegisterMaintenancePages() {
     RegisterPageOpener("Firmware1", [] { OpenPage(FM_Firmware); });
     RegisterPageOpener("stDeviceInfo2", [] { OpenPage(FM_DevInfo); });
     RegisterPageOpener("tAdmin2", [] { OpenPage(FM_Admin2); });
+    RegisterPageOpener("Time", [] { OpenPage(FM_Time); });
+    RegisterPageOpener("LogSettings1", [] { OpenPage(LogSetForm); });
+    RegisterPageOpener("ViewLog1", [] { OpenPage(LogForm); });
 }

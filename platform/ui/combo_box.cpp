@@ -57,6 +57,12 @@ void ComboBox::SetItemIndex(int index) {
 
 std::string ComboBox::Text() const { return FromQt(Box(this)->currentText()); }
 
+void ComboBox::SetText(const std::string& text) {
+    QComboBox* box = Box(this);
+    box->setCurrentIndex(box->findText(ToQt(text)));
+    if (box->isEditable()) box->setEditText(ToQt(text));
+}
+
 void ComboBox::Picked() { Notify(OnChange, this); }
 
 }  // namespace ui

@@ -37,6 +37,10 @@ public:
     // The shown text: the selected entry's (or what the user typed in the
     // drop-down style).
     std::string Text() const;
+    // In the drop-down style, shows the text in the edit part (selecting the
+    // entry that has it, if any); in the list style, selects that entry or
+    // none.
+    void SetText(const std::string& text);
 
     NotifyEvent OnChange;
 

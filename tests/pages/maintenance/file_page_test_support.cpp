@@ -27,9 +27,11 @@ void WriteFile(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
 
-FilePageTest::FilePageTest() : tftpPort(FreeUdpPort()) {
+FilePageTest::FilePageTest() : FilePageTest("1000") {}
+
+FilePageTest::FilePageTest(const std::string& tftpTimeout) : tftpPort(FreeUdpPort()) {
     setenv("VAP_TFTP_PORT", std::to_string(tftpPort).c_str(), 1);
-    RestartSim({"--tftp-port", std::to_string(tftpPort), "--tftp-timeout", "1000"});
+    RestartSim({"--tftp-port", std::to_string(tftpPort), "--tftp-timeout", tftpTimeout});
     TransferHooks().pcAddress = [](std::string& address) {
         address = "127.0.0.1";
         return true;

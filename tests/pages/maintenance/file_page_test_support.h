@@ -23,6 +23,9 @@ void WriteFile(const std::string& path, const std::string& content);
 class FilePageTest : public pagetest::PageTest {
 protected:
     FilePageTest();
+    // tftpTimeout: how long (ms, scaled) the device waits for each answer of
+    // the page's server.
+    explicit FilePageTest(const std::string& tftpTimeout);
     ~FilePageTest() override;
 
     // The device's last transfer as the simulator reports it
