@@ -5,7 +5,10 @@
 #include "pages/maintenance/admin_page_vars.h"
 #include "pages/maintenance/device_info_page_vars.h"
 #include "pages/maintenance/firmware_page_vars.h"
+#include "pages/maintenance/log_settings_page_vars.h"
 #include "pages/maintenance/system_page_vars.h"
+#include "pages/maintenance/time_page_vars.h"
+#include "pages/maintenance/view_log_page_vars.h"
 #include "tests/shell/served_tables.h"
 
 TEST(MaintenancePageTables, EveryRowIsServedAlike) {
@@ -38,6 +41,17 @@ TEST(MaintenancePageTables, EveryRowIsServedAlike) {
         {"VarsAdminManagerDelete", VarsAdminManagerDelete, SVT_SV},
         {"VarsTftpServerFirmware", VarsTftpServerFirmware, SVT_SV},
         {"VarsSystemActions", VarsSystemActions, SVT_SV},
+        {"VarsLogSetSyslog", VarsLogSetSyslog, MVT_SV},
+        {"VarsLogSetEmail", VarsLogSetEmail, MVT_SV},
+        {"VarsLogSetEmailUser", VarsLogSetEmailUser, MVT_SV},
+        {"VarsLogSetEmailSchedule", VarsLogSetEmailSchedule, MVT_SV},
+        {"VarsLogSetMailServer", VarsLogSetMailServer, MVT_SV},
+        {"VarsViewLogTransfer", VarsViewLogTransfer, SVT_SV},
+        {"VarsViewLogGet", VarsViewLogGet, SVT_SV},
+        {"VarsViewLogClear", VarsViewLogClear, SVT_SV},
+        {"VarsTimeSntp", VarsTimeSntp, SVT_SV},
+        // The manual time is the clock's own object, under the page's name.
+        {"VarsTimeManual", VarsTimeManual, SVT_SV, false},
     };
     for (const Table& t : tables) served::ExpectTableServed(store, t.name, t.rows, t.kind, t.sameNames, t.readOnlyUse);
     // The MIB-II system objects carry the page's own names.
