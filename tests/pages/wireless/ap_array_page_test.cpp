@@ -195,12 +195,16 @@ TEST_F(ApArrayPageTest, ARefusedNameWritesNothing) {
     OpenedPage<TFM_APArray> page(FM_APArray);
     ASSERT_TRUE(Settle(*page));
     ShowActive(*page);
-    page->Chk_APArray->SetChecked(false);
     page->Ed_APArrayName->SetText(" lead");
     Dialogs().ExpectBox("Error", ArrayNameFirstBlankText, ui::Answer::Ok);
     Save(*page);
     EXPECT_TRUE(Logged("SET").empty());
     EXPECT_TRUE(page->Ed_APArrayName->Focused());
+    page->Chk_APArray->SetChecked(false);
+    page->Ed_APArrayName->SetText("a#b");
+    Dialogs().ExpectBox("Warning", ArrayNameInvalidText, ui::Answer::Ok);
+    Save(*page);
+    EXPECT_TRUE(Logged("SET").empty()) << "also when the array is being turned off";
     page->Ed_APArrayName->SetText("lab.array_2@site-B");
     Save(*page);
     EXPECT_EQ(Sets().size(), 2u);
