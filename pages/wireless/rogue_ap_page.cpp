@@ -40,8 +40,8 @@ struct Column {
     const char* caption;
     int width;
 };
-constexpr Column kColumns[] = {{"Type", 90},  {"Band ", 45},      {"CH", 35},      {"SSID", 110},
-                               {"BSSID", 105}, {"Last Seen ", 130}, {"Status ", 50}, {"Index", 0}};
+constexpr Column kColumns[] = {{"Type", 100}, {"Band ", 42},      {"CH", 32},      {"SSID", 100},
+                               {"BSSID", 100}, {"Last Seen ", 122}, {"Status ", 46}, {"Index", 0}};
 constexpr int kIndexColumn = 7;
 
 ui::RadioButton* NewRadioButton(ui::Control* parent, const std::string& name, const std::string& caption,
