@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "library/common/messages.h"
 #include "pages/wireless/ap_array_page.h"
 #include "pages/wireless/ap_array_page_rules.h"
 #include "pages/wireless/wireless_pages.h"
@@ -35,6 +36,7 @@ constexpr char kArrayRole[] = "E.3.11.1.1.2.0";
 constexpr char kArrayPassword[] = "E.3.11.1.1.4.0";
 constexpr char kScanStatus[] = "E.3.11.1.2.1.2.0";
 constexpr char kScan[] = "E.3.11.1.2.1.1.0";
+constexpr int kGenErr = -105;  // the device's genErr as the request layer codes it
 std::string MemberRole(int row) { return "E.3.11.2.1.1.3." + std::to_string(row); }
 std::string Switch(int n) { return "E.3.11.3.1.1." + std::to_string(n) + ".1"; }
 
@@ -245,8 +247,18 @@ TEST_F(ApArrayPageTest, ScanWalksBothListsAgainAndAFailedScanIsShown) {
     Control("clearlog");
     page->Bt_Scan->Click();
     ASSERT_TRUE(RunUntil([&] { return Status(*page) != "Get OK!"; }));
-    EXPECT_FALSE(Status(*page).empty());
+    EXPECT_EQ(Status(*page), MessageText(kGenErr));
     EXPECT_TRUE(Logged("GETNEXT").empty()) << "no walk after a refused scan";
+}
+
+// The page may close while its list walks run; their answers reach nothing.
+TEST_F(ApArrayPageTest, AnswersAfterThePageClosedReachNothing) {
+    ASSERT_TRUE(Started());
+    OpenedPage<TFM_APArray> page(FM_APArray);
+    ASSERT_TRUE(page->MembersRequest->busy);
+    page.Close();
+    RunFor(300);
+    EXPECT_EQ(FM_APArray, nullptr);
 }
 
 TEST_F(ApArrayPageTest, TheMenuEntryOpensThePage) {
