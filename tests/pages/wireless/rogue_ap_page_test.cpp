@@ -278,6 +278,15 @@ TEST_F(RoguePageTest, AScanThatFailsLeavesThePageUsableAndClosable) {
     EXPECT_TRUE(page->Btn_Detect->Enabled());
     EXPECT_TRUE(CanClose(*page));
 
+    // A reclassifying write the device refuses: the rescan still shows the
+    // device's survey, and the status the refusal.
+    Control("error " + pagetest::DeviceOid("E.3.4.4.6.0") + " genErr");
+    Tick(*page, {"4"});
+    page->Btn_SetNeigh->Click();
+    ASSERT_TRUE(Settle(*page));
+    EXPECT_EQ(page->AP_UserListView->Item(3)->Caption(), "new");
+    EXPECT_EQ(Status(*page), MessageText(kGenErr));
+
     // The scan itself goes unanswered.
     page->RefreshRequest->request.timeout = 10;
     Control("drop 2 after 1");
