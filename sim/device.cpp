@@ -40,6 +40,23 @@ constexpr char kMacCloneTable[] = "E.2.1.3.3.6.2";
 // The client refresh rebuilds the table of the stations associated now.
 constexpr char kClientRefresh[] = "E.2.1.3.3.4.1.1.1.1";
 constexpr char kStationTable[] = "E.2.1.3.3.4.2";
+constexpr char kRogueSurveyRefresh[] = "E.3.4.4.1.0";
+constexpr char kRogueSurveyTable[] = "E.3.4.4.4";
+constexpr char kApArrayScan[] = "E.3.11.1.2.1.1.0";
+constexpr char kApArrayScanTable[] = "E.3.11.1.2.1.3";
+constexpr char kApArrayMemberTable[] = "E.3.11.2.1";
+
+// The rogue survey's reclassification: the objects that take a survey index,
+// the type each gives that access point, and the survey's type column.
+constexpr char kRogueAddToValid[] = "E.3.4.4.5.0";
+constexpr char kRogueAddToNeighbor[] = "E.3.4.4.6.0";
+constexpr char kRogueAddToRogue[] = "E.3.4.4.7.0";
+constexpr char kRogueAddToNew[] = "E.3.4.4.8.0";
+constexpr char kRogueSurveyType[] = "E.3.4.4.4.1.11";
+constexpr long kRogueNew = 1;
+constexpr long kRogueValid = 2;
+constexpr long kRogueNeighborhood = 3;
+constexpr long kRogueRogue = 4;
 
 // The eight WDS partner addresses and the command that frees them all.
 constexpr char kRemoteApAddresses[] = "E.2.1.3.3.1.2.1.1.2.1";
@@ -168,6 +185,12 @@ Device::Device(ObjectStore& store, DeviceOptions options)
         {At(kClientRefresh), &Device::ScanStations},
         {At(kLogClear), &Device::ClearLog},
         {At(kLogGet), &Device::SendLog},
+        {At(kRogueAddToValid), &Device::RogueAddToValid},
+        {At(kRogueAddToNeighbor), &Device::RogueAddToNeighbor},
+        {At(kRogueAddToRogue), &Device::RogueAddToRogue},
+        {At(kRogueAddToNew), &Device::RogueAddToNew},
+        {At(kRogueSurveyRefresh), &Device::ScanRogueSurvey},
+        {At(kApArrayScan), &Device::ScanApArray},
     };
     effects_ = {{At(kMailServerIndex), &Device::LoadMailPreset}};
     logLines_.assign(std::begin(kInitialLog), std::end(kInitialLog));
@@ -209,6 +232,7 @@ void Device::Commit(const std::vector<Oid>& written) {
 
 void Device::ScanAll() {
     for (const char* table : {kSiteSurveyTable, kWdsSiteSurveyTable, kMacCloneTable, kStationTable}) Scan(table);
+    for (const char* table : {kRogueSurveyTable, kApArrayScanTable, kApArrayMemberTable}) Scan(table);
     scanStarted_ = false;  // no SET waits for these
 }
 
@@ -312,6 +336,34 @@ void Device::ScanWdsSurvey(long) { Scan(kWdsSiteSurveyTable); }
 void Device::ScanCloneList(long) { Scan(kMacCloneTable); }
 
 void Device::ScanStations(long) { Scan(kStationTable); }
+void Device::ScanRogueSurvey(long) { Scan(kRogueSurveyTable); }
+
+// An AP-array scan finds the arrays around and this array's members anew.
+void Device::ScanApArray(long) {
+    Scan(kApArrayScanTable);
+    Scan(kApArrayMemberTable);
+}
+
+void Device::RogueAddToValid(long index) { ClassifyRogueAp(index, kRogueValid); }
+
+void Device::RogueAddToNeighbor(long index) { ClassifyRogueAp(index, kRogueNeighborhood); }
+
+void Device::RogueAddToRogue(long index) { ClassifyRogueAp(index, kRogueRogue); }
+
+void Device::RogueAddToNew(long index) { ClassifyRogueAp(index, kRogueNew); }
+
+// The device remembers the type it gives an access point: the next scan finds
+// it so, and reads of the last scan's rows show it at once. An index the
+// survey does not hold changes nothing.
+void Device::ClassifyRogueAp(long index, long type) {
+    Oid cell = At(kRogueSurveyType);
+    cell.push_back(static_cast<uint32_t>(index));
+    ObjectStore::Entry* entry = store_.Find(cell);
+    if (entry == nullptr) return;
+    entry->value.number = type;
+    auto scanned = scanned_.find(cell);
+    if (scanned != scanned_.end()) scanned->second.number = type;
+}
 
 // A scan finds what the object data says at this moment (a test changes it
 // with the control channel's set); reads show that result until the next

@@ -125,6 +125,13 @@ private:
     void ScanWdsSurvey(long value);
     void ScanCloneList(long value);
     void ScanStations(long value);
+    void ScanRogueSurvey(long value);
+    void ScanApArray(long value);
+    void RogueAddToValid(long index);
+    void RogueAddToNeighbor(long index);
+    void RogueAddToRogue(long index);
+    void RogueAddToNew(long index);
+    void ClassifyRogueAp(long index, long type);
     void DeleteAllRemoteAps(long value);
     void DeleteManagerRange(long index);
     void DeleteDhcpStaticRow(long index);
