@@ -37,6 +37,16 @@ constexpr char kWdsSiteSurveyRefresh[] = "E.2.1.3.3.1.4.1.1.1.1";
 constexpr char kWdsSiteSurveyTable[] = "E.2.1.3.3.1.4.2";
 constexpr char kMacCloneRefresh[] = "E.2.1.3.3.6.1.1.4.1";
 constexpr char kMacCloneTable[] = "E.2.1.3.3.6.2";
+// The lists the device rebuilds on request, like a scan: the associated
+// stations and the WDS peers.
+constexpr char kStationRefresh[] = "E.2.1.3.3.4.1.1.1.1";
+constexpr char kStationTable[] = "E.2.1.3.3.4.2";
+constexpr char kWdsRefresh[] = "E.2.1.3.3.5.1.1.1.1";
+constexpr char kWdsTable[] = "E.2.1.3.3.5.2";
+
+// The commands that zero the traffic counters.
+constexpr char kWlanClear[] = "E.5.2.2.1.1.1.30.1";
+constexpr char kEthernetClear[] = "E.5.2.1.1.1.1.16.1";
 
 // The eight WDS partner addresses and the command that frees them all.
 constexpr char kRemoteApAddresses[] = "E.2.1.3.3.1.2.1.1.2.1";
@@ -100,7 +110,7 @@ std::string BaseName(const std::string& file) {
 }  // namespace
 
 Device::Device(ObjectStore& store, DeviceOptions options)
-    : store_(store), options_(std::move(options)), bootTick_(os::TickCount()) {
+    : store_(store), options_(std::move(options)), bootTick_(os::TickCount()), traffic_(store) {
     // The order in which one SET's commands act: settings first, then what
     // restarts the device, then the transfers, then the scans.
     commands_ = {
@@ -117,6 +127,10 @@ Device::Device(ObjectStore& store, DeviceOptions options)
         {At(kSiteSurveyRefresh), &Device::ScanClientSurvey},
         {At(kWdsSiteSurveyRefresh), &Device::ScanWdsSurvey},
         {At(kMacCloneRefresh), &Device::ScanCloneList},
+        {At(kStationRefresh), &Device::RefreshStations},
+        {At(kWdsRefresh), &Device::RefreshWdsPeers},
+        {At(kWlanClear), &Device::ClearWlanCounters},
+        {At(kEthernetClear), &Device::ClearEthernetCounters},
     };
     for (const char* secret : kSecrets) secrets_.push_back(At(secret));
     for (const char* column : kMssidSecretColumns)
@@ -150,7 +164,8 @@ void Device::Commit(const std::vector<Oid>& written) {
 }
 
 void Device::ScanAll() {
-    for (const char* table : {kSiteSurveyTable, kWdsSiteSurveyTable, kMacCloneTable}) Scan(table);
+    for (const char* table : {kSiteSurveyTable, kWdsSiteSurveyTable, kMacCloneTable, kStationTable, kWdsTable})
+        Scan(table);
     scanStarted_ = false;  // no SET waits for these
 }
 
@@ -251,6 +266,14 @@ void Device::ScanClientSurvey(long) { Scan(kSiteSurveyTable); }
 void Device::ScanWdsSurvey(long) { Scan(kWdsSiteSurveyTable); }
 
 void Device::ScanCloneList(long) { Scan(kMacCloneTable); }
+
+void Device::RefreshStations(long) { Scan(kStationTable); }
+
+void Device::RefreshWdsPeers(long) { Scan(kWdsTable); }
+
+void Device::ClearWlanCounters(long) { traffic_.ClearWlan(); }
+
+void Device::ClearEthernetCounters(long) { traffic_.ClearEthernet(); }
 
 // A scan finds what the object data says at this moment (a test changes it
 // with the control channel's set); reads show that result until the next
