@@ -39,7 +39,7 @@ constexpr Column kColumns[] = {{"Index", 0},           {"SSID", 100},  {"MAC", 1
 }  // namespace
 
 TClientInformation::TClientInformation(ui::Component* owner) : ui::Form(owner) {
-    SetupPageForm(*this, "ClientInformation", "Status \\ Client Information", 600, 330);
+    SetupPageForm(*this, "ClientInformation", "Status \\ Client Information", 624, 330);
     BuildControls();
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
     OnCloseQuery = [this](ui::Component* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
@@ -50,15 +50,15 @@ void TClientInformation::BuildControls() {
         {Label1, "Label1", "Client Information ", 12, 12},
         {Label2, "Label2", "Station association", 130, 12},
         {Label3, "Label3", "(", 240, 12},
-        {Lb_Band, "Lb_Band", "", 247, 12},
-        {Label4, "Label4", "):", 292, 12},
-        {NumOfRecord, "NumOfRecord", "0", 306, 12},
+        {Lb_Band, "Lb_Band", "", 245, 12},
+        {Label4, "Label4", "):", 284, 12},
+        {NumOfRecord, "NumOfRecord", "0", 298, 12},
     });
-    User_ListView = NewListView(this, "User_ListView", 12, 34, 576, 224);
+    User_ListView = NewListView(this, "User_ListView", 12, 34, 600, 224);
     for (const Column& column : kColumns) User_ListView->AddColumn(column.caption, column.width);
     PlaceControls(this, {
-        {Bt_Rfrsh, "Bt_Rfrsh", "Refresh", 190, 268, 75},
-        {Bt_Close, "Bt_Close", "Close", 335, 268, 75},
+        {Bt_Rfrsh, "Bt_Rfrsh", "Refresh", 200, 268, 75},
+        {Bt_Close, "Bt_Close", "Close", 349, 268, 75},
     });
     Bt_Rfrsh->OnClick = [this](ui::Component* sender) { Bt_RfrshClick(sender); };
     Bt_Close->OnClick = [this](ui::Component* sender) { Bt_CloseClick(sender); };

@@ -38,7 +38,7 @@ constexpr Column kColumns[] = {
 }  // namespace
 
 TFM_WDSInfo::TFM_WDSInfo(ui::Component* owner) : ui::Form(owner) {
-    SetupPageForm(*this, "FM_WDSInfo", "Status \\ WDS Information", 600, 330);
+    SetupPageForm(*this, "FM_WDSInfo", "Status \\ WDS Information", 624, 330);
     BuildControls();
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
 }
@@ -48,16 +48,16 @@ void TFM_WDSInfo::BuildControls() {
         {Label1, "Label1", "WDS Information", 12, 12},
         {Label2, "Label2", "Channel : ", 130, 12},
         {Lb_Channel, "Lb_Channel", "", 186, 12},
-        {Label3, "Label3", "(", 210, 12},
-        {Lb_Band, "Lb_Band", "", 217, 12},
-        {Label4, "Label4", "GHZ", 240, 12},
-        {Label5, "Label5", ")", 267, 12},
+        {Label3, "Label3", "(", 200, 12},
+        {Lb_Band, "Lb_Band", "", 206, 12},
+        {Label4, "Label4", "GHZ", 225, 12},
+        {Label5, "Label5", ")", 249, 12},
     });
-    WDS_ClientListView = NewListView(this, "WDS_ClientListView", 12, 34, 576, 224);
+    WDS_ClientListView = NewListView(this, "WDS_ClientListView", 12, 34, 600, 224);
     for (const Column& column : kColumns) WDS_ClientListView->AddColumn(column.caption, column.width);
     PlaceControls(this, {
-        {Btn_Refresh, "Btn_Refresh", "Refresh", 190, 268, 75},
-        {Btn_Close, "Btn_Close", "Close", 335, 268, 75},
+        {Btn_Refresh, "Btn_Refresh", "Refresh", 200, 268, 75},
+        {Btn_Close, "Btn_Close", "Close", 349, 268, 75},
     });
     Btn_Refresh->OnClick = [this](ui::Component* sender) { Btn_RefreshClick(sender); };
     Btn_Close->OnClick = [this](ui::Component* sender) { Btn_CloseClick(sender); };
