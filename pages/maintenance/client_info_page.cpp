@@ -115,7 +115,18 @@ void TClientInformation::Bt_RfrshClick(ui::Component*) {
 
 void TClientInformation::Bt_CloseClick(ui::Component*) { Close(); }
 
-void TClientInformation::FormCloseQuery(ui::Component*, bool& canClose) { canClose = !Busy; }
+// A walk that an answer row stopped (the request layer shows why) ends
+// without its completion; with no exchange left running the detection
+// counts as ended, so the page never stays shut.
+void TClientInformation::FormCloseQuery(ui::Component*, bool& canClose) {
+    if (Busy && !DetectionRunning()) EndDetection(StatusBar->SimpleText());
+    canClose = !Busy;
+}
+
+bool TClientInformation::DetectionRunning() const {
+    return (RefreshRequest != nullptr && RefreshRequest->busy) ||
+           (ClientTableRequest != nullptr && ClientTableRequest->busy);
+}
 
 void TClientInformation::ClientRefreshSetDone(VkSNMPError* result) {
     if (result->code != VK_OK) return EndDetection(kDetectTimedOut + result->text);

@@ -65,6 +65,7 @@ private:
     void BuildControls();
     void MakeGroups();
     void StartDetection();
+    bool DetectionRunning() const;
     void EndDetection(const std::string& status);
 };
 

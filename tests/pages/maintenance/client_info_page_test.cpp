@@ -120,6 +120,17 @@ TEST_F(ClientInfoPageTest, AnUnansweredRefreshLetsThePageClose) {
     EXPECT_TRUE(page->Bt_Rfrsh->Enabled());
 }
 
+TEST_F(ClientInfoPageTest, ADetectionThatEndedWithoutItsAnswerDoesNotHoldThePage) {
+    ASSERT_TRUE(Started());
+    OpenedPage<TClientInformation> page(ClientInformation);
+    EXPECT_FALSE(CanClose(*page)) << "the refresh write is outstanding";
+    ASSERT_TRUE(DetectionEnds());
+    page->Busy = true;  // as left by a walk an answer row stopped: no exchange runs any more
+    page->Bt_Rfrsh->SetEnabled(false);
+    EXPECT_TRUE(CanClose(*page));
+    EXPECT_TRUE(page->Bt_Rfrsh->Enabled());
+}
+
 TEST_F(ClientInfoPageTest, EmptyAndFullTables) {
     ASSERT_TRUE(Started());
     struct Case {
