@@ -41,7 +41,7 @@ bool CanClose(TClientInformation& page) {
 class ClientInfoPageTest : public pagetest::PageTest {
 protected:
     bool DetectionEnds() {
-        return RunUntil([] { return ClientInformation != nullptr && !ClientInformation->Busy; });
+        return RunUntil([] { return ClientInformation != nullptr && !ClientInformation->Busy; }, 20000);
     }
 };
 

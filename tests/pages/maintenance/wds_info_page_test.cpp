@@ -44,7 +44,7 @@ const std::vector<Cells> kInitialPeers = {{"Backbone", "00907A1C3A01", "wpa2-psk
 class WdsInfoPageTest : public pagetest::PageTest {
 protected:
     bool DetectionEnds() {
-        return RunUntil([] { return FM_WDSInfo != nullptr && FM_WDSInfo->Btn_Refresh->Enabled(); });
+        return RunUntil([] { return FM_WDSInfo != nullptr && FM_WDSInfo->Btn_Refresh->Enabled(); }, 20000);
     }
     // A third peer in the device's table, with the WDS numbering's "wpa-eap".
     void AddThirdPeer() {
