@@ -31,15 +31,16 @@ struct Column {
     const char* caption;
     int width;
 };
-// "Index" has no width: the stations' numbers are not shown.
+// "Index" has no width: the stations' numbers are not shown. "Power Saving
+// Mode" is as wide as its caption.
 constexpr Column kColumns[] = {{"Index", 0},           {"SSID", 100},  {"MAC", 135},
                                {"Band", 120},          {"Authentication", 120},
-                               {"Signal", 50},         {"Power Saving Mode", 50}};
+                               {"Signal", 50},         {"Power Saving Mode", 110}};
 
 }  // namespace
 
 TClientInformation::TClientInformation(ui::Component* owner) : ui::Form(owner) {
-    SetupPageForm(*this, "ClientInformation", "Status \\ Client Information", 624, 330);
+    SetupPageForm(*this, "ClientInformation", "Status \\ Client Information", 684, 330);
     BuildControls();
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
     OnCloseQuery = [this](ui::Component* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
@@ -54,11 +55,11 @@ void TClientInformation::BuildControls() {
         {Label4, "Label4", "):", 284, 12},
         {NumOfRecord, "NumOfRecord", "0", 298, 12},
     });
-    User_ListView = NewListView(this, "User_ListView", 12, 34, 600, 224);
+    User_ListView = NewListView(this, "User_ListView", 12, 34, 660, 224);
     for (const Column& column : kColumns) User_ListView->AddColumn(column.caption, column.width);
     PlaceControls(this, {
-        {Bt_Rfrsh, "Bt_Rfrsh", "Refresh", 200, 268, 75},
-        {Bt_Close, "Bt_Close", "Close", 349, 268, 75},
+        {Bt_Rfrsh, "Bt_Rfrsh", "Refresh", 230, 268, 75},
+        {Bt_Close, "Bt_Close", "Close", 379, 268, 75},
     });
     Bt_Rfrsh->OnClick = [this](ui::Component* sender) { Bt_RfrshClick(sender); };
     Bt_Close->OnClick = [this](ui::Component* sender) { Bt_CloseClick(sender); };

@@ -144,7 +144,9 @@ TEST_F(ClientInfoPageTest, EmptyAndFullTables) {
         ASSERT_TRUE(DetectionEnds());
         ASSERT_EQ(page->User_ListView->ItemCount(), c.stations);
         EXPECT_EQ(page->NumOfRecord->Caption(), std::to_string(c.stations));
-        if (c.stations > 0) EXPECT_EQ(Row(*page->User_ListView, c.stations - 1)[0], std::to_string(c.stations));
+        if (c.stations > 0) {
+            EXPECT_EQ(Row(*page->User_ListView, c.stations - 1)[0], std::to_string(c.stations));
+        }
     }
 }
 

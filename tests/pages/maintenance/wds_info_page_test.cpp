@@ -135,7 +135,9 @@ TEST_F(WdsInfoPageTest, EmptyAndFullTables) {
         ASSERT_TRUE(DetectionEnds());
         const std::vector<Cells> rows = Rows(*page->WDS_ClientListView);
         ASSERT_EQ(rows.size(), c.peers);
-        if (c.peers > 0) EXPECT_EQ(rows.back(), (Cells{"Peer8", "00AABBCC1008", "", "", "Off"}));
+        if (c.peers > 0) {
+            EXPECT_EQ(rows.back(), (Cells{"Peer8", "00AABBCC1008", "", "", "Off"}));
+        }
     }
 }
 
