@@ -57,6 +57,13 @@ constexpr long kRogueNew = 1;
 constexpr long kRogueValid = 2;
 constexpr long kRogueNeighborhood = 3;
 constexpr long kRogueRogue = 4;
+// The WDS peers, rebuilt on request like a scan.
+constexpr char kWdsRefresh[] = "E.2.1.3.3.5.1.1.1.1";
+constexpr char kWdsTable[] = "E.2.1.3.3.5.2";
+
+// The commands that zero the traffic counters.
+constexpr char kWlanClear[] = "E.5.2.2.1.1.1.30.1";
+constexpr char kEthernetClear[] = "E.5.2.1.1.1.1.16.1";
 
 // The eight WDS partner addresses and the command that frees them all.
 constexpr char kRemoteApAddresses[] = "E.2.1.3.3.1.2.1.1.2.1";
@@ -164,7 +171,7 @@ std::string BaseName(const std::string& file) {
 }  // namespace
 
 Device::Device(ObjectStore& store, DeviceOptions options)
-    : store_(store), options_(std::move(options)), bootTick_(os::TickCount()) {
+    : store_(store), options_(std::move(options)), bootTick_(os::TickCount()), traffic_(store) {
     // The order in which one SET's commands act: settings first, then what
     // restarts the device, then the transfers, then the scans.
     commands_ = {
@@ -191,6 +198,9 @@ Device::Device(ObjectStore& store, DeviceOptions options)
         {At(kRogueAddToNew), &Device::RogueAddToNew},
         {At(kRogueSurveyRefresh), &Device::ScanRogueSurvey},
         {At(kApArrayScan), &Device::ScanApArray},
+        {At(kWdsRefresh), &Device::RefreshWdsPeers},
+        {At(kWlanClear), &Device::ClearWlanCounters},
+        {At(kEthernetClear), &Device::ClearEthernetCounters},
     };
     effects_ = {{At(kMailServerIndex), &Device::LoadMailPreset}};
     logLines_.assign(std::begin(kInitialLog), std::end(kInitialLog));
@@ -231,7 +241,8 @@ void Device::Commit(const std::vector<Oid>& written) {
 }
 
 void Device::ScanAll() {
-    for (const char* table : {kSiteSurveyTable, kWdsSiteSurveyTable, kMacCloneTable, kStationTable}) Scan(table);
+    for (const char* table : {kSiteSurveyTable, kWdsSiteSurveyTable, kMacCloneTable, kStationTable, kWdsTable})
+        Scan(table);
     for (const char* table : {kRogueSurveyTable, kApArrayScanTable, kApArrayMemberTable}) Scan(table);
     scanStarted_ = false;  // no SET waits for these
 }
@@ -364,6 +375,12 @@ void Device::ClassifyRogueAp(long index, long type) {
     auto scanned = scanned_.find(cell);
     if (scanned != scanned_.end()) scanned->second.number = type;
 }
+
+void Device::RefreshWdsPeers(long) { Scan(kWdsTable); }
+
+void Device::ClearWlanCounters(long) { traffic_.ClearWlan(); }
+
+void Device::ClearEthernetCounters(long) { traffic_.ClearEthernet(); }
 
 // A scan finds what the object data says at this moment (a test changes it
 // with the control channel's set); reads show that result until the next

@@ -13,6 +13,7 @@
 #include "sim/mac_acl.h"
 #include "sim/object_store.h"
 #include "sim/schedule_rules.h"
+#include "sim/traffic_counters.h"
 #include "sim/transfer_job.h"
 
 namespace sim {
@@ -44,6 +45,8 @@ public:
     // of a scanned table (what the last scan found) and, when masked, the
     // secrets (an asterisk per character).
     Value Read(const ObjectStore::Entry& entry) const;
+    // After a read answered the object: the traffic counters grow.
+    void AfterRead(const Oid& oid) { traffic_.AfterRead(oid); }
 
     // Every scanned table takes what the object data says now as its result,
     // as if each scan had just run (at start-up, after the objects loaded).
@@ -132,6 +135,9 @@ private:
     void RogueAddToRogue(long index);
     void RogueAddToNew(long index);
     void ClassifyRogueAp(long index, long type);
+    void RefreshWdsPeers(long value);
+    void ClearWlanCounters(long value);
+    void ClearEthernetCounters(long value);
     void DeleteAllRemoteAps(long value);
     void DeleteManagerRange(long index);
     void DeleteDhcpStaticRow(long index);
@@ -187,6 +193,7 @@ private:
     ObjectStore::Values scanned_;  // the rows of the scanned tables as the last scans found them
     bool scanStarted_ = false;
     std::vector<Oid> secrets_;
+    TrafficCounters traffic_;
 };
 
 }  // namespace sim

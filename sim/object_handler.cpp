@@ -42,6 +42,7 @@ void AnswerGet(netsnmp_agent_request_info* info, netsnmp_request_info* request) 
         return;
     }
     ToVarbind(g_context.device->Read(*entry), request->requestvb);
+    g_context.device->AfterRead(entry->def.oid);
 }
 
 // Leaves the binding untouched when the subtree has nothing after it, so that
@@ -52,6 +53,7 @@ void AnswerGetNext(const Oid& root, netsnmp_request_info* request) {
     std::vector<oid> name(entry->def.oid.begin(), entry->def.oid.end());
     snmp_set_var_objid(request->requestvb, name.data(), name.size());
     ToVarbind(g_context.device->Read(*entry), request->requestvb);
+    g_context.device->AfterRead(entry->def.oid);
 }
 
 void CheckSetRequest(netsnmp_agent_request_info* info, netsnmp_request_info* request) {

@@ -51,6 +51,8 @@ const ScanCase kScanCases[] = {
     {"clientChannel", ".2.1.3.3.1.3.1.1.1.1", ".2.1.3.3.1.3.2.1.3.3", "36", "44"},
     {"wdsSurvey", ".2.1.3.3.1.4.1.1.1.1", ".2.1.3.3.1.4.2.1.4.1", "00907A0A0C01", "00AABBCCDD02"},
     {"cloneList", ".2.1.3.3.6.1.1.4.1", ".2.1.3.3.6.2.1.2.3", "001B21778899", "00AABBCCDD03"},
+    {"stationList", ".2.1.3.3.4.1.1.1.1", ".2.1.3.3.4.2.1.2.3", "000000000000", "00AABBCCDD04"},
+    {"wdsPeers", ".2.1.3.3.5.1.1.1.1", ".2.1.3.3.5.2.1.2.1.3", "000000000000", "00AABBCCDD05"},
 };
 
 INSTANTIATE_TEST_SUITE_P(sim, simScan, ::testing::ValuesIn(kScanCases),
