@@ -480,6 +480,9 @@ void Device::RebuildPortList(long) {
     for (uint32_t port = 0; port < kVlanPorts; ++port) {
         SetText((std::string(kPortListTagVid) + "." + std::to_string(port + 1)).c_str(), tagged[port]);
         SetText((std::string(kPortListUntagVid) + "." + std::to_string(port + 1)).c_str(), untagged[port]);
+    }
+}
+
 // Sends the log as a file; the SET is answered at once, the upload runs
 // beside the agent.
 void Device::SendLog(long) { StartTransferTo(kLogServerAddress, kLogFileName, TransferKind::Put, "putlog", LogText()); }
