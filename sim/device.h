@@ -116,6 +116,8 @@ private:
     void DeleteAllRemoteAps(long value);
     void DeleteManagerRange(long index);
     void DeleteDhcpStaticRow(long index);
+    void DeleteQosRule(long index);
+    void EmptyRow(const char* entryOid, long index);
 
     // Takes the object data's rows below `table` as the result of a scan.
     void Scan(const char* table);

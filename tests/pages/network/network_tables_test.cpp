@@ -4,6 +4,7 @@
 
 #include "pages/network/arp_spoofing_page_vars.h"
 #include "pages/network/dhcp_page_vars.h"
+#include "pages/network/qos_page_vars.h"
 #include "pages/network/web_redirection_page_vars.h"
 #include "tests/shell/served_tables.h"
 
@@ -23,4 +24,8 @@ TEST(NetworkPageTables, EveryRowIsServedAlike) {
     served::ExpectTableServed(store, "VarsDhcpStaticRefresh", VarsDhcpStaticRefresh, SVT_SV);
     served::ExpectTableServed(store, "VarsDhcpCurrentDynamic", VarsDhcpCurrentDynamic, MVT_FMV);
     served::ExpectTableServed(store, "VarsDhcpCurrentStatic", VarsDhcpCurrentStatic, MVT_FMV);
+    served::ExpectTableServed(store, "VarsQosStatus", VarsQosStatus, SVT_SV);
+    served::ExpectTableServed(store, "VarsQosClassifiers", VarsQosClassifiers, SVT_SV);
+    served::ExpectTableServed(store, "VarsQosRulesDelete", VarsQosRulesDelete, SVT_SV);
+    served::ExpectTableServed(store, "VarsQosRules", VarsQosRules, MVT_UMV);
 }
