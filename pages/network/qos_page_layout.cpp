@@ -35,7 +35,7 @@ void TFM_QosSetting::BuildControls() {
     LV_QosRulesUser = NewListView(GroupBox4, "LV_QosRulesUser", 10, 20, 524, 140);
     LV_QosRulesUser->SetCheckBoxes(true);
     const char* const columns[] = {"Name ", "Priority", "Host 1 IP Range", "Host 2 IP Range ", "Protocol / Ports "};
-    const int widths[] = {90, 100, 110, 110, 110};
+    const int widths[] = {64, 96, 140, 120, 100};
     for (int i = 0; i < 5; ++i) LV_QosRulesUser->AddColumn(columns[i], widths[i]);
     Btn_Apply = NewButton(this, "Btn_Apply", "Save", 242, 476, 75);
     Btn_Apply->SetEnabled(false);
