@@ -354,13 +354,17 @@ TEST_F(QosPageTest, ARefusedOrUnansweredRuleWriteLeavesThePageUsable) {
     EXPECT_TRUE(page->Enabled());
     EXPECT_EQ(Value(RuleCell(kNameColumn, 3)), kEmptyText);
 
-    // Unanswered: a short time-out instead of the page's 100 s.
+    // Unanswered: a short time-out instead of the page's 100 s. The wait
+    // notice's firmware read and the status write go through, the rule write
+    // and its retry do not.
     page->QosRulesRequest->request.timeout = 20;
-    Control("drop 2 after 1");  // the status write goes through, the rule write and its retry do not
+    Control("drop 2 after 2");
     Act(*page, page->Btn_Add);
+    EXPECT_EQ(Logged("SET"), Texts{Set(kStatus, "1")});
     EXPECT_TRUE(page->Enabled());
     EXPECT_TRUE(page->Btn_Add->Enabled());
     EXPECT_NE(Status(*page), "Adding QOS!");
+    EXPECT_NE(Status(*page), "Set Error!") << "the status write went through";
 }
 
 // The port edits admit digits only; a port that is no number is refused by
