@@ -165,7 +165,7 @@ void TFM_QosSetting::QosRuleSetDone(VkSNMPError* result) {
 void TFM_QosSetting::Btn_DelClick(ui::Component*) {
     const ui::ListItem* chosen = LV_QosRulesUser->Selected();
     if (chosen == nullptr || static_cast<size_t>(chosen->Index()) >= RuleIndexes.size()) return;
-    if (QosRulesRequest->busy || notice_) return;
+    if (QosRulesRequest == nullptr || RuleDeleteRequest == nullptr || QosRulesRequest->busy || notice_) return;
     if (ui::MessageBox("Are you sure you want to delete " + chosen->Caption() + "?", "Warning",
                        ui::Buttons::OkCancel) != ui::Answer::Ok)
         return;
