@@ -71,6 +71,8 @@ constexpr char kRemoteApDeleteAll[] = "E.2.1.3.3.1.2.2.1.3.1";
 constexpr char kNoAddress[] = "000000000000";
 constexpr char kDhcpStaticTable[] = "E.3.1.3.2.1";
 constexpr char kDhcpStaticDelete[] = "E.3.1.3.3.0";
+constexpr char kQosRuleTable[] = "E.3.7.2.5.1";
+constexpr char kQosRuleDelete[] = "E.3.7.2.4.0";
 
 // The administrator address ranges and the command that frees one row.
 constexpr char kManagerPoolStart[] = "E.4.10.1.4.1.3";
@@ -179,6 +181,7 @@ Device::Device(ObjectStore& store, DeviceOptions options)
         {At(kManagerDelete), &Device::DeleteManagerRange},
         {At(kDhcpStaticDelete), &Device::DeleteDhcpStaticRow},
         {At(kPortListRefresh), &Device::RebuildPortList},
+        {At(kQosRuleDelete), &Device::DeleteQosRule},
         {At(kDeviceSettingApply), &Device::Apply},
         {At(kDeviceSettingDiscard), &Device::Discard},
         {At(kDeviceFactoryDefault), &Device::FactoryDefault},
@@ -416,8 +419,16 @@ void Device::DeleteManagerRange(long index) {
 
 // Empties the static DHCP row with that index: every column takes the value
 // of a free row (0, "", 0.0.0.0, twelve zeros).
-void Device::DeleteDhcpStaticRow(long index) {
-    const Oid table = At(kDhcpStaticTable);
+void Device::DeleteDhcpStaticRow(long index) { EmptyRow(kDhcpStaticTable, index); }
+
+// Empties the QoS rule row with that index, wherever it stands: the rows
+// after it stay where they are.
+void Device::DeleteQosRule(long index) { EmptyRow(kQosRuleTable, index); }
+
+// Every column of the table's row with that index takes the value of a free
+// row: 0, "", 0.0.0.0 or twelve zeros.
+void Device::EmptyRow(const char* entryOid, long index) {
+    const Oid table = At(entryOid);
     std::vector<std::pair<Oid, Value>> emptied;
     for (const auto& [oid, entry] : store_.Entries()) {
         if (!StartsWith(oid, table) || oid.back() != static_cast<uint32_t>(index)) continue;

@@ -148,6 +148,8 @@ private:
     // Fills in the server settings of mail-server preset n (1 Internal,
     // 2 Gmail, 3 Hotmail); the preset index keeps its written value.
     void LoadMailPreset(long preset);
+    void DeleteQosRule(long index);
+    void EmptyRow(const char* entryOid, long index);
 
     // Takes the object data's rows below `table` as the result of a scan.
     void Scan(const char* table);

@@ -4,6 +4,7 @@
 #include "pages/network/dhcp_page.h"
 #include "pages/network/vlan_page.h"
 #include "pages/network/traffic_control_page.h"
+#include "pages/network/qos_page.h"
 #include "pages/network/web_redirection_page.h"
 #include "shell/open_page.h"
 #include "shell/page_openers.h"
@@ -12,6 +13,7 @@ void RegisterNetworkPages() {
     RegisterPageOpener("ARPSpoofingPreventionSettings1", [] { OpenPage(FM_ARPSpoofing); });
     RegisterPageOpener("DHCPServer1", [] { OpenPage(FM_DHCP); });
     RegisterPageOpener("VlanSetting1", [] { OpenPage(FM_VlanSetting); });
+    RegisterPageOpener("QosSetting1", [] { OpenPage(FM_QosSetting); });
     // The entry is hidden; the page is built all the same.
     RegisterPageOpener("WebRedirection1", [] { OpenPage(FM_WebRedirection); });
     // The entry is hidden; the page is built all the same.

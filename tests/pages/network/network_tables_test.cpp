@@ -6,6 +6,7 @@
 #include "pages/network/dhcp_page_vars.h"
 #include "pages/network/vlan_page_vars.h"
 #include "pages/network/traffic_control_page_vars.h"
+#include "pages/network/qos_page_vars.h"
 #include "pages/network/web_redirection_page_vars.h"
 #include "tests/shell/served_tables.h"
 
@@ -42,4 +43,8 @@ TEST(NetworkPageTables, EveryRowIsServedAlike) {
     served::ExpectTableServed(store, "VarsTrafficManagerRuleList", VarsTrafficManagerRuleList, MVT_UMV);
     served::ExpectTableServed(store, "VarsTrafficCtrlMssidState", VarsTrafficCtrlMssidState, MVT_UMV);
     served::ExpectTableServed(store, "VarsTrafficCtrlRemoteAp", VarsTrafficCtrlRemoteAp, MVT_UMV);
+    served::ExpectTableServed(store, "VarsQosStatus", VarsQosStatus, SVT_SV);
+    served::ExpectTableServed(store, "VarsQosClassifiers", VarsQosClassifiers, SVT_SV);
+    served::ExpectTableServed(store, "VarsQosRulesDelete", VarsQosRulesDelete, SVT_SV);
+    served::ExpectTableServed(store, "VarsQosRules", VarsQosRules, MVT_UMV);
 }
