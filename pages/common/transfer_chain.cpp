@@ -4,7 +4,7 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/command_write.h"
-#include "platform/os/exception.h"
+#include "pages/common/write_now.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
 
@@ -13,35 +13,18 @@ namespace {
 // A failure always has a reason to show, also when the layer gave no text.
 std::string Reason(const std::string& text) { return text.empty() ? "The file transfer failed." : text; }
 
-// Writes the group synchronously; the failure's text, or nothing.
-std::optional<std::string> WriteNow(VkSNMPRequest2Edits& group) {
-    std::string failure;
-    group.request.onError = [&failure](const VkSNMPError& error) {
-        if (error.code != 0) failure = error.text;
-    };
-    bool written = false;
-    try {
-        written = group.Set(true, true);
-    } catch (const os::Exception& error) {
-        failure = error.Message();
-    }
-    group.request.onError = nullptr;
-    if (written) return std::nullopt;
-    return Reason(failure);
-}
-
 }  // namespace
 
 void TransferChain::Start(const std::string& path, VkTFTPDirection direction, int commandPosition, Done done) {
     Drop();
     running_ = true;
-    commandTaken_ = false;
-    end_.reset();
     done_ = std::move(done);
+    join_.Begin([this](const VkTFTPTransferEnd& end) { TransferEnded(end); });
     if (groups_.server == nullptr || groups_.command == nullptr) return Finish("The transfer requests were not made.");
-    transfer_.Arm(path, direction, [this](const VkTFTPTransferEnd& end) { TransferEnded(end); });
+    transfer_.Arm(path, direction, [this](const VkTFTPTransferEnd& end) { join_.TransferEnded(end); });
     groups_.remoteName->SetText(FileNameOf(path));
-    if (std::optional<std::string> failure = WriteNow(*groups_.server)) return Finish(*failure);
+    const std::string failure = WriteNow(*groups_.server);
+    if (!failure.empty()) return Finish(Reason(failure));
     groups_.commandCombo->SetItemIndex(commandPosition);
     WriteCommand(*groups_.command, [this](const VkSNMPError& result) {
         CommandAnswered(result.code != 0 ? Reason(result.text) : std::string());
@@ -51,6 +34,7 @@ void TransferChain::Start(const std::string& path, VkTFTPDirection direction, in
 void TransferChain::Drop() {
     if (!running_) return;
     transfer_.Disarm();
+    join_.Cancel();
     running_ = false;
     done_ = nullptr;
 }
@@ -58,20 +42,14 @@ void TransferChain::Drop() {
 void TransferChain::CommandAnswered(const std::string& failure) {
     if (!running_) return;
     if (!failure.empty()) return Finish(failure);
-    commandTaken_ = true;
-    FinishWhenBothEnded();
+    join_.CommandTaken();
 }
 
+// Both ends are known: the device took the command and the transfer ended.
 void TransferChain::TransferEnded(const VkTFTPTransferEnd& end) {
     if (!running_) return;
-    end_ = end;
-    FinishWhenBothEnded();
-}
-
-void TransferChain::FinishWhenBothEnded() {
-    if (!commandTaken_ || !end_) return;
-    if (end_->kind == VkTFTPTransferEnd::NotStarted) return Finish(TransferNotStartedText);
-    if (end_->kind != VkTFTPTransferEnd::Done) return Finish(Reason(end_->text));
+    if (end.kind == VkTFTPTransferEnd::NotStarted) return Finish(TransferNotStartedText);
+    if (end.kind != VkTFTPTransferEnd::Done) return Finish(Reason(end.text));
     Finish(std::string());
 }
 
@@ -79,8 +57,7 @@ void TransferChain::FinishWhenBothEnded() {
 void TransferChain::Finish(const std::string& failure) {
     if (!failure.empty()) transfer_.Disarm();
     running_ = false;
-    commandTaken_ = false;
-    end_.reset();
+    join_.Cancel();
     Done done = std::move(done_);
     done_ = nullptr;
     if (done) done(failure);

@@ -15,10 +15,10 @@
 //   });
 
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "pages/common/device_transfer.h"
+#include "pages/common/transfer_join.h"
 
 class VkSNMPRequest2Edits;
 namespace ui {
@@ -54,12 +54,10 @@ private:
     void CommandAnswered(const std::string& failure);
     void TransferEnded(const VkTFTPTransferEnd& end);
     void Finish(const std::string& failure);
-    void FinishWhenBothEnded();
 
     DeviceTransfer& transfer_;
     Groups groups_;
     Done done_;
     bool running_ = false;
-    bool commandTaken_ = false;
-    std::optional<VkTFTPTransferEnd> end_;
+    TransferJoin join_;
 };

@@ -21,7 +21,9 @@
 #include "pages/basic/information_page.h"
 #include "pages/basic/lan_page.h"
 #include "pages/basic/wireless_page.h"
+#include "pages/common/device_transfer.h"
 #include "pages/maintenance/maintenance_pages.h"
+#include "pages/maintenance/view_log_page.h"
 #include "pages/network/network_pages.h"
 #include "pages/wireless/wireless_pages.h"
 #include "platform/ui/combo_box.h"
@@ -64,8 +66,21 @@ protected:
             if (page == nullptr) return;
             measured_ = page->objectName().toStdString();
             Measure(page, entry + " (" + measured_ + ")");
-            page->close();
+            CloseWhenAllowed(page, 250);
         });
+    }
+    // Asks the page to close as its close box does; a page that refuses while
+    // its own exchange ends is asked again, as a user would, a few times.
+    void CloseWhenAllowed(QPointer<QWidget> page, int triesLeft) {
+        if (page == nullptr || !page->isVisible()) return;
+        page->close();
+        if (!page->isVisible()) return;
+        if (triesLeft == 0) {
+            ADD_FAILURE() << page->objectName().toStdString() << " refuses to close";
+            page->hide();  // ends the modal loop so the other pages are measured
+            return;
+        }
+        Later(20, [this, page, triesLeft] { CloseWhenAllowed(page, triesLeft - 1); });
     }
     // Opens the menu entry's page as the menu does and measures it; returns
     // the measured page's object name ("" when none showed).
@@ -153,10 +168,15 @@ TEST_F(FormTextsTest, EveryPageTheMenuOpensHoldsItsTexts) {
     RegisterNetworkPages();
     const std::vector<std::string> entries = RegisteredPageEntries();
     ASSERT_FALSE(entries.empty());
+    // The View Log page fetches the log at opening; here the PC has no
+    // address on the device's network, which the page says.
+    TransferHooks().pcAddress = [](std::string&) { return false; };
     for (const std::string& entry : entries) {
         SCOPED_TRACE(entry);
+        if (entry == "ViewLog1") Dialogs().ExpectBox(App().Title(), NoPcAddressLogText, ui::Answer::Ok);
         EXPECT_NE(OpenAndMeasure(entry), "") << "no page showed modally";
     }
+    TransferHooks().pcAddress = nullptr;
     EXPECT_EQ(cut_, "");
 }
 
