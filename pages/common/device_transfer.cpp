@@ -74,6 +74,17 @@ bool DeviceTransfer::PcAddress(std::string& address) {
     return false;
 }
 
+bool DeviceTransfer::PrepareFor(const std::string& path, ui::Edit* serverEdit) {
+    std::string pcAddress;
+    if (!PcAddress(pcAddress)) return false;
+    if (FolderOf(path).empty()) {
+        ui::MessageBox("The file path is error.", "Warning");
+        return false;
+    }
+    serverEdit->SetText(pcAddress);
+    return true;
+}
+
 bool DeviceTransfer::FindPcAddress(std::string& address) {
     return TransferHooks().pcAddress && TransferHooks().pcAddress(address);
 }

@@ -18,6 +18,7 @@
 #include "library/tftp/armed_transfer.h"
 
 namespace ui {
+class Edit;
 class Component;
 }
 
@@ -58,6 +59,10 @@ public:
     bool PcAddress(std::string& address);
     // The same without the box, for a page that says it in its own words.
     static bool FindPcAddress(std::string& address);
+    // Before a transfer of the file at path: the PC's address, written into
+    // serverEdit, and a path that names its folder; false, with the warning
+    // shown, when either is missing.
+    bool PrepareFor(const std::string& path, ui::Edit* serverEdit);
     // Arms the server for the device (the request's address) and one file.
     void Arm(const std::string& path, VkTFTPDirection direction, const VkTFTPTransferEndEvent& onEnd);
     void Disarm();

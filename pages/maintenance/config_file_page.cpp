@@ -119,13 +119,7 @@ void TFM_CfgFile::Bt_OKClick(ui::Component*) {
         ui::MessageBox("File format error! Please try again!", "Warning");
         return;
     }
-    std::string pcAddress;
-    if (!TftpServer.PcAddress(pcAddress)) return;
-    if (FolderOf(path).empty()) {
-        ui::MessageBox("The file path is error.", "Warning");
-        return;
-    }
-    Ed_TfpSrv->SetText(pcAddress);
+    if (!TftpServer.PrepareFor(path, Ed_TfpSrv)) return;
     StartTransfer(path, VkTFTPDirection::DeviceFetches, kGet, [this] { ApplyRestore(); });
 }
 
@@ -136,15 +130,9 @@ void TFM_CfgFile::Bt_UploadClick(ui::Component*) {
         ui::MessageBox("Empty file is not accepted.", "Warning");
         return;
     }
-    std::string pcAddress;
-    if (!TftpServer.PcAddress(pcAddress)) return;
-    if (FolderOf(chosen).empty()) {
-        ui::MessageBox("The file path is error.", "Warning");
-        return;
-    }
+    if (!TftpServer.PrepareFor(chosen, Ed_TfpSrv)) return;
     std::string name = FileNameOf(chosen);
     if (!HasSuffix(name, kSuffix)) name += kSuffix;
-    Ed_TfpSrv->SetText(pcAddress);
     StartTransfer(JoinPath(FolderOf(chosen), name), VkTFTPDirection::DeviceSends, kPut,
                   [this] { FinishSave(); });
 }

@@ -186,11 +186,7 @@ bool TFM_Firmware::FileChecked(int operation, ui::Edit* edit) {
     if (!RightSuffix(operation, FileNameOf(path)))
         return Refuse(texts.badFormat, "Warning", texts.focusOnBadFormat ? edit : nullptr);
     if (!IsRegularFile(path)) return Refuse(texts.missing, "Warning", nullptr);
-    std::string pcAddress;
-    if (!TftpServer.PcAddress(pcAddress)) return false;
-    if (FolderOf(path).empty()) return Refuse("The file path is error.", "Warning", nullptr);
-    Ed_TfpSrv->SetText(pcAddress);
-    return true;
+    return TftpServer.PrepareFor(path, Ed_TfpSrv);
 }
 
 void TFM_Firmware::Upload(int operation, ui::Edit* edit) {

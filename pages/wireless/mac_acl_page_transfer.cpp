@@ -101,13 +101,7 @@ void TFM_FilterMACACL::Btn_UploadClick(ui::Component*) {
         ui::MessageBox("File format error! Please try again!", "Warning");
         return;
     }
-    std::string pcAddress;
-    if (!TftpServer.PcAddress(pcAddress)) return;
-    if (FolderOf(path).empty()) {
-        ui::MessageBox("The file path is error.", "Warning");
-        return;
-    }
-    Ed_TfpSrv->SetText(pcAddress);
+    if (!TftpServer.PrepareFor(path, Ed_TfpSrv)) return;
     ChainRunning = true;
     EnableControls({Btn_Browse, Btn_Upload, Btn_Download}, false);
     ShowStatus("");
@@ -143,13 +137,7 @@ void TFM_FilterMACACL::Btn_DownloadClick(ui::Component*) {
         ui::MessageBox("Empty file is not accepted.", "Warning");
         return;
     }
-    std::string pcAddress;
-    if (!TftpServer.PcAddress(pcAddress)) return;
-    if (FolderOf(chosen).empty()) {
-        ui::MessageBox("The file path is error.", "Warning");
-        return;
-    }
-    Ed_TfpSrv->SetText(pcAddress);
+    if (!TftpServer.PrepareFor(chosen, Ed_TfpSrv)) return;
     ChainRunning = true;
     EnableControls({Btn_Browse, Btn_Upload, Btn_Download}, false);
     ShowStatus("");

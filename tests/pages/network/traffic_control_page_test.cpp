@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/common/page_groups.h"
 #include "pages/network/network_pages.h"
 #include "pages/network/traffic_control_page.h"
 #include "platform/ui/button.h"
@@ -122,6 +123,19 @@ protected:
     }
     static std::string Status3(const TFM_TrafficCtrl& page) { return page.StatusBar3->SimpleText(); }
 };
+
+// A device that does not answer stops the opening at its first read; every
+// tab says why and the rule list stays empty.
+TEST_F(TrafficPageTest, ASilentDeviceStopsTheOpeningOnEveryTab) {
+    ASSERT_TRUE(Started());
+    ShortenTimeouts();
+    Control("down");
+    OpenedPage<TFM_TrafficCtrl> page(FM_TrafficCtrl);
+    Control("up");
+    for (ui::StatusBar* bar : {page->StatusBar1, page->StatusBar2, page->StatusBar3})
+        EXPECT_EQ(bar->SimpleText(), DeviceSilentText);
+    EXPECT_EQ(page->LV_TrafficManRule->ItemCount(), 0);
+}
 
 TEST_F(TrafficPageTest, OpensWithEachTabShowingTheDevice) {
     ASSERT_TRUE(Started());

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/common/page_groups.h"
 #include "pages/network/network_pages.h"
 #include "pages/network/vlan_page.h"
 #include "platform/ui/button.h"
@@ -128,6 +129,19 @@ TEST_F(VlanPageTest, OpensWithTheVlansAndThePortsTheyCarry) {
     SavePicture(*page, "vlan-page-list");
     page->PageControl1->SetActivePageIndex(1);
     SavePicture(*page, "vlan-page-ports");
+}
+
+// A device that does not answer stops the opening at its first read: no
+// list is walked and the status says why.
+TEST_F(VlanPageTest, ASilentDeviceStopsTheOpeningAndNothingIsListed) {
+    ASSERT_TRUE(Started());
+    ShortenTimeouts();
+    Control("down");
+    OpenedPage<TFM_VlanSetting> page(FM_VlanSetting);
+    Control("up");
+    EXPECT_EQ(Status(*page), DeviceSilentText);
+    EXPECT_EQ(page->LV_VlanListUser->ItemCount(), 0);
+    EXPECT_EQ(page->LV_PortListUser->ItemCount(), 0);
 }
 
 TEST_F(VlanPageTest, APortListOfAnyOtherLengthThan18IsNotShown) {

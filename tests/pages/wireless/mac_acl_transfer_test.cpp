@@ -128,6 +128,7 @@ TEST_P(MacAclTransferFailureTest, EndsWithTheFailureAndLeavesTheListAsItWas) {
     OpenedPage<TFM_FilterMACACL> page(FM_FilterMACACL);
     ASSERT_TRUE(Ready(*page));
     const std::string before = DeviceList();
+    ShortenAnswerWaits({page->TftpServerRequest, page->TftpCommandRequest, page->UpgradeCommandRequest});
     for (const std::string& command : c.setup) Control(command);
     Dialogs().ExpectBox("ERROR", AclFailText, Answer::Ok);
     if (c.upload) Upload(*page, files.File("new.acl"));
