@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/common/page_groups.h"
 #include "pages/wireless/mac_acl_page.h"
 #include "pages/wireless/wireless_pages.h"
 #include "platform/ui/button.h"
@@ -129,6 +130,22 @@ TEST_F(MacAclPageTest, OpensWithTheListedEntriesNumberedAndTheStations) {
     EXPECT_EQ((Pdus{station->SubItem(0), station->SubItem(1), station->SubItem(2), station->SubItem(3)}),
               (Pdus{"1", "G", "OPEN", "-48"}));
     EXPECT_FALSE(page->Bt_Add->Enabled()) << "no station chosen yet";
+}
+
+// A device that does not answer stops the opening at its first read: no
+// station refresh and no list walk go out, the status says why, and the page
+// can be closed.
+TEST_F(MacAclPageTest, ASilentDeviceStopsTheOpeningAndThePageCanClose) {
+    ASSERT_TRUE(Started());
+    ShortenTimeouts();
+    Control("down");
+    OpenedPage<TFM_FilterMACACL> page(FM_FilterMACACL);
+    Control("up");
+    EXPECT_EQ(Status(*page), DeviceSilentText);
+    EXPECT_EQ(page->LV_UerMACAddress->ItemCount(), 0);
+    EXPECT_EQ(page->LV_ClientUser->ItemCount(), 0);
+    EXPECT_TRUE(page->ListReady);
+    EXPECT_TRUE(CanClose(*page));
 }
 
 TEST_F(MacAclPageTest, ATypedAddressGoesIntoTheFirstFreeRowAndTheListIsReadAgain) {
