@@ -13,6 +13,7 @@
 #include "library/snmp/global_session.h"
 #include "platform/os/clock.h"
 #include "platform/ui/combo_box.h"
+#include "platform/ui/list_view.h"
 #include "shell/mib_root.h"
 
 namespace pagetest {
@@ -156,6 +157,18 @@ Texts Items(const ui::ComboBox* combo) {
     Texts items;
     for (int i = 0; i < combo->ItemCount(); ++i) items.push_back(combo->ItemText(i));
     return items;
+}
+
+std::string RowText(const ui::ListItem& row, const std::string& separator) {
+    std::string text = row.Caption();
+    for (int k = 0; k < row.SubItemCount(); ++k) text += separator + row.SubItem(k);
+    return text;
+}
+
+Texts ListRows(const ui::ListView& view, const std::string& separator) {
+    Texts rows;
+    for (int i = 0; i < view.ItemCount(); ++i) rows.push_back(RowText(*view.Item(i), separator));
+    return rows;
 }
 
 void Fill(ui::ComboBox* combo, const Texts& items) {

@@ -14,6 +14,8 @@
 
 namespace ui {
 class ComboBox;
+class ListItem;
+class ListView;
 }
 #include "tests/platform/ui/ui_test_support.h"
 #include "tests/support/sim_process.h"
@@ -112,6 +114,12 @@ using Texts = std::vector<std::string>;
 Texts Items(const ui::ComboBox* combo);
 // Replaces the entries.
 void Fill(ui::ComboBox* combo, const Texts& items);
+
+// ---- list views as the tests read them -------------------------------------
+// A row's caption and cells, joined by separator.
+std::string RowText(const ui::ListItem& row, const std::string& separator);
+// Every row of the view so.
+Texts ListRows(const ui::ListView& view, const std::string& separator);
 // Selects the entry with that text as the program would (no change event);
 // "" selects none. A text no entry has fails the test.
 void Select(ui::ComboBox* combo, const std::string& text);

@@ -66,16 +66,7 @@ protected:
         button->Click();
         EXPECT_TRUE(Settle(page));
     }
-    static Texts Rows(const ui::ListView& view) {
-        Texts rows;
-        for (int i = 0; i < view.ItemCount(); ++i) {
-            const ui::ListItem& row = *view.Item(i);
-            std::string text = row.Caption();
-            for (int k = 0; k < row.SubItemCount(); ++k) text += " " + row.SubItem(k);
-            rows.push_back(text);
-        }
-        return rows;
-    }
+    static Texts Rows(const ui::ListView& view) { return pagetest::ListRows(view, " "); }
     static void Choose(TFM_DHCP& page, int entry) {
         page.User_ListView->Item(entry)->SetSelected(true);
         page.User_ListView->OnClick(page.User_ListView);

@@ -61,9 +61,7 @@ protected:
         Texts rows;
         for (int i = 0; i < view.ItemCount(); ++i) {
             const ui::ListItem& row = *view.Item(i);
-            std::string text = std::string(row.Checked() ? "[x] " : "[ ] ") + row.Caption();
-            for (int k = 0; k < row.SubItemCount(); ++k) text += " | " + row.SubItem(k);
-            rows.push_back(text);
+            rows.push_back(std::string(row.Checked() ? "[x] " : "[ ] ") + pagetest::RowText(row, " | "));
         }
         return rows;
     }

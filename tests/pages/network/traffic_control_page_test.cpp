@@ -89,17 +89,7 @@ protected:
         button->Click();
         EXPECT_TRUE(Settle(page));
     }
-    static Texts Rules(const TFM_TrafficCtrl& page) {
-        Texts rows;
-        const ui::ListView& view = *page.LV_TrafficManRuleUser;
-        for (int i = 0; i < view.ItemCount(); ++i) {
-            const ui::ListItem& row = *view.Item(i);
-            std::string text = row.Caption();
-            for (int k = 0; k < row.SubItemCount(); ++k) text += " " + row.SubItem(k);
-            rows.push_back(text);
-        }
-        return rows;
-    }
+    static Texts Rules(const TFM_TrafficCtrl& page) { return pagetest::ListRows(*page.LV_TrafficManRuleUser, " "); }
     static void ChooseRule(TFM_TrafficCtrl& page, int position) {
         page.LV_TrafficManRuleUser->Item(position)->SetSelected(true);
         page.LV_TrafficManRuleUser->OnClick(page.LV_TrafficManRuleUser);

@@ -79,16 +79,7 @@ protected:
         page.LV_VlanListUser->Item(vlan)->SetSelected(true);
         page.LV_VlanListUser->OnClick(page.LV_VlanListUser);
     }
-    static Texts Rows(const ui::ListView& view) {
-        Texts rows;
-        for (int i = 0; i < view.ItemCount(); ++i) {
-            const ui::ListItem& row = *view.Item(i);
-            std::string text = row.Caption();
-            for (int k = 0; k < row.SubItemCount(); ++k) text += "|" + row.SubItem(k);
-            rows.push_back(text);
-        }
-        return rows;
-    }
+    static Texts Rows(const ui::ListView& view) { return pagetest::ListRows(view, "|"); }
     static std::string Status(const TFM_VlanSetting& page) { return page.StatusBar->PanelText(0); }
     // The walks of the VLAN table since the log was cleared: each starts at
     // the VID column itself.

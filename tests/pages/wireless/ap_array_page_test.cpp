@@ -60,15 +60,7 @@ protected:
     bool Settle(TFM_APArray& page) {
         return RunUntil([&] { return !page.MembersRequest->busy && !page.ScanListRequest->busy; });
     }
-    static Texts Rows(const ui::ListView& view) {
-        Texts rows;
-        for (int i = 0; i < view.ItemCount(); ++i) {
-            std::string row = view.Item(i)->Caption();
-            for (int k = 0; k < view.Item(i)->SubItemCount(); ++k) row += "|" + view.Item(i)->SubItem(k);
-            rows.push_back(row);
-        }
-        return rows;
-    }
+    static Texts Rows(const ui::ListView& view) { return pagetest::ListRows(view, "|"); }
     void Save(TFM_APArray& page) {
         Control("clearlog");
         page.Bt_ArraySave->Click();

@@ -45,9 +45,7 @@ protected:
         Texts rows;
         for (int i = 0; i < page.AP_UserListView->ItemCount(); ++i) {
             const ui::ListItem& item = *page.AP_UserListView->Item(i);
-            std::string row = std::string(item.Checked() ? "x " : "  ") + item.Caption();
-            for (int k = 0; k < item.SubItemCount(); ++k) row += "|" + item.SubItem(k);
-            rows.push_back(row);
+            rows.push_back(std::string(item.Checked() ? "x " : "  ") + pagetest::RowText(item, "|"));
         }
         return rows;
     }

@@ -54,9 +54,7 @@ protected:
         Texts rows;
         for (int i = 0; i < page.User_ListView->ItemCount(); ++i) {
             const ui::ListItem& row = *page.User_ListView->Item(i);
-            std::string text = row.Caption();
-            for (int k = 0; k < row.SubItemCount(); ++k) text += "|" + row.SubItem(k);
-            rows.push_back(text + (row.Checked() ? "|+" : "|-"));
+            rows.push_back(pagetest::RowText(row, "|") + (row.Checked() ? "|+" : "|-"));
         }
         return rows;
     }
