@@ -3,17 +3,11 @@
 // where the shell meets the pages above it: their openers are registered
 // before the main window exists.
 
-#include "pages/basic/basic_pages.h"
-#include "pages/maintenance/maintenance_pages.h"
-#include "pages/wireless/wireless_pages.h"
-#include "pages/network/network_pages.h"
+#include "pages/all_pages.h"
 #include "shell/main_form.h"
 #include "shell/module_entry.h"
 
 int main(int argc, char** argv) {
-    RegisterBasicPages();
-    RegisterMaintenancePages();
-    RegisterWirelessPages();
-    RegisterNetworkPages();
+    RegisterAllPages();
     return RunModule(argc, argv, [] { return MainForm = new TMainForm(nullptr); });
 }

@@ -1,5 +1,5 @@
 // The main window's menu: the entries, and the pages they open. An entry
-// that opens a page names it by the entry's own name (open_menu_page.h): the
+// that opens a page names it by the entry's own name (page_openers.h): the
 // page folders register their openers under these names, so a new page needs
 // no change here.
 
@@ -10,7 +10,7 @@
 #include "platform/ui/main_menu.h"
 #include "shell/about_form.h"
 #include "shell/main_form.h"
-#include "shell/open_menu_page.h"
+#include "shell/page_openers.h"
 
 namespace {
 
@@ -106,45 +106,45 @@ void TMainForm::BuildMenu() {
     ARPSpoofingPreventionSettings1 = entries.at("ARPSpoofingPreventionSettings1");
 }
 
-void TMainForm::Information1Click(ui::Component*) { OpenMenuPage("Information1"); }
+void TMainForm::Information1Click(ui::Component*) { OpenRegisteredPage("Information1"); }
 
 // After the Wireless page the radio band is read again.
 void TMainForm::hWirelessBand1Click(ui::Component*) {
-    OpenMenuPage("hWirelessBand1");
+    OpenRegisteredPage("hWirelessBand1");
     if (BandRequest) BandRequest->Get();
 }
 
-void TMainForm::hLan1Click(ui::Component*) { OpenMenuPage("hLan1"); }
-void TMainForm::adPerformance1Click(ui::Component*) { OpenMenuPage("adPerformance1"); }
-void TMainForm::Mac1Click(ui::Component*) { OpenMenuPage("Mac1"); }
-void TMainForm::WLANPartition1Click(ui::Component*) { OpenMenuPage("WLANPartition1"); }
-void TMainForm::Ad_MultiSSIDClick(ui::Component*) { OpenMenuPage("Ad_MultiSSID"); }
-void TMainForm::DHCPServer1Click(ui::Component*) { OpenMenuPage("DHCPServer1"); }
-void TMainForm::Intrusion1Click(ui::Component*) { OpenMenuPage("Intrusion1"); }
-void TMainForm::Scheduling1Click(ui::Component*) { OpenMenuPage("Scheduling1"); }
-void TMainForm::QosSetting1Click(ui::Component*) { OpenMenuPage("QosSetting1"); }
-void TMainForm::VlanSetting1Click(ui::Component*) { OpenMenuPage("VlanSetting1"); }
-void TMainForm::mniAPArray1Click(ui::Component*) { OpenMenuPage("mniAPArray1"); }
-void TMainForm::WebRedirection1Click(ui::Component*) { OpenMenuPage("WebRedirection1"); }
+void TMainForm::hLan1Click(ui::Component*) { OpenRegisteredPage("hLan1"); }
+void TMainForm::adPerformance1Click(ui::Component*) { OpenRegisteredPage("adPerformance1"); }
+void TMainForm::Mac1Click(ui::Component*) { OpenRegisteredPage("Mac1"); }
+void TMainForm::WLANPartition1Click(ui::Component*) { OpenRegisteredPage("WLANPartition1"); }
+void TMainForm::Ad_MultiSSIDClick(ui::Component*) { OpenRegisteredPage("Ad_MultiSSID"); }
+void TMainForm::DHCPServer1Click(ui::Component*) { OpenRegisteredPage("DHCPServer1"); }
+void TMainForm::Intrusion1Click(ui::Component*) { OpenRegisteredPage("Intrusion1"); }
+void TMainForm::Scheduling1Click(ui::Component*) { OpenRegisteredPage("Scheduling1"); }
+void TMainForm::QosSetting1Click(ui::Component*) { OpenRegisteredPage("QosSetting1"); }
+void TMainForm::VlanSetting1Click(ui::Component*) { OpenRegisteredPage("VlanSetting1"); }
+void TMainForm::mniAPArray1Click(ui::Component*) { OpenRegisteredPage("mniAPArray1"); }
+void TMainForm::WebRedirection1Click(ui::Component*) { OpenRegisteredPage("WebRedirection1"); }
 void TMainForm::ARPSpoofingPreventionSettings1Click(ui::Component*) {
-    OpenMenuPage("ARPSpoofingPreventionSettings1");
+    OpenRegisteredPage("ARPSpoofingPreventionSettings1");
 }
-void TMainForm::mniLocalRADIUSServer1Click(ui::Component*) { OpenMenuPage("mniLocalRADIUSServer1"); }
-void TMainForm::mniTrafficControl1Click(ui::Component*) { OpenMenuPage("mniTrafficControl1"); }
-void TMainForm::tAdmin1Click(ui::Component*) { OpenMenuPage("tAdmin2"); }
-void TMainForm::tSystem1Click(ui::Component*) { OpenMenuPage("tSystem2"); }
-void TMainForm::Firmware1Click(ui::Component*) { OpenMenuPage("Firmware1"); }
-void TMainForm::TimeClick(ui::Component*) { OpenMenuPage("Time"); }
-void TMainForm::tUpdate1Click(ui::Component*) { OpenMenuPage("tUpdate2"); }
-void TMainForm::stEthernet1Click(ui::Component*) { OpenMenuPage("stDeviceInfo2"); }
-void TMainForm::Client1Click(ui::Component*) { OpenMenuPage("Client1"); }
-void TMainForm::WDSInformation1Click(ui::Component*) { OpenMenuPage("WDSInformation1"); }
-void TMainForm::Ethernet1Click(ui::Component*) { OpenMenuPage("Ethernet1"); }
-void TMainForm::WLAN1Click(ui::Component*) { OpenMenuPage("WLAN1"); }
-void TMainForm::ViewLog1Click(ui::Component*) { OpenMenuPage("ViewLog1"); }
-void TMainForm::LogSettings1Click(ui::Component*) { OpenMenuPage("LogSettings1"); }
+void TMainForm::mniLocalRADIUSServer1Click(ui::Component*) { OpenRegisteredPage("mniLocalRADIUSServer1"); }
+void TMainForm::mniTrafficControl1Click(ui::Component*) { OpenRegisteredPage("mniTrafficControl1"); }
+void TMainForm::tAdmin1Click(ui::Component*) { OpenRegisteredPage("tAdmin2"); }
+void TMainForm::tSystem1Click(ui::Component*) { OpenRegisteredPage("tSystem2"); }
+void TMainForm::Firmware1Click(ui::Component*) { OpenRegisteredPage("Firmware1"); }
+void TMainForm::TimeClick(ui::Component*) { OpenRegisteredPage("Time"); }
+void TMainForm::tUpdate1Click(ui::Component*) { OpenRegisteredPage("tUpdate2"); }
+void TMainForm::stEthernet1Click(ui::Component*) { OpenRegisteredPage("stDeviceInfo2"); }
+void TMainForm::Client1Click(ui::Component*) { OpenRegisteredPage("Client1"); }
+void TMainForm::WDSInformation1Click(ui::Component*) { OpenRegisteredPage("WDSInformation1"); }
+void TMainForm::Ethernet1Click(ui::Component*) { OpenRegisteredPage("Ethernet1"); }
+void TMainForm::WLAN1Click(ui::Component*) { OpenRegisteredPage("WLAN1"); }
+void TMainForm::ViewLog1Click(ui::Component*) { OpenRegisteredPage("ViewLog1"); }
+void TMainForm::LogSettings1Click(ui::Component*) { OpenRegisteredPage("LogSettings1"); }
 // The Grouping page has no menu entry; its opener is registered as "UserLimit".
-void TMainForm::UserLimitClick(ui::Component*) { OpenMenuPage("UserLimit"); }
+void TMainForm::UserLimitClick(ui::Component*) { OpenRegisteredPage("UserLimit"); }
 
 // The About box belongs to the main window and lives only while shown.
 void TMainForm::About1Click(ui::Component*) {

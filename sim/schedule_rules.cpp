@@ -87,7 +87,7 @@ int MinuteOfDay(const std::string& text) {
 }
 
 std::string TimeText(int minuteOfDay) {
-    char text[8];
+    char text[16];
     std::snprintf(text, sizeof text, "%d:%02d", minuteOfDay / 60, minuteOfDay % 60);
     return text;
 }

@@ -190,7 +190,9 @@ TEST_F(ModuleProgramTest, TheReadmesSnmpV3ExamplesReachTheSimulatorOverSnmpV3) {
     shell_test::WriteSettingsFile(work + "/127.0.0.1.cfg", examples.settings);
     for (size_t example = 0; example < examples.commandLines.size(); ++example) {
         SCOPED_TRACE(example);
-        if (example == 1) ASSERT_EQ(std::remove((work + "/127.0.0.1.cfg").c_str()), 0);  // "rm 127.0.0.1.cfg"
+        if (example == 1) {
+            ASSERT_EQ(std::remove((work + "/127.0.0.1.cfg").c_str()), 0);  // "rm 127.0.0.1.cfg"
+        }
         std::vector<std::string> arguments = examples.commandLines[example];
         for (std::string& argument : arguments) Replace(argument, "16161", port);
         shell_test::ModuleProgram module(MakeFolder(temp_ / ("example" + std::to_string(example))));

@@ -17,15 +17,12 @@
 #include <vector>
 
 #include "library/snmp/netsnmp_engine.h"
-#include "pages/basic/basic_pages.h"
+#include "pages/all_pages.h"
 #include "pages/basic/information_page.h"
 #include "pages/basic/lan_page.h"
 #include "pages/basic/wireless_page.h"
 #include "pages/common/device_transfer.h"
-#include "pages/maintenance/maintenance_pages.h"
 #include "pages/maintenance/view_log_page.h"
-#include "pages/network/network_pages.h"
-#include "pages/wireless/wireless_pages.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/status_bar.h"
@@ -162,10 +159,7 @@ TEST_F(FormTextsTest, TheWirelessPageHoldsItsTextsInEveryLayout) {
 
 TEST_F(FormTextsTest, EveryPageTheMenuOpensHoldsItsTexts) {
     ASSERT_TRUE(Started());
-    RegisterBasicPages();
-    RegisterMaintenancePages();
-    RegisterWirelessPages();
-    RegisterNetworkPages();
+    RegisterAllPages();
     const std::vector<std::string> entries = RegisteredPageEntries();
     ASSERT_FALSE(entries.empty());
     // The View Log page fetches the log at opening; here the PC has no

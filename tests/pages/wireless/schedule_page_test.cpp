@@ -239,7 +239,9 @@ TEST_F(SchedulePageTest, ChecksRefuseBeforeAnythingIsWritten) {
         TypeTimes(*page, c.times[0], c.times[1], c.times[2], c.times[3]);
         Dialogs().ExpectBox(c.caption, c.text, ui::Answer::Ok);
         page->Btn_Add->Click();
-        if (c.emptied != nullptr) EXPECT_EQ(c.emptied->Text(), "");
+        if (c.emptied != nullptr) {
+            EXPECT_EQ(c.emptied->Text(), "");
+        }
     }
     EXPECT_TRUE(Logged("SET").empty());
 }
