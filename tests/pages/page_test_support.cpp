@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <sstream>
 
 #include <QPixmap>
 #include <QWidget>
@@ -122,9 +123,18 @@ void PageTest::RestartSimWithout(const std::vector<std::string>& objectNames,
         if (file.path().extension() != ".txt") continue;
         std::ifstream in(file.path());
         std::ofstream out(objects_ + "/" + file.path().filename().string());
+        // The OIDs of the removed objects (a column's without its rows), so
+        // that the values given to their instances go too.
+        std::vector<std::string> removedOids;
         for (std::string line; std::getline(in, line);) {
+            std::istringstream tokens(line);
+            std::string first, oid;
+            tokens >> first >> oid;
             bool removed = false;
-            for (const std::string& name : objectNames) removed = removed || line.rfind(name + " ", 0) == 0;
+            for (const std::string& name : objectNames) removed = removed || first == name;
+            if (removed) removedOids.push_back(oid.substr(0, oid.find('[')));
+            for (const std::string& gone : removedOids)
+                removed = removed || first == gone || (gone.back() == '.' && first.rfind(gone, 0) == 0);
             if (!removed) out << line << "\n";
         }
     }

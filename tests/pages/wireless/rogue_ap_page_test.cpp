@@ -209,6 +209,31 @@ TEST_F(RoguePageTest, NothingTickedWarnsWritesNothingAndSaveResetsTheFilter) {
     EXPECT_TRUE(page->Enabled());
 }
 
+TEST_F(RoguePageTest, AnEmptySurveyListsNothingLetsThePageCloseAndSaveWarns) {
+    // A device that heard no access point: its survey table has no rows.
+    RestartSimWithout({"dot11RogueApSurveyChannel", "dot11RogueApSurveyBssid", "dot11RogueApSurveyMode",
+                       "dot11RogueApSurveySsid", "dot11RogueApSurveyLastseem", "dot11RogueApSurveyType",
+                       "dot11RogueApSurveyStatus"},
+                      {});
+    OpenedPage<TFM_RogueAP> page(FM_RogueAP);
+    ASSERT_TRUE(Settle(*page));
+    EXPECT_EQ(Rows(*page), Texts{});
+    EXPECT_EQ(Status(*page), "Get OK!");
+    EXPECT_TRUE(CanClose(*page));
+    EXPECT_TRUE(page->Btn_Detect->Enabled());
+    EXPECT_FALSE(page->CheckBox_SelectAll->Enabled()) << "nothing to select";
+    Control("clearlog");
+    Dialogs().ExpectBox("Warning", RogueNoEntryText, ui::Answer::Ok);
+    page->Btn_Apply->Click();
+    EXPECT_TRUE(Logged("SET").empty());
+    // A scan that again finds nothing leaves the page as it was.
+    page->Btn_Detect->Click();
+    ASSERT_TRUE(Settle(*page));
+    EXPECT_EQ(Sets(), Texts{"dot11RogueApSurveyRefresh=1"});
+    EXPECT_EQ(Rows(*page), Texts{});
+    EXPECT_EQ(Status(*page), "Get OK!");
+}
+
 // Each row: the filter picked; the types listed and whether the "Mark All
 // New" choice is offered.
 TEST_F(RoguePageTest, TheFilterListsOneTypeAndOffersMarkAllOnlyWhereNewRowsCanBe) {
