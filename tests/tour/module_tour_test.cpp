@@ -115,6 +115,10 @@ bool ActingCommand(const std::string& oid) {
     return false;
 }
 
+// How long a page has exchanged nothing when it counts as loaded (in real
+// time; twenty times that in the module's scaled time).
+constexpr std::chrono::milliseconds kQuietPeriod(150);
+
 bool SnmpIdle() { return !snmpengine::HasPendingWork() && snmpengine::OutstandingCount() == 0; }
 
 // Runs `then` from the message loop once `ready` holds, checked every 20 ms;
@@ -205,13 +209,19 @@ private:
                 return;  // nothing showed: the visit says so
             }
             visits[visit].page = page->objectName().toStdString();
-            When([] { return SnmpIdle(); },
-                 [this, visit, page] {
-                     visits[visit].loaded = SnmpIdle();
-                     // What the completed reads show is painted before it closes.
-                     QTimer::singleShot(50, [this, visit, page] { CloseWhenAllowed(visit, page, 250); });
-                 },
-                 30000, visits[visit].entry + " kept reading", problems);
+            // Loaded: no exchange for a while (a page may wait between its
+            // steps, e.g. for the device to rebuild a list before reading it).
+            auto quietSince = std::make_shared<Clock::time_point>(Clock::now());
+            When(
+                [quietSince] {
+                    if (!SnmpIdle()) *quietSince = Clock::now();
+                    return Clock::now() - *quietSince >= kQuietPeriod;
+                },
+                [this, visit, page] {
+                    visits[visit].loaded = SnmpIdle();
+                    CloseWhenAllowed(visit, page, 250);
+                },
+                30000, visits[visit].entry + " kept reading", problems);
         });
     }
     // Asks the page to close as its close box does; a page that refuses while
