@@ -22,6 +22,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/bench_simulator.h"
@@ -91,7 +92,7 @@ public:
     void Beep() override {}
 
     // The boxes shown since the last call.
-    std::vector<std::string> Take() { return std::move(texts_); }
+    std::vector<std::string> Take() { return std::exchange(texts_, {}); }
 
 private:
     ui::DialogService* previous_;
