@@ -7,13 +7,6 @@
 //
 //   snmp_walk [rounds]      (default 7)
 
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,16 +14,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/bench_simulator.h"
 #include "library/snmp/global_session.h"
 #include "library/snmp/request.h"
 #include "platform/os/process_runner.h"
-#include "platform/os/udp_socket.h"
 #include "platform/ui/application.h"
-
-extern char** environ;
 
 namespace {
 
@@ -53,23 +45,6 @@ std::string WriteFixture(const std::string& folder) {
         file << "benchColumn" << column << " E.98.1." << column << ".[1-" << kRows << "] integer ro - "
              << column << "\n";
     return path;
-}
-
-pid_t StartSimulator(const std::string& folder, int port) {
-    std::vector<std::string> arguments = {VAP_SIM_PROGRAM, "--listen", "127.0.0.1:" + std::to_string(port),
-                                          "--control", folder + "/control.sock", "--state-dir",
-                                          folder + "/state", "--fixture", WriteFixture(folder)};
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) argv.push_back(&argument[0]);
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, (folder + "/sim.log").c_str(), O_WRONLY | O_CREAT, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
 }
 
 // The bench table as a MIB module, so that snmptable knows its columns. The
@@ -104,17 +79,6 @@ END
 
 std::vector<std::string> ToolArguments(int port) {
     return {"-v1", "-c", "public", "-t", "2", "-r", "1", "127.0.0.1:" + std::to_string(port)};
-}
-
-bool WaitUntilAnswering(int port) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::vector<std::string> arguments = ToolArguments(port);
-        arguments.push_back("1.3.6.1.2.1.1.5.0");
-        os::ProcessResult probe = os::RunProcess("snmpget", arguments, 5000);
-        if (probe.outcome == os::ProcessResult::Outcome::Exited && probe.exitCode == 0) return true;
-        usleep(100000);
-    }
-    return false;
 }
 
 std::vector<VkSNMPVarEntry> TableRows() {
@@ -194,12 +158,12 @@ int main(int argc, char** argv) {
     ui::Application application(argc, argv);
     std::string folder = MakeFolder();
     CreateGlobalSNMPSession(folder);
-    int port = os::FreeUdpPort();
-    pid_t simulator = StartSimulator(folder, port);
-    if (simulator <= 0 || !WaitUntilAnswering(port)) {
+    auto simulator = std::make_unique<BenchSimulator>(folder, std::vector<std::string>{"--fixture", WriteFixture(folder)});
+    if (!simulator->Started()) {
         std::fprintf(stderr, "the simulator did not start (see %s/sim.log)\n", folder.c_str());
         return 1;
     }
+    int port = simulator->Port();
     std::ofstream(folder + "/VAP-BENCH-MIB.txt") << kMibModule;
     std::vector<VkSNMPVarEntry> table = TableRows();
     std::vector<double> ours;
@@ -208,8 +172,7 @@ int main(int argc, char** argv) {
         ours.push_back(Timed([&] { return WalkOurs(port, table); }, "VkSNMPRequest"));
         theirs.push_back(Timed([&] { return WalkTheirs(port, folder); }, "snmptable"));
     }
-    kill(simulator, SIGTERM);
-    waitpid(simulator, nullptr, 0);
+    simulator.reset();
     FreeSNMPGlobals();
     std::system(("rm -rf '" + folder + "'").c_str());
     double ourMedian = Median(ours);

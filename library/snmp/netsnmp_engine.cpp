@@ -58,6 +58,7 @@ struct EngineState {
     uint64_t nextId = 1;
     std::function<void()> sessionsChanged;
     std::function<void()> workQueued;
+    snmpengine::ExchangeTally tally;
 };
 
 // Lives for the whole process, like net-snmp's own state (reachable, so never
@@ -383,8 +384,12 @@ void RunFinished() {
         auto node = state.pending.extract(id);
         if (node.empty()) continue;
         Pending& record = node.mapped();
-        if (record.probe) FinishProbe(record);
-        else if (record.done) record.done(record.outcome);
+        if (record.probe) {
+            FinishProbe(record);
+            continue;
+        }
+        if (record.outcome.answered) ++state.tally.answered;
+        if (record.done) record.done(record.outcome);
     }
 }
 
@@ -404,6 +409,34 @@ std::string PrivateStateFolder() {
     const char* runtime = getenv("XDG_RUNTIME_DIR");
     std::string base = runtime != nullptr && *runtime != '\0' ? runtime : "/tmp";
     return base + "/vap7720-netsnmp-" + std::to_string(getuid());
+}
+
+// One blocking exchange, discovery first when the session needs it.
+VkSnmpOutcome ExchangeOnce(const VkSnmpTarget& target, const VkSnmpPduContent& content) {
+    VkSnmpOutcome outcome;
+    int status = 0;
+    Session* session = SessionFor(target, status);
+    if (session == nullptr || (!session->discovered && !DiscoverNow(*session, target.timeout, status))) {
+        outcome.status = status;
+        return outcome;
+    }
+    if (target.version == 3 && !EnsureUsmUser(session->handle, session->target)) {
+        outcome.status = kStatusV3UsmError;
+        return outcome;
+    }
+    netsnmp_pdu* pdu = BuildPdu(*session, content, status);
+    if (pdu == nullptr) {
+        outcome.status = status;
+        return outcome;
+    }
+    SetTimeout(*session, target.timeout);
+    netsnmp_pdu* response = nullptr;
+    int result = snmp_sess_synch_response(session->handle, pdu, &response);
+    if (result == STAT_SUCCESS && response != nullptr) ReadResponse(*response, outcome);
+    else if (result == STAT_TIMEOUT) outcome.status = kStatusTimeout;
+    else outcome.status = SecurityErrorStatus(snmp_sess_session(session->handle));
+    if (response != nullptr) snmp_free_pdu(response);
+    return outcome;
 }
 
 }  // namespace
@@ -442,33 +475,14 @@ void SetLocalEngine(const std::string& engineId, uint32_t boots) {
 uint32_t LocalEngineBoots() { return static_cast<uint32_t>(snmpv3_local_snmpEngineBoots()); }
 
 VkSnmpOutcome Exchange(const VkSnmpTarget& target, const VkSnmpPduContent& content) {
-    VkSnmpOutcome outcome;
-    int status = 0;
-    Session* session = SessionFor(target, status);
-    if (session == nullptr || (!session->discovered && !DiscoverNow(*session, target.timeout, status))) {
-        outcome.status = status;
-        return outcome;
-    }
-    if (target.version == 3 && !EnsureUsmUser(session->handle, session->target)) {
-        outcome.status = kStatusV3UsmError;
-        return outcome;
-    }
-    netsnmp_pdu* pdu = BuildPdu(*session, content, status);
-    if (pdu == nullptr) {
-        outcome.status = status;
-        return outcome;
-    }
-    SetTimeout(*session, target.timeout);
-    netsnmp_pdu* response = nullptr;
-    int result = snmp_sess_synch_response(session->handle, pdu, &response);
-    if (result == STAT_SUCCESS && response != nullptr) ReadResponse(*response, outcome);
-    else if (result == STAT_TIMEOUT) outcome.status = kStatusTimeout;
-    else outcome.status = SecurityErrorStatus(snmp_sess_session(session->handle));
-    if (response != nullptr) snmp_free_pdu(response);
+    ++State().tally.requested;
+    VkSnmpOutcome outcome = ExchangeOnce(target, content);
+    if (outcome.answered) ++State().tally.answered;
     return outcome;
 }
 
 void SendAsync(const VkSnmpTarget& target, const VkSnmpPduContent& content, VkSnmpCompletion done) {
+    ++State().tally.requested;
     Pending record;
     record.done = std::move(done);
     uint64_t id = NewRecord(std::move(record));
@@ -511,6 +525,8 @@ bool HasPendingWork() { return !State().pending.empty(); }
 void SetWorkQueuedHandler(std::function<void()> handler) {
     State().workQueued = std::move(handler);
 }
+
+ExchangeTally Tally() { return State().tally; }
 
 int OutstandingCount() {
     int count = 0;

@@ -80,6 +80,17 @@ void SetSessionsChangedHandler(std::function<void()> handler);
 // The asynchronous sends whose completion has not run yet.
 int OutstandingCount();
 
+// The exchanges since the process started, synchronous and asynchronous (the
+// SNMPv3 discovery probes not counted): those handed to the engine, and those
+// the agent answered (with any error status). An exchange that timed out or
+// could not be sent is requested but not answered. Benchmarks read it to show
+// what an operation costs and whether the device answered all of it.
+struct ExchangeTally {
+    uint64_t requested = 0;
+    uint64_t answered = 0;
+};
+ExchangeTally Tally();
+
 // Whether anything (a send, a discovery or a completion) waits for
 // ProcessPendingEvents; the pump's timer needs to run only then.
 bool HasPendingWork();

@@ -7,6 +7,8 @@
 #include <sys/types.h>
 #include <vector>
 
+#include "sim/control_client.h"
+
 namespace support {
 
 struct SimSettings {
@@ -15,12 +17,7 @@ struct SimSettings {
     std::vector<std::string> launcher;     // a program the simulator runs under (e.g. strace)
 };
 
-// A control command's reply: the data lines, and whether it ended in "ok".
-struct ControlReply {
-    bool ok = false;
-    std::vector<std::string> lines;
-    std::string error;  // the reason after "error"
-};
+using sim::ControlReply;
 
 class SimProcess {
 public:

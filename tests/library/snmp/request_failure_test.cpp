@@ -1,6 +1,7 @@
 // How VkSNMPRequest fails: time-outs, names that do not resolve, SNMPv3
 // security failures, refused sends, restarted walks, and its destruction with
-// answers outstanding.
+// answers outstanding; and the engine's tally of answered and unanswered
+// exchanges.
 
 #include <gtest/gtest.h>
 #include <netinet/in.h>
@@ -308,3 +309,50 @@ TEST(RequestAnswer, ShortOrMistypedAnswersReadAsNoValue) {
 }
 
 }  // namespace
+
+// The engine's tally tells the exchanges an agent answered, also with an
+// error status, from those nobody answered, synchronous and asynchronous.
+TEST(EngineTally, TellsAnsweredFromUnansweredExchanges) {
+    snmptest::TestAgent agent;
+    ASSERT_TRUE(agent.Started());
+    SilentPort silent;
+    struct Case {
+        const char* name;
+        bool toSilentPort;
+        bool refusedWrite;  // the read community writes: answered with an error
+        bool async;
+    };
+    const Case cases[] = {
+        {"answered read", false, false, false},
+        {"answered read, async", false, false, true},
+        {"refused write", false, true, false},
+        {"silent read", true, false, false},
+        {"silent read, async", true, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Outcome outcome;
+        auto request = NewRequest(kScalars, SVT_SV, 0, outcome);
+        snmptest::AllModes()[1].ApplyTo(*request, agent.Sim());
+        if (c.toSilentPort) {
+            request->port = silent.Port();
+            request->timeout = 20;
+        }
+        const snmpengine::ExchangeTally before = snmpengine::Tally();
+        bool ok = true;
+        if (c.refusedWrite) {
+            request->writeCommunity = request->readCommunity;
+            request->vars.Item(0)->value = "9";
+            request->vars.Item(1)->access = VkSNMPAccess::invalid;
+            request->SetSync(ok, false, "", nullptr);
+        } else if (c.async) {
+            request->GetAsync(Recorder(outcome), nullptr, true);
+            ASSERT_TRUE(snmptest::RunUntil([&] { return outcome.results > 0; }));
+        } else {
+            request->GetSync(ok, true);
+        }
+        const snmpengine::ExchangeTally after = snmpengine::Tally();
+        EXPECT_GE(after.requested - before.requested, 1u);
+        EXPECT_EQ(after.answered - before.answered, c.toSilentPort ? 0u : after.requested - before.requested);
+    }
+}
