@@ -28,14 +28,11 @@
 #include "bench/bench_simulator.h"
 #include "library/snmp/global_session.h"
 #include "library/snmp/netsnmp_engine.h"
-#include "pages/basic/basic_pages.h"
+#include "pages/all_pages.h"
 #include "pages/basic/wireless_page.h"
 #include "pages/maintenance/admin_page.h"
-#include "pages/maintenance/maintenance_pages.h"
 #include "pages/network/dhcp_page.h"
-#include "pages/network/network_pages.h"
 #include "pages/wireless/multissid_page.h"
-#include "pages/wireless/wireless_pages.h"
 #include "platform/ui/application.h"
 #include "platform/ui/dialog_service.h"
 #include "platform/ui/form.h"
@@ -245,10 +242,7 @@ int Run(int openings, const std::string& folder) {
         return 1;
     }
     PointSessionAt(folder, sim.Port());
-    RegisterBasicPages();
-    RegisterWirelessPages();
-    RegisterNetworkPages();
-    RegisterMaintenancePages();
+    RegisterAllPages();
     PageOpenBench bench(sim);
     bool allLoaded = true;
     std::vector<std::vector<Opening>> results;
