@@ -1,9 +1,11 @@
 // What an idle module costs: starts modules against simulated access points,
 // lets them idle with their main windows open (probe, blink and poll
 // running), and prints their CPU time as a share of one core and their peak
-// resident memory, offscreen and under a virtual X display (Xvfb) side by
-// side. The same for a bare window of the main window's size (this program
-// run with --bare-window) as the anchor.
+// resident memory (as VmHWM counts it: every page of the shared libraries
+// the process touched, beside its private memory, shown in brackets),
+// offscreen and under a virtual X display (Xvfb) side by side. The same for
+// a bare window of the main window's size (this program run with
+// --bare-window) as the anchor.
 //
 //   idle_module [seconds]               one module (default 30 s)
 //   idle_module --modules N [seconds]   N modules at once, the k-th against
@@ -42,7 +44,8 @@ constexpr char kXvfbProgram[] = "/usr/bin/Xvfb";
 
 struct Usage {
     double share = 0;  // percent of one core
-    double peakMB = 0;
+    double peakMB = 0;  // peak resident memory, shared libraries' pages included
+    double privateMB = 0;  // resident anonymous memory at the end: heap, stacks
 };
 
 // The figures of a group of processes measured together.
@@ -95,12 +98,34 @@ void Stop(pid_t pid) {
     ::waitpid(pid, nullptr, 0);
 }
 
-// User and system time so far; negative when the process is gone.
+// The time the process's threads have run so far, to the nanosecond, from
+// the scheduler (each thread's first schedstat figure); negative when the
+// kernel keeps no such figure.
+double ScheduledSeconds(pid_t pid) {
+    std::error_code error;
+    double total = 0;
+    bool found = false;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        unsigned long long nanoseconds = 0;
+        if (schedstat >> nanoseconds) {
+            total += static_cast<double>(nanoseconds) / 1e9;
+            found = true;
+        }
+    }
+    return found ? total : -1;
+}
+
+// CPU time so far; negative when the process is gone. User and system time
+// come in clock ticks (10 ms), too coarse for a process that runs a few
+// milliseconds a second: they are only the fallback.
 double CpuSeconds(pid_t pid) {
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
     size_t nameEnd = text.rfind(')');
     if (nameEnd == std::string::npos || nameEnd + 4 > text.size() || text[nameEnd + 2] == 'Z') return -1;
+    double scheduled = ScheduledSeconds(pid);
+    if (scheduled >= 0) return scheduled;
     std::istringstream fields(text.substr(nameEnd + 2));
     std::string field;
     unsigned long user = 0, system = 0;
@@ -111,11 +136,12 @@ double CpuSeconds(pid_t pid) {
     return static_cast<double>(user + system) / static_cast<double>(::sysconf(_SC_CLK_TCK));
 }
 
-long PeakKiB(pid_t pid) {
+// A "Name:   N kB" line of the process's status, in KiB.
+long StatusKiB(pid_t pid, const std::string& name) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+        if (line.rfind(name + ":", 0) == 0) return std::stol(line.substr(name.size() + 1));
     return 0;
 }
 
@@ -130,16 +156,20 @@ GroupUsage Measure(const std::vector<pid_t>& pids, int seconds) {
     for (size_t i = 0; i < pids.size(); ++i) {
         double after = CpuSeconds(pids[i]);
         if (before[i] < 0 || after < 0) continue;  // it ended: not idle
-        Usage usage{100.0 * (after - before[i]) / seconds, PeakKiB(pids[i]) / 1024.0};
+        Usage usage{100.0 * (after - before[i]) / seconds, StatusKiB(pids[i], "VmHWM") / 1024.0,
+                    StatusKiB(pids[i], "RssAnon") / 1024.0};
         group.mean.share += usage.share;
         group.mean.peakMB += usage.peakMB;
+        group.mean.privateMB += usage.privateMB;
         group.worst.share = std::max(group.worst.share, usage.share);
         group.worst.peakMB = std::max(group.worst.peakMB, usage.peakMB);
+        group.worst.privateMB = std::max(group.worst.privateMB, usage.privateMB);
         ++group.measured;
     }
     if (group.measured > 0) {
         group.mean.share /= group.measured;
         group.mean.peakMB /= group.measured;
+        group.mean.privateMB /= group.measured;
     }
     return group;
 }
@@ -262,16 +292,16 @@ GroupUsage MeasureBareWindow(const Devices& devices, const std::string& folder, 
 }
 
 std::string Figure(const GroupUsage& usage, bool worst, bool available) {
-    if (!available) return "      (no Xvfb)      ";
-    if (usage.measured == 0) return "   (ended early)     ";
+    if (!available) return "      (no Xvfb)";
+    if (usage.measured == 0) return "   (ended early)";
     const Usage& figure = worst ? usage.worst : usage.mean;
     char text[64];
-    std::snprintf(text, sizeof text, "%6.3f %%  %6.1f MB", figure.share, figure.peakMB);
+    std::snprintf(text, sizeof text, "%6.3f %%  %5.1f MB (%4.1f)", figure.share, figure.peakMB, figure.privateMB);
     return text;
 }
 
 void PrintRow(const char* what, const GroupUsage& offscreen, const GroupUsage& xvfb, bool withXvfb, bool worst) {
-    std::printf("%-34s %-21s   %-21s\n", what, Figure(offscreen, worst, true).c_str(),
+    std::printf("%-34s %-27s   %-27s\n", what, Figure(offscreen, worst, true).c_str(),
                 Figure(xvfb, worst, withXvfb).c_str());
 }
 
@@ -316,7 +346,8 @@ int main(int argc, char** argv) {
     }
     std::printf("idle for %d s (after %d s of start-up), %d module%s against %s:\n", seconds, kSettleSeconds, count,
                 count == 1 ? "" : "s at once", count == 1 ? "the simulated device" : "a simulator each");
-    std::printf("%-34s %-21s   %-21s\n", "", "offscreen", "Xvfb");
+    std::printf("%-34s %-27s   %-27s\n", "", "offscreen", "Xvfb");
+    std::printf("%-34s %-27s   %-27s\n", "", "CPU, peak memory (private)", "CPU, peak memory (private)");
     if (count == 1) {
         PrintRow("module (probe, blink, poll)", offscreen, xvfb, withXvfb, false);
         PrintRow("bare window of the same size", bareOffscreen, bareXvfb, withXvfb, false);

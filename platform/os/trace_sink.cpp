@@ -10,6 +10,19 @@
 
 namespace os {
 
+namespace {
+
+// One sending socket for the process, made at the first trace: the module
+// traces every status line, and a socket made and closed for each trace
+// cost two more system calls every time, also when nobody listens.
+int SendingSocket() {
+    static UniqueFd fd;
+    if (!fd.Valid()) fd.Reset(::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    return fd.Get();
+}
+
+}  // namespace
+
 std::string TraceSocketPath() { return RuntimeFolder() + "/vap7720-trace.sock"; }
 
 bool SendTrace(const std::string& text) {
@@ -18,9 +31,9 @@ bool SendTrace(const std::string& text) {
     listener.sun_family = AF_UNIX;
     if (path.size() >= sizeof listener.sun_path) return false;  // cannot be addressed
     std::memcpy(listener.sun_path, path.c_str(), path.size() + 1);
-    UniqueFd fd(::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-    if (!fd.Valid()) return false;
-    ssize_t sent = ::sendto(fd.Get(), text.data(), text.size(), MSG_NOSIGNAL,
+    int fd = SendingSocket();
+    if (fd < 0) return false;
+    ssize_t sent = ::sendto(fd, text.data(), text.size(), MSG_NOSIGNAL,
                             reinterpret_cast<const sockaddr*>(&listener), sizeof listener);
     return sent == static_cast<ssize_t>(text.size());
 }

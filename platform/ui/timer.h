@@ -6,7 +6,9 @@
 // (also from its own handler) restarts the interval; disabling it in its
 // handler stops further ticks. It fires inside nested loops (modal forms,
 // message boxes, ProcessMessages) and never during a blocking call. Missed
-// ticks are not queued up. A timer may have no owner.
+// ticks are not queued up. A timer may have no owner. A tick may come up to a
+// twentieth of the interval early or late, on the process's timer grid
+// (platform/os/timer_grid.h), so that the process's timers wake it together.
 
 #include <memory>
 
@@ -32,6 +34,7 @@ public:
 
 private:
     void Restart();
+    void Arm();
     void Tick();
     void NameChanged() override;
 
