@@ -18,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <exception>
 #include <fstream>
 #include <functional>
@@ -281,7 +282,10 @@ int main(int argc, char** argv) {
     std::string folder = MakeFolder();
     if (folder.empty()) return 1;
     int status = Run(openings, folder);
-    if (status == 0) std::system(("rm -rf '" + folder + "'").c_str());
-    else std::fprintf(stderr, "page_open: the simulator's output is in %s\n", folder.c_str());
+    std::error_code ignored;
+    if (status == 0)
+        std::filesystem::remove_all(folder, ignored);
+    else
+        std::fprintf(stderr, "page_open: the simulator's output is in %s\n", folder.c_str());
     return status;
 }

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -174,7 +175,8 @@ int main(int argc, char** argv) {
     }
     simulator.reset();
     FreeSNMPGlobals();
-    std::system(("rm -rf '" + folder + "'").c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
     double ourMedian = Median(ours);
     double theirMedian = Median(theirs);
     std::printf("walk of %d rows x %d columns, %d rounds\n", kRows, kColumns, rounds);
