@@ -2,6 +2,7 @@
 // objects, then the waiting dialog counts while the device works.
 
 #include "library/snmp/request_to_edits.h"
+#include "library/snmp/write_result.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/dialog_service.h"
 #include "platform/ui/label.h"
@@ -52,20 +53,9 @@ void TMainForm::SendDeviceCommand(int apply, int discard, int steps, const std::
     Cbox_SaveAct->SetItemIndex(apply);
     Cbox_Discard->SetItemIndex(discard);
     Cbox_Restart->SetItemIndex(0);
-    std::string failure;
-    DeviceCommandRequest->request.onError = [&failure](const VkSNMPError& result) {
-        if (result.code != 0) failure = result.text;
-    };
-    bool sent = false;
-    try {
-        sent = DeviceCommandRequest->Set(true, true);
-    } catch (...) {
-        DeviceCommandRequest->request.onError = nullptr;
-        throw;
-    }
-    DeviceCommandRequest->request.onError = nullptr;
-    if (!sent) {
-        ui::MessageBox(failure, "Warning");
+    const VkWriteResult sent = WriteNow(*DeviceCommandRequest);
+    if (!sent.ok) {
+        ui::MessageBox(sent.text, "Warning");
         return;
     }
     WaitForDevice(steps, notice);

@@ -4,11 +4,12 @@
 
 VkOptionList MakeMibOptionList(const VkOptionEntry* rows) { return VkOptionList(rows, OPT_INT, false); }
 
+const VkOptionEntry kSwitchDisableEnable[3] = {{0, "Disable"}, {1, "Enable"}, {}};
+const VkOptionEntry kSwitchDisabledEnabled[3] = {{0, "Disabled"}, {1, "Enabled"}, {}};
+
 namespace {
 
 // Rows that several lists carry alike.
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
-constexpr VkOptionEntry kDisabledEnabled[] = {{0, "Disabled"}, {1, "Enabled"}, {}};
 constexpr VkOptionEntry kRekeyControl[] = {{0, "Manual"}, {1, "Periodical Key Change "}, {}};
 constexpr VkOptionEntry kWeekdays[] = {{0, "Sun"}, {1, "Mon"}, {2, "Tue"}, {3, "Wed"},
                                        {4, "Thu"}, {5, "Fri"}, {6, "Sat"}, {}};
@@ -57,13 +58,13 @@ constexpr VkOptionEntry kTftpUpgradeSettingCommand[] = {
 
 const VkOptionList OptDeviceRestart = MakeMibOptionList(kDeviceRestart);
 const VkOptionList OptDeviceSettingApply = MakeMibOptionList(kDeviceSettingApply);
-const VkOptionList OptDhcpServerControl = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDhcpStaticStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArrayStatus = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDhcpServerControl = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDhcpStaticStatus = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11APArrayStatus = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11ApMode2 = MakeMibOptionList(kDot11ApMode2);
 const VkOptionList OptDot11ApMode = MakeMibOptionList(kDot11ApMode);
 const VkOptionList OptDot11Authentication = MakeMibOptionList(kDot11Authentication);
-const VkOptionList OptDot11AutoChannelScan = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11AutoChannelScan = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11AutoRekeyControl = MakeMibOptionList(kRekeyControl);
 const VkOptionList OptDot11AutoRekeyStartWeek = MakeMibOptionList(kWeekdays);
 const VkOptionList OptDot11Band = MakeMibOptionList(kDot11Band);
@@ -72,24 +73,24 @@ const VkOptionList OptDot11CipherType = MakeMibOptionList(kCipherTypes);
 const VkOptionList OptDot11ClientAuthentication = MakeMibOptionList(kDot11ClientAuthentication);
 const VkOptionList OptDot11ClientBand = MakeMibOptionList(kDot11ClientBand);
 const VkOptionList OptDot11ClientInformationRefresh = MakeMibOptionList(kDot11ClientInformationRefresh);
-const VkOptionList OptDot11Encryption = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11Encryption = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11KeyIndex = MakeMibOptionList(kKeyIndexes);
-const VkOptionList OptDot11MssIndividualState = MakeMibOptionList(kDisabledEnabled);
+const VkOptionList OptDot11MssIndividualState = MakeMibOptionList(kSwitchDisabledEnabled);
 const VkOptionList OptDot11MssidAuthentication = MakeMibOptionList(kDot11MssidAuthentication);
 const VkOptionList OptDot11MssidAutoRekeyControl = MakeMibOptionList(kRekeyControl);
 const VkOptionList OptDot11MssidAutoRekeyStartWeek = MakeMibOptionList(kWeekdays);
 const VkOptionList OptDot11MssidCipherType = MakeMibOptionList(kCipherTypes);
-const VkOptionList OptDot11MssidEncryption = MakeMibOptionList(kDisabledEnabled);
+const VkOptionList OptDot11MssidEncryption = MakeMibOptionList(kSwitchDisabledEnabled);
 const VkOptionList OptDot11MssidKeyType = MakeMibOptionList(kDot11MssidKeyType);
 const VkOptionList OptDot11MssidPriority = MakeMibOptionList(kDot11MssidPriority);
-const VkOptionList OptDot11MssidState = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11MssidSuppress = MakeMibOptionList(kDisabledEnabled);
+const VkOptionList OptDot11MssidState = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11MssidSuppress = MakeMibOptionList(kSwitchDisabledEnabled);
 const VkOptionList OptDot11MssidWepKeyIndex = MakeMibOptionList(kKeyIndexes);
-const VkOptionList OptDot11MssidWmm = MakeMibOptionList(kDisabledEnabled);
-const VkOptionList OptDot11NetworkAccessProtection = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11SsidBroadcast = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11VlanStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11WebRedirectionStatus = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11MssidWmm = MakeMibOptionList(kSwitchDisabledEnabled);
+const VkOptionList OptDot11NetworkAccessProtection = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11SsidBroadcast = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11VlanStatus = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11WebRedirectionStatus = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11WifiMode24 = MakeMibOptionList(kDot11WifiMode24);
 const VkOptionList OptDot11WifiMode5 = MakeMibOptionList(kDot11WifiMode5);
 const VkOptionList OptManagerIpAddressStatus = MakeMibOptionList(kManagerIpAddressStatus);

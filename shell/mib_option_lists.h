@@ -26,6 +26,11 @@
 // compared without regard to case.
 VkOptionList MakeMibOptionList(const VkOptionEntry* rows);
 
+// The rows of a two-state switch (0 off, 1 on) in the two spellings the
+// device's lists use; a page's switch list is made from one of them.
+extern const VkOptionEntry kSwitchDisableEnable[3];
+extern const VkOptionEntry kSwitchDisabledEnabled[3];
+
 // Lists shared by the main window and several pages.
 extern const VkOptionList OptDeviceRestart;
 extern const VkOptionList OptDeviceSettingApply;

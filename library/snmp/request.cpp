@@ -211,6 +211,7 @@ void VkSNMPRequest::Report(int code) {
     error.code = code;
     error.text = MessageText(code);
     error.errorCount = errorCount;
+    if (failure_.code == VK_OK) failure_ = error;
     if (onError) onError(error);
 }
 

@@ -81,6 +81,12 @@ public:
                   const std::string& selection, const std::vector<std::string>* values);
 
     int64_t ErrorCount() const { return errorCount; }
+    // The first failure reported (to onError too) since the last
+    // ClearFailure(); code 0 when there was none. A caller that wants to
+    // know how one operation went clears it first and reads it after,
+    // instead of swapping onError around the call.
+    const VkSNMPError& Failure() const { return failure_; }
+    void ClearFailure() { failure_ = VkSNMPError{}; }
     bool MatchesRowFilter() { return EvaluateCondition(rowFilter); }
 
     VkSNMPErrorCallback onError;
@@ -135,4 +141,5 @@ private:
 
     std::shared_ptr<VkSNMPRequest*> self_;
     uint64_t walkGeneration_ = 0;
+    VkSNMPError failure_;
 };

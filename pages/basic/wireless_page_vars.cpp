@@ -13,8 +13,6 @@ using namespace VkSNMPAccess;
 namespace {
 
 // Rows that several lists carry alike.
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
-constexpr VkOptionEntry kDisabledEnabled[] = {{0, "Disabled"}, {1, "Enabled"}, {}};
 constexpr VkOptionEntry kNothingRefresh[] = {{0, "nothing"}, {1, "refresh"}, {}};
 
 // Rows of one list each.
@@ -37,19 +35,19 @@ constexpr VkOptionEntry kWirelessMssidKeyType[] = {{2, "HEX"}, {1, "ASCII"}, {}}
 }  // namespace
 
 const VkOptionList OptDot11KeyEntryMethod = MakeMibOptionList(kDot11KeyEntryMethod);
-const VkOptionList OptDot11PrimaryAccountingStatus = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11PrimaryAccountingStatus = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11RadiusSource = MakeMibOptionList(kDot11RadiusSource);
 const VkOptionList OptDot11SiteSurveyRefresh = MakeMibOptionList(kNothingRefresh);
 const VkOptionList OptDot11WdsSiteSurveyRefresh = MakeMibOptionList(kNothingRefresh);
 const VkOptionList OptDot11RemoteApMacAddressDeleteAll = MakeMibOptionList(kDot11RemoteApMacAddressDeleteAll);
-const VkOptionList OptDot11MacCloneStatus = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11MacCloneStatus = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11MacCloneSource = MakeMibOptionList(kDot11MacCloneSource);
 const VkOptionList OptDot11MacCloneAddressRefresh = MakeMibOptionList(kNothingRefresh);
 const VkOptionList OptDot11Application = MakeMibOptionList(kDot11Application);
-const VkOptionList OptWirelessMssidSuppress = MakeMibOptionList(kDisabledEnabled);
-const VkOptionList OptWirelessMssIndividualState = MakeMibOptionList(kDisabledEnabled);
+const VkOptionList OptWirelessMssidSuppress = MakeMibOptionList(kSwitchDisabledEnabled);
+const VkOptionList OptWirelessMssIndividualState = MakeMibOptionList(kSwitchDisabledEnabled);
 const VkOptionList OptWirelessMssidAuthentication = MakeMibOptionList(kWirelessMssidAuthentication);
-const VkOptionList OptWirelessMssidEncryption = MakeMibOptionList(kDisabledEnabled);
+const VkOptionList OptWirelessMssidEncryption = MakeMibOptionList(kSwitchDisabledEnabled);
 const VkOptionList OptWirelessMssidWepKeyIndex = MakeMibOptionList(kWirelessMssidWepKeyIndex);
 const VkOptionList OptWirelessMssidCipherType = MakeMibOptionList(kWirelessMssidCipherType);
 const VkOptionList OptWirelessMssidKeyType = MakeMibOptionList(kWirelessMssidKeyType);

@@ -1,10 +1,10 @@
 #include "pages/common/async_write.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "library/common/messages.h"
 #include "library/snmp/request_to_controls.h"
+#include "library/snmp/row_write_marks.h"
 #include "platform/os/exception.h"
 
 void StartWrite(VkSNMPRequest2Controls& group, bool refreshAfterSet) {
@@ -17,11 +17,7 @@ void StartWrite(VkSNMPRequest2Controls& group, bool refreshAfterSet) {
         sender->OnSetDone = pageHandler;
         if (pageHandler) pageHandler(sender, result);
     };
-    VkSNMPErrorCallback previous = group.request.onError;
-    group.request.onError = [&refusal, previous](const VkSNMPError& result) {
-        if (result.code != VK_OK) refusal = result;
-        if (previous) previous(result);
-    };
+    group.request.ClearFailure();
     try {
         group.Set(refreshAfterSet, true);
     } catch (const os::Exception& error) {
@@ -29,7 +25,7 @@ void StartWrite(VkSNMPRequest2Controls& group, bool refreshAfterSet) {
         refusal.text = error.Message();
         group.busy = false;
     }
-    group.request.onError = previous;
+    if (refusal.code == VK_OK) refusal = group.request.Failure();
     if (*answered || group.busy || !group.request.enabled) return;
     // Nothing went out, so nothing will answer.
     group.OnSetDone = pageHandler;
@@ -41,17 +37,7 @@ void StartWrite(VkSNMPRequest2Controls& group, bool refreshAfterSet) {
 }
 
 void StartWriteRows(VkSNMPRequest2Controls& group, const std::vector<int>& rows, bool refreshAfterSet) {
-    VkSNMPVarList& vars = group.request.vars;
-    std::vector<int32_t> access;
-    for (int row = 0; row < vars.Count(); ++row) {
-        VkSNMPVarItem& item = *vars.Item(row);
-        access.push_back(item.access);
-        if (std::find(rows.begin(), rows.end(), row) != rows.end())
-            item.access = (item.access & ~VkSNMPAccess::invalid) | VkSNMPAccess::readwrite;
-        else
-            item.access &= ~VkSNMPAccess::writeonly;
-    }
+    // The request has taken its values by the time StartWrite returns.
+    VkRowWriteMarks marks(group.request.vars, rows);
     StartWrite(group, refreshAfterSet);
-    for (int row = 0; row < vars.Count() && row < static_cast<int>(access.size()); ++row)
-        vars.Item(row)->access = access[static_cast<size_t>(row)];
 }

@@ -1,16 +1,13 @@
 #include "pages/common/command_write.h"
 
-#include <memory>
 #include <optional>
 
 #include "library/snmp/request_to_controls.h"
 #include "platform/os/exception.h"
 
 void WriteCommand(VkSNMPRequest2Controls& request, const CommandDone& done) {
-    auto notSent = std::make_shared<std::optional<VkSNMPError>>();
-    request.request.onError = [notSent](const VkSNMPError& error) {
-        if (error.code != 0) *notSent = error;
-    };
+    std::optional<VkSNMPError> notSent;
+    request.request.ClearFailure();
     request.OnSetDone = [done](VkSNMPRequest2Controls* sender, VkSNMPError* result) {
         sender->OnSetDone = nullptr;
         done(*result);
@@ -19,12 +16,12 @@ void WriteCommand(VkSNMPRequest2Controls& request, const CommandDone& done) {
     try {
         request.Set(true, true);
     } catch (const os::Exception& error) {
-        *notSent = VkSNMPError{};
-        (*notSent)->code = error.HelpContext() != 0 ? error.HelpContext() : -1;
-        (*notSent)->text = error.Message();
+        notSent = VkSNMPError{};
+        notSent->code = error.HelpContext() != 0 ? error.HelpContext() : -1;
+        notSent->text = error.Message();
     }
-    request.request.onError = nullptr;
-    if (request.busy || !notSent->has_value()) return;
+    if (!notSent && request.request.Failure().code != 0) notSent = request.request.Failure();
+    if (request.busy || !notSent) return;
     request.OnSetDone = nullptr;
-    done(**notSent);
+    done(*notSent);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The writes of one Save: each names the rows of a group it sends, and every
 // write is attempted whatever the results before it. The rows are marked for
-// that write only: afterwards every row's access is what it was, so a write
-// never changes what the next read fetches.
+// that write only (library/snmp/row_write_marks.h): afterwards every row's
+// access is what it was, so a write never changes what the next read fetches.
 //
 //   GroupWrites writes(Groups);
 //   writes.Write(*Basic, {WirelessBasicRow::Ssid, WirelessBasicRow::Channel});
@@ -16,8 +16,8 @@
 // values), so that the next Save still tells a changed secret from the one
 // read.
 //
-// Synchronous groups only: an asynchronous group reports through its own
-// OnSetDone.
+// Each write is synchronous (an asynchronous group too, for this write): the
+// Save knows every result before it reports.
 
 #include <string>
 #include <vector>
@@ -43,6 +43,8 @@ public:
     void Fail() { failed_ = true; }
 
     bool AllWritten() const { return !failed_ && unread_.empty(); }
+    // The text of the first write the device did not take ("" when none).
+    const std::string& FirstFailure() const { return firstFailure_; }
     const std::vector<std::string>& Unread() const { return unread_; }
     // errorText, followed by NotReadPrefix and the unread groups' names when
     // there are any.
@@ -51,6 +53,7 @@ public:
 private:
     const PageGroups& groups_;
     bool failed_ = false;
+    std::string firstFailure_;
     std::vector<std::string> unread_;
 };
 
@@ -59,10 +62,3 @@ private:
 // Secrets the user did not change are not written back (the device may show
 // them masked).
 bool SecretUnchanged(const VkSNMPRequest2Edits& group, int row, const ui::Edit* edit);
-
-// Marks exactly the rows for a write: those listed become writable, every
-// other row keeps being read but is not written (index columns stay as they
-// are). What GroupWrites::Write does before it writes, for a write of
-// another kind.
-class VkSNMPVarList;
-void MarkOnlyRowsForWrite(VkSNMPVarList& vars, const std::vector<int>& rows);

@@ -78,22 +78,11 @@ bool PageGroups::Read(VkSNMPRequest2Controls& request) {
         if (group != nullptr) group->readFailed = true;
         return false;
     }
-    int failure = 0;
-    VkSNMPErrorCallback previous = request.request.onError;
-    request.request.onError = [&failure](const VkSNMPError& result) {
-        if (result.code != VK_OK) failure = result.code;
-    };
-    bool ok = false;
-    try {
-        ok = request.Get() && request.lastReadOk;
-    } catch (...) {
-        request.request.onError = previous;
-        throw;
-    }
-    request.request.onError = previous;
+    request.request.ClearFailure();
+    const bool ok = request.Get() && request.lastReadOk;
     if (group != nullptr) {
         group->readFailed = !ok;
-        if (!ok) RecordFailure(*group, failure);
+        if (!ok) RecordFailure(*group, request.request.Failure().code);
     }
     return ok;
 }

@@ -6,6 +6,9 @@
 
 #include <string>
 
+// The address a device shows for an unset address field.
+constexpr char kNoAddress[] = "0.0.0.0";
+
 // Both texts are dotted addresses of the same value; texts that are not
 // addresses are the same only when they are equal.
 bool SameAddress(const std::string& a, const std::string& b);

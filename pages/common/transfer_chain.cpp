@@ -4,7 +4,7 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/command_write.h"
-#include "pages/common/write_now.h"
+#include "library/snmp/write_result.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
 
@@ -23,8 +23,8 @@ void TransferChain::Start(const std::string& path, VkTFTPDirection direction, in
     if (groups_.server == nullptr || groups_.command == nullptr) return Finish("The transfer requests were not made.");
     transfer_.Arm(path, direction, [this](const VkTFTPTransferEnd& end) { join_.TransferEnded(end); });
     groups_.remoteName->SetText(FileNameOf(path));
-    const std::string failure = WriteNow(*groups_.server);
-    if (!failure.empty()) return Finish(Reason(failure));
+    const VkWriteResult written = WriteNow(*groups_.server);
+    if (!written.ok) return Finish(Reason(written.text));
     groups_.commandCombo->SetItemIndex(commandPosition);
     WriteCommand(*groups_.command, [this](const VkSNMPError& result) {
         CommandAnswered(result.code != 0 ? Reason(result.text) : std::string());

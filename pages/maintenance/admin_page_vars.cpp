@@ -8,17 +8,16 @@ using namespace VkSNMPAccess;
 
 namespace {
 
-constexpr VkOptionEntry kSwitch[] = {{0, "Disable"}, {1, "Enable"}, {}};
 constexpr VkOptionEntry kConsoleTimeout[] = {{1, "1Min"},   {2, "3Mins"}, {3, "5Mins"}, {4, "10Mins"},
                                              {5, "15Mins"}, {0, "Never"}, {}};
 constexpr VkOptionEntry kPingControl[] = {{0, "Enable"}, {1, "Disable"}, {}};
 
 }  // namespace
 
-const VkOptionList OptTelnet = MakeMibOptionList(kSwitch);
-const VkOptionList OptSsh = MakeMibOptionList(kSwitch);
+const VkOptionList OptTelnet = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptSsh = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptConsoleTimeout = MakeMibOptionList(kConsoleTimeout);
-const VkOptionList OptTrapStatus = MakeMibOptionList(kSwitch);
+const VkOptionList OptTrapStatus = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptPingControlStatus = MakeMibOptionList(kPingControl);
 
 constexpr VkSNMPVarEntry VarsAdminManagerLimit[] = {

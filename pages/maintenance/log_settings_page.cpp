@@ -6,6 +6,7 @@
 #include "pages/common/group_writes.h"
 #include "pages/common/input_refusal.h"
 #include "pages/common/page_controls.h"
+#include "pages/common/same_value.h"
 #include "pages/maintenance/log_settings_page_vars.h"
 #include "platform/os/exception.h"
 #include "platform/ui/button.h"
@@ -25,7 +26,6 @@ namespace {
 
 constexpr int32_t kTimeout = Seconds(100);
 constexpr int32_t kScheduleTimeout = Seconds(500);
-constexpr char kNoAddress[] = "0.0.0.0";
 constexpr int kEnabled = 1;  // CB_RemoteLogState
 // Presets whose server sets its own security (CB_OutServer positions).
 constexpr int kGmail = 1;

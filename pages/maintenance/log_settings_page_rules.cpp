@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "pages/common/same_value.h"
 #include "shell/input_validators.h"
 
 const char* const LogServerInvalidText = "Invalid Log Server / IP Address!";
@@ -18,7 +19,6 @@ namespace {
 
 constexpr size_t kLocalPartMax = 64;
 constexpr long kPortMax = 65535;
-constexpr char kNoAddress[] = "0.0.0.0";
 
 bool IsAlphanumeric(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');

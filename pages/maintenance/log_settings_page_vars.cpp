@@ -8,7 +8,6 @@ using namespace VkSNMPAccess;
 
 namespace {
 
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
 constexpr VkOptionEntry kRemoteLogState[] = {{0, "disabled"}, {1, "enabled"}, {}};
 constexpr VkOptionEntry kMailServerIndex[] = {{1, "Internal"}, {2, "Gmail"}, {3, "Hotmail"}, {}};
 
@@ -17,12 +16,12 @@ constexpr VkOptionEntry kMailServerIndex[] = {{1, "Internal"}, {2, "Gmail"}, {3,
 // A column of the e-mail notification entry, instance 1.
 #define VAP_EMAIL_OID(column) VAP_MIB_OID(".5.4.11.1.1." column ".1")
 
-const VkOptionList OptSystemLogSystemLevel = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptSystemLogWirelessLevel = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptSystemLogNoticeLevel = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptEmailNtfStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptEmailNtfAuthentication = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptEmailNtfSSL = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptSystemLogSystemLevel = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptSystemLogWirelessLevel = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptSystemLogNoticeLevel = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptEmailNtfStatus = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptEmailNtfAuthentication = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptEmailNtfSSL = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptSystemLogRemoteLogState = MakeMibOptionList(kRemoteLogState);
 const VkOptionList OptEmailNtfMailServerIndex = MakeMibOptionList(kMailServerIndex);
 

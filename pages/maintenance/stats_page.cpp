@@ -4,7 +4,7 @@
 
 #include "pages/common/disabled_while.h"
 #include "pages/common/page_controls.h"
-#include "pages/common/write_now.h"
+#include "library/snmp/write_result.h"
 #include "platform/os/exception.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
@@ -101,8 +101,8 @@ void TStatsPage::Btn_ClearClick(ui::Component*) {
     if (ClearRequest == nullptr || CountersRequest == nullptr) return;
     if (spec_.clearing != nullptr) StatusBar1->SetSimpleText(spec_.clearing);
     CB_Clear->SetItemIndex(kClearPosition);
-    const std::string failure = WriteNow(*ClearRequest);
-    if (!failure.empty()) return ClearRequest->ShowStatus(failure);
+    const VkWriteResult cleared = WriteNow(*ClearRequest);
+    if (!cleared.ok) return ClearRequest->ShowStatus(cleared.text);
     for (ui::Edit* counter : Counters) counter->SetText("0");
     StatusBar1->SetSimpleText(ReadCounters() ? spec_.clearOk : spec_.refreshError);
 }

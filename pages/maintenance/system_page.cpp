@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "library/snmp/write_result.h"
 #include "pages/common/page_controls.h"
 #include "pages/common/waiting_steps.h"
 #include "pages/maintenance/ssl_key_reboot_state.h"
@@ -62,23 +63,11 @@ void TFM_Sytem::FormCreate(ui::Component*) {
 bool TFM_Sytem::SendAction(int row, ui::ComboBox* combo, const char* question) {
     if (ActionRequest == nullptr) return false;
     combo->SetItemIndex(kActionPosition);
-    for (int other = 0; other < SystemActionRow::Count; ++other)
-        SetRowAccess(*ActionRequest, {other}, other == row ? VkSNMPAccess::readwrite : VkSNMPAccess::invalid);
     if (ui::MessageBox(question, "Warning", ui::Buttons::OkCancel) != ui::Answer::Ok) return false;
-    std::string failure;
-    ActionRequest->request.onError = [&failure](const VkSNMPError& error) {
-        if (error.code != 0) failure = error.text;
-    };
-    bool written = false;
-    try {
-        ShowStatus("");
-        written = ActionRequest->Set(true, true);
-    } catch (const os::Exception& error) {
-        failure = error.Message();
-    }
-    ActionRequest->request.onError = nullptr;
-    if (!written) ShowStatus(failure);
-    return written;
+    ShowStatus("");
+    const VkWriteResult written = WriteRowsNow(*ActionRequest, {row});
+    if (!written.ok) ShowStatus(written.text);
+    return written.ok;
 }
 
 void TFM_Sytem::Button1Click(ui::Component*) {

@@ -11,6 +11,7 @@
 #include "pages/common/group_writes.h"
 #include "pages/common/input_refusal.h"
 #include "pages/common/page_controls.h"
+#include "pages/common/same_value.h"
 #include "pages/common/waiting_steps.h"
 #include "pages/maintenance/time_page_rules.h"
 #include "pages/maintenance/time_page_vars.h"
@@ -30,7 +31,6 @@ const char* const OutsideNtpServer = "192.0.2.123";
 namespace {
 
 constexpr int32_t kTimeout = Seconds(100);
-constexpr char kNoAddress[] = "0.0.0.0";
 constexpr char kNoticeLine1[] = "Please wait...";
 constexpr char kNoticeLine2[] = "The settings are saving now.";
 constexpr int kManualTop = 300;

@@ -8,7 +8,6 @@ using namespace VkSNMPAccess;
 
 namespace {
 
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
 constexpr VkOptionEntry kMonths[] = {
     {1, "Jan"}, {2, "Feb"}, {3, "Mar"}, {4, "Apr"}, {5, "May"}, {6, "Jun"},
     {7, "Jul"}, {8, "Aug"}, {9, "Sep"}, {10, "Oct"}, {11, "Nov"}, {12, "Dec"},
@@ -108,8 +107,8 @@ static_assert(sizeof(kTimeZones) / sizeof(kTimeZones[0]) == kTimeZoneCount + 1);
 
 }  // namespace
 
-const VkOptionList OptSntpStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptSntpDayLightSaving = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptSntpStatus = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptSntpDayLightSaving = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptSntpDstStartMonth = MakeMibOptionList(kMonths);
 const VkOptionList OptSntpDstEndMonth = MakeMibOptionList(kMonths);
 const VkOptionList OptSntpDstStartWeek = MakeMibOptionList(kWeeks);

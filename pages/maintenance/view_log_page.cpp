@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "library/common/path.h"
+#include "library/snmp/write_result.h"
 #include "pages/common/command_write.h"
 #include "pages/common/control_helpers.h"
 #include "pages/common/page_controls.h"
@@ -42,23 +43,6 @@ constexpr int kWidth = 478;
 constexpr int kHeight = 360;
 constexpr int kButtonTop = 300;
 constexpr int kButtonWidth = 90;
-
-// Writes a synchronous group; false when the device did not take it. An
-// answer's failure is shown by the group in its status line, one that could
-// not be sent or raised goes to `failure`.
-bool WriteNow(VkSNMPRequest2Controls& request, std::string& failure) {
-    request.request.onError = [&failure](const VkSNMPError& error) {
-        if (error.code != 0) failure = error.text;
-    };
-    bool written = false;
-    try {
-        written = request.Set(true, true);
-    } catch (const os::Exception& error) {
-        failure = error.Message();
-    }
-    request.request.onError = nullptr;
-    return written;
-}
 
 }  // namespace
 
@@ -188,9 +172,9 @@ bool TLogForm::LoadLogFile(const std::string& path) {
 void TLogForm::Clear_BtnClick(ui::Component*) {
     if (ClearLogRequest == nullptr) return;
     Bt_Clear->SetItemIndex(kCommandPosition);
-    std::string failure;
-    if (WriteNow(*ClearLogRequest, failure)) return ViewListView->ClearItems();
-    if (!failure.empty()) ShowStatus(failure);
+    const VkWriteResult cleared = WriteNow(*ClearLogRequest);
+    if (cleared.ok) return ViewListView->ClearItems();
+    ShowStatus(cleared.text);
 }
 
 void TLogForm::CloseBtnClick(ui::Component*) { Close(); }

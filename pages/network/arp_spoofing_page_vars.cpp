@@ -8,12 +8,11 @@ using namespace VkSNMPAccess;
 
 namespace {
 
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
 constexpr VkOptionEntry kDelAdd[] = {{0, "del"}, {1, "add"}, {}};
 
 }  // namespace
 
-const VkOptionList OptDot11ARPSpoofingPreventionStatus = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11ARPSpoofingPreventionStatus = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11ARPSpoofingPreventionAction = MakeMibOptionList(kDelAdd);
 
 constexpr VkSNMPVarEntry VarsArpSpoofingStatus[] = {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "pages/common/page_groups.h"
+#include "pages/common/same_value.h"
 
 namespace dhcp {
 
@@ -17,7 +18,6 @@ constexpr int kDynamicNameItem = 1;     // of OptDhcpServerDomainNameStatus
 constexpr int kStaticNameItem = 2;
 constexpr int kRefreshItem = 1;
 
-constexpr char kNoAddress[] = "0.0.0.0";
 constexpr char kNoMac[] = "000000000000";
 constexpr char kListing[] = "Listing data ... ";
 constexpr char kGetOk[] = "Get OK!";

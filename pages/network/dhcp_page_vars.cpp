@@ -8,13 +8,12 @@ using namespace VkSNMPAccess;
 
 namespace {
 
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
 constexpr VkOptionEntry kDomainNameStatus[] = {{0, "both"}, {1, "dynamic"}, {2, "static"}, {}};
 constexpr VkOptionEntry kRefresh[] = {{0, "nothing"}, {1, "refresh"}, {}};
 
 }  // namespace
 
-const VkOptionList OptDhcpServerStaticControl = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDhcpServerStaticControl = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDhcpServerDomainNameStatus = MakeMibOptionList(kDomainNameStatus);
 const VkOptionList OptRefreshCurrentDynamicList = MakeMibOptionList(kRefresh);
 const VkOptionList OptRefreshCurrentStaticList = MakeMibOptionList(kRefresh);

@@ -142,15 +142,7 @@ void TFM_QosSetting::Btn_AddClick(ui::Component*) {
 // Sends exactly these rows of the target row (an answer, or a send that
 // failed, ends in QosRuleSetDone); every column keeps being read.
 void TFM_QosSetting::WriteRule(const std::vector<int>& rows) {
-    VkSNMPVarList& vars = QosRulesRequest->request.vars;
-    std::vector<int32_t> access;
-    for (int row = 0; row < vars.Count(); ++row) access.push_back(vars.Item(row)->access);
-    for (int row = QosRuleRow::State; row < vars.Count(); ++row) {
-        const bool written = std::find(rows.begin(), rows.end(), row) != rows.end();
-        vars.Item(row)->access = written ? VkSNMPAccess::readwrite : VkSNMPAccess::readonly;
-    }
-    StartWrite(*QosRulesRequest, false);
-    for (int row = 0; row < vars.Count(); ++row) vars.Item(row)->access = access[static_cast<size_t>(row)];
+    StartWriteRows(*QosRulesRequest, rows, false);
 }
 
 void TFM_QosSetting::QosRuleSetDone(VkSNMPError* result) {

@@ -14,7 +14,6 @@ constexpr int kMinPort = 1;
 constexpr int kMaxPort = 65535;
 constexpr int kMinProtocol = 1;
 constexpr int kMaxProtocol = 999;
-constexpr char kNoAddress[] = "0.0.0.0";
 constexpr char kAnyPort[] = "0";
 constexpr char kInvalidAddress[] = "Invalid IP address!";
 constexpr char kInvalidAddressRange[] = "Invalid IP address Range!";

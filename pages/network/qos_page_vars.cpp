@@ -8,7 +8,6 @@ using namespace VkSNMPAccess;
 
 namespace {
 
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
 constexpr VkOptionEntry kPriority[] = {
     {3, "Background(BK)"}, {2, "Best Effort(BE)"}, {1, "Video(VI)"}, {0, "Voice(VO)"}, {}};
 constexpr VkOptionEntry kProtocolType[] = {{0, "Any"},  {1, "TCP"},   {2, "UDP"}, {3, "Both"},
@@ -16,10 +15,10 @@ constexpr VkOptionEntry kProtocolType[] = {{0, "Any"},  {1, "TCP"},   {2, "UDP"}
 
 }  // namespace
 
-const VkOptionList OptDot11QosStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11QosHttp = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11QosAutomatic = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11QosRulesState = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11QosStatus = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11QosHttp = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11QosAutomatic = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11QosRulesState = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11QosRulespriority = MakeMibOptionList(kPriority);
 const VkOptionList OptDot11QosRulesProtocolType = MakeMibOptionList(kProtocolType);
 

@@ -5,6 +5,7 @@
 #include "library/common/messages.h"
 #include "pages/common/control_helpers.h"
 #include "pages/common/group_writes.h"
+#include "pages/common/same_value.h"
 #include "pages/network/traffic_control_page.h"
 #include "pages/network/traffic_control_page_texts.h"
 #include "platform/ui/button.h"
@@ -29,7 +30,6 @@ constexpr int kMacCell = 2;
 constexpr int kDownCell = 3;
 constexpr int kUpCell = 4;
 // A rule without a client IP or MAC reads these.
-constexpr char kNoAddress[] = "0.0.0.0";
 constexpr char kNoMac[] = "000000000000";
 
 std::string UnlessEmptyValue(const std::string& text, const char* empty) { return text == empty ? "" : text; }

@@ -29,19 +29,6 @@ std::vector<int> AllRows(int count) {
     return rows;
 }
 
-// Writes an asynchronous group as one of the Save's synchronous writes.
-void WriteNow(GroupWrites& writes, VkSNMPRequest2Edits& group, const std::vector<int>& rows) {
-    const bool async = group.async;
-    group.async = false;
-    try {
-        writes.Write(group, rows);
-    } catch (...) {
-        group.async = async;
-        throw;
-    }
-    group.async = async;
-}
-
 }  // namespace
 
 // Runs on every change of the box, also when a read sets it. Only the user
@@ -95,6 +82,6 @@ void TFM_TrafficCtrl::Bt_QosApplyClick(ui::Component*) {
     writes.Write(*QosBandwidthRequest, {TrafficBandwidthRow::Downlink, TrafficBandwidthRow::Uplink});
     writes.Write(*QosPriorityRequest, AllRows(kTrafficClasses));
     writes.Write(*QosLimitRequest, AllRows(kTrafficClasses));
-    WriteNow(writes, *QosPortRequest, AllRows(kPortClasses));
+    writes.Write(*QosPortRequest, AllRows(kPortClasses));
     StatusBar2->SetSimpleText(writes.AllWritten() ? kSaveOk : writes.FailureText(kSaveFail));
 }

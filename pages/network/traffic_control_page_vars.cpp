@@ -8,7 +8,6 @@ using namespace VkSNMPAccess;
 
 namespace {
 
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
 constexpr VkOptionEntry kInterfaceMode[] = {{0, "disable"}, {1, "downlink"}, {2, "uplink"}, {}};
 constexpr VkOptionEntry kPriority[] = {{1, "highest"}, {2, "second"}, {3, "thrid"}, {4, "low"}, {}};
 constexpr VkOptionEntry kUnlistedClients[] = {{0, "Deny"}, {1, "Forward"}, {}};
@@ -24,11 +23,11 @@ constexpr VkOptionEntry kRuleAction[] = {{0, "delete"}, {1, "add"}, {}};
 
 }  // namespace
 
-const VkOptionList OptTrafficCtrlMssIndividualState = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptTrafficCtrlMssIndividualState = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11TrafficcontrolInterfaceMode = MakeMibOptionList(kInterfaceMode);
-const VkOptionList OptDot11dot11QosState = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11dot11QosState = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11QosAdvancedPriority = MakeMibOptionList(kPriority);
-const VkOptionList OptDot11TrafficManagerStauts = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11TrafficManagerStauts = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11TrafficManagerUlistClient = MakeMibOptionList(kUnlistedClients);
 const VkOptionList OptDot11RuleAction = MakeMibOptionList(kRuleAction);
 

@@ -6,7 +6,7 @@
 #include "library/common/messages.h"
 #include "pages/common/control_helpers.h"
 #include "pages/common/input_refusal.h"
-#include "pages/common/marked_write.h"
+#include "pages/common/async_write.h"
 #include "pages/network/vlan_page.h"
 #include "pages/network/vlan_page_texts.h"
 #include "pages/network/vlan_page_vars.h"
@@ -153,7 +153,7 @@ void TFM_VlanSetting::AddButtonClick(ui::Component*) {
     Editing = false;
     std::vector<int> rows = {VlanGroupRow::Vid, VlanGroupRow::Name};
     for (int port = 0; port < kPortCount; ++port) rows.push_back(VlanGroupRow::FirstPort + port);
-    StartMarkedWrite(*VlanListRequest, rows);
+    StartWriteRows(*VlanListRequest, rows, false);
     PageControl1->SetActivePageIndex(kVlanListTab);
     EnableControls({Btn_VlanEdit, Btn_VlanDelete}, false);
 }
@@ -165,7 +165,7 @@ void TFM_VlanSetting::Btn_VlanDeleteClick(ui::Component*) {
         const std::string question = "Are you sure you want to delete " + CellText(*row, VlanGroupRow::Name) + "?";
         if (ui::MessageBox(question, "warning", ui::Buttons::OkCancel) == ui::Answer::Ok) {
             CB_VlanItemDel->SetItemIndex(kDeleteItem);
-            StartMarkedWrite(*VlanListRequest, {VlanGroupRow::Delete});
+            StartWriteRows(*VlanListRequest, {VlanGroupRow::Delete}, false);
         }
     }
     Editing = false;

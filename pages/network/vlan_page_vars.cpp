@@ -9,7 +9,6 @@ using namespace VkSNMPAccess;
 namespace {
 
 constexpr VkOptionEntry kVlanMode[] = {{0, "static"}, {1, "dynamic"}, {}};
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
 constexpr VkOptionEntry kRefresh[] = {{0, "nothing"}, {1, "refresh"}, {}};
 constexpr VkOptionEntry kMembership[] = {{0, "none"}, {1, "tag"}, {2, "untag"}, {}};
 constexpr VkOptionEntry kDelete[] = {{0, "nothing"}, {1, "delete"}, {}};
@@ -17,7 +16,7 @@ constexpr VkOptionEntry kDelete[] = {{0, "nothing"}, {1, "delete"}, {}};
 }  // namespace
 
 const VkOptionList OptDot11VlanMode = MakeMibOptionList(kVlanMode);
-const VkOptionList OptDot11PvidAutoAssignStatus = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11PvidAutoAssignStatus = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11PortListRefresh = MakeMibOptionList(kRefresh);
 const VkOptionList OptDot11GroupVlanListMgmt = MakeMibOptionList(kMembership);
 const VkOptionList OptDot11GroupVlanListLan = MakeMibOptionList(kMembership);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "library/common/messages.h"
+#include "library/snmp/write_result.h"
 #include "pages/common/async_write.h"
 #include "pages/common/control_helpers.h"
 #include "pages/common/group_writes.h"
@@ -258,21 +259,7 @@ void TFM_WebRedirection::RewriteAccount() {
 // Writes the rows of the list's selected row synchronously; every row keeps
 // its access for reads.
 bool TFM_WebRedirection::WriteSelectedRow(std::initializer_list<int> rows) {
-    VkSNMPVarList& vars = WebListRequest->request.vars;
-    std::vector<int32_t> access;
-    for (int row = 0; row < vars.Count(); ++row) access.push_back(vars.Item(row)->access);
-    for (int row = WebListRow::Name; row < vars.Count(); ++row) vars.Item(row)->access = VkSNMPAccess::readonly;
-    SetRowAccess(*WebListRequest, rows, VkSNMPAccess::readwrite);
-    WebListRequest->async = false;
-    bool ok = false;
-    try {
-        ok = WebListRequest->Set(false, true);
-    } catch (const os::Exception&) {
-        ok = false;
-    }
-    WebListRequest->async = true;
-    for (int row = 0; row < vars.Count(); ++row) vars.Item(row)->access = access[static_cast<size_t>(row)];
-    return ok;
+    return WriteRowsNow(*WebListRequest, rows, false).ok;
 }
 
 // Writes the rows of the account scalars with the action; the answer comes

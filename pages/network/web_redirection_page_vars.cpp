@@ -8,13 +8,12 @@ using namespace VkSNMPAccess;
 
 namespace {
 
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
 constexpr VkOptionEntry kDelAdd[] = {{0, "del"}, {1, "add"}, {}};
 
 }  // namespace
 
-const VkOptionList OptDot11WebRedirectionAccountStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11WebRedirectionListAccountStatus = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11WebRedirectionAccountStatus = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11WebRedirectionListAccountStatus = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11WebRedirectionAccountAction = MakeMibOptionList(kDelAdd);
 
 constexpr VkSNMPVarEntry VarsWebRedirectionAccount[] = {

@@ -9,50 +9,50 @@ using namespace VkSNMPAccess;
 namespace {
 
 constexpr VkOptionEntry kRoles[] = {{1, "Master"}, {2, "Backup Master"}, {3, "Slave"}, {}};
-constexpr VkOptionEntry kDisableEnable[] = {{0, "disable"}, {1, "enable"}, {}};
+constexpr VkOptionEntry kSwitchLowercase[] = {{0, "disable"}, {1, "enable"}, {}};
 constexpr VkOptionEntry kScan[] = {{0, "nothing"}, {1, "refresh"}, {}};
 
 }  // namespace
 
 const VkOptionList OptDot11APArrayModeSelect = MakeMibOptionList(kRoles);
 const VkOptionList OptDot11APArrayMeberListRole = MakeMibOptionList(kRoles);
-const VkOptionList OptDot11ApArrayScanStatus = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11ApArrayScanStatus = MakeMibOptionList(kSwitchLowercase);
 const VkOptionList OptDot11ApArrayScan = MakeMibOptionList(kScan);
 
 // The switches' lists, one per object.
-const VkOptionList OptDot11APArraySyncSSIDStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncSsidHiddenStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncAutoChannelStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncChannelWidthStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncSecurityStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncFixedRateStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncBeaconIntervalStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncDtimStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncTxPowerStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncWMMStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncAckTimeoutStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncShortGIStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncIgmpSnoopStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncConnectionLimitStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncLinkIntegrityStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncMultiSsidStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncMultiSsidHiddenStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncMultiSsidSecurityStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncMultiSsidWMMStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncQOSStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncVlanStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncScheduleStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncTimeStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncLogStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncAdminLimitStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncSystemStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncConsoleProtocolStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncSnmpStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncPingCtlStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncDhcpStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncLoginStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncAclStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11APArraySyncBandStatus = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11APArraySyncSSIDStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncSsidHiddenStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncAutoChannelStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncChannelWidthStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncSecurityStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncFixedRateStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncBeaconIntervalStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncDtimStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncTxPowerStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncWMMStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncAckTimeoutStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncShortGIStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncIgmpSnoopStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncConnectionLimitStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncLinkIntegrityStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncMultiSsidStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncMultiSsidHiddenStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncMultiSsidSecurityStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncMultiSsidWMMStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncQOSStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncVlanStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncScheduleStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncTimeStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncLogStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncAdminLimitStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncSystemStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncConsoleProtocolStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncSnmpStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncPingCtlStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncDhcpStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncLoginStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncAclStatus = MakeMibOptionList(kSwitchLowercase);
+const VkOptionList OptDot11APArraySyncBandStatus = MakeMibOptionList(kSwitchLowercase);
 
 constexpr VkSNMPVarEntry VarsApArraySettings[] = {
     {VAP_MIB_OID(".3.11.1.1.1"), "dot11APArrayStatus", integer, readwrite, &OptDot11APArrayStatus},

@@ -8,11 +8,10 @@ using namespace VkSNMPAccess;
 
 namespace {
 
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
 
 }  // namespace
 
-const VkOptionList OptDot11UserLimitStatus = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11UserLimitStatus = MakeMibOptionList(kSwitchDisableEnable);
 
 // The limit's row carries the name the page shows for it.
 constexpr VkSNMPVarEntry VarsGroupUserLimit[] = {

@@ -267,13 +267,5 @@ void TFM_MultiSSIDNewForm::BT_TestClick(ui::Component*) {
 // Writes the rows of the selected SSID's table row, `times` times in a row;
 // every other row of the group keeps its access for the reads.
 void TFM_MultiSSIDNewForm::WriteTable(const std::vector<int>& rows, int times, bool refresh) {
-    VkSNMPVarList& vars = MssidTableRequest->request.vars;
-    std::vector<int32_t> access;
-    for (int row = 0; row < vars.Count(); ++row) access.push_back(vars.Item(row)->access);
-    for (int row = MssidRow::IndividualState; row < vars.Count(); ++row)
-        vars.Item(row)->access = VkSNMPAccess::readonly;
-    for (int row : rows) vars.Item(row)->access = VkSNMPAccess::readwrite;
-    for (int i = 0; i < times && MssidTableRequest != nullptr; ++i) StartWrite(*MssidTableRequest, refresh);
-    if (MssidTableRequest == nullptr) return;
-    for (int row = 0; row < vars.Count(); ++row) vars.Item(row)->access = access[static_cast<size_t>(row)];
+    for (int i = 0; i < times && MssidTableRequest != nullptr; ++i) StartWriteRows(*MssidTableRequest, rows, refresh);
 }

@@ -8,12 +8,11 @@ using namespace VkSNMPAccess;
 
 namespace {
 
-constexpr VkOptionEntry kDisabledEnabled[] = {{0, "Disabled"}, {1, "Enabled"}, {}};
 
 }  // namespace
 
-const VkOptionList OptMultiSsidState = MakeMibOptionList(kDisabledEnabled);
-const VkOptionList OptDot11MssidPriorityState = MakeMibOptionList(kDisabledEnabled);
+const VkOptionList OptMultiSsidState = MakeMibOptionList(kSwitchDisabledEnabled);
+const VkOptionList OptDot11MssidPriorityState = MakeMibOptionList(kSwitchDisabledEnabled);
 
 constexpr VkSNMPVarEntry VarsMultiSsidState[] = {
     {VAP_MIB_OID(".3.3.1.1.1.1"), "dot11MssidState", integer, readwrite, &OptMultiSsidState},

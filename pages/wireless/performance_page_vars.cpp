@@ -8,19 +8,18 @@ using namespace VkSNMPAccess;
 
 namespace {
 
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
 constexpr VkOptionEntry kTransmitPower[] = {{1, "100%"}, {2, "50%"}, {3, "25%"}, {4, "12.5%"}, {}};
 constexpr VkOptionEntry kRadioWave[] = {{0, "Off"}, {1, "On"}, {}};
 
 }  // namespace
 
 const VkOptionList OptDot11TransmitPower = MakeMibOptionList(kTransmitPower);
-const VkOptionList OptDot11Wmm = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11ShortGI = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11Igmpsnooping = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11Wmm = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11ShortGI = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11Igmpsnooping = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11RadioWave = MakeMibOptionList(kRadioWave);
-const VkOptionList OptDot11LoadBalance = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11LinkIntegrate = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11LoadBalance = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11LinkIntegrate = MakeMibOptionList(kSwitchDisableEnable);
 
 constexpr VkSNMPVarEntry VarsPerformanceRadio[] = {
     {VAP_MIB_OID(".2.1.3.3.1.1.1.17.1"), "dot11BeaconInterval", integer, readwrite, nullptr},

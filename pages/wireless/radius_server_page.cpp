@@ -206,17 +206,10 @@ void TFM_LRADIUSSer::Bt_RadiusDelClick(ui::Component*) {
 // this write only. The answer comes to RadiusUserSetDone.
 void TFM_LRADIUSSer::SendUser(UserWrite kind, int action, const std::vector<int>& rows) {
     Cbox_RadAction->SetItemIndex(action);
-    VkSNMPVarList& vars = RadiusUserRequest->request.vars;
-    std::vector<int32_t> access;
-    for (int row = 0; row < vars.Count(); ++row) {
-        access.push_back(vars.Item(row)->access);
-        vars.Item(row)->access = VkSNMPAccess::readonly;
-    }
-    for (int row : rows) vars.Item(row)->access = VkSNMPAccess::readwrite;
-    vars.Item(RadiusUserRow::Action)->access = VkSNMPAccess::readwrite;
+    std::vector<int> written = rows;
+    written.push_back(RadiusUserRow::Action);
     userWrite_ = kind;
-    StartWrite(*RadiusUserRequest, false);
-    for (int row = 0; row < vars.Count(); ++row) vars.Item(row)->access = access[static_cast<size_t>(row)];
+    StartWriteRows(*RadiusUserRequest, written, false);
 }
 
 // ---- answers ----------------------------------------------------------------------------

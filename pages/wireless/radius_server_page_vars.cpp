@@ -8,13 +8,12 @@ using namespace VkSNMPAccess;
 
 namespace {
 
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
 constexpr VkOptionEntry kDeleteAdd[] = {{0, "Delete"}, {1, "Add"}, {}};
 
 }  // namespace
 
-const VkOptionList OptDot11LocalRadiusNodeStatus = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11LocalRadiusInfoNodeStatus = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11LocalRadiusNodeStatus = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11LocalRadiusInfoNodeStatus = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11LocalRadiusAction = MakeMibOptionList(kDeleteAdd);
 
 constexpr VkSNMPVarEntry VarsRadiusUser[] = {

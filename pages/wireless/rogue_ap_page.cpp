@@ -1,6 +1,7 @@
 #include "pages/wireless/rogue_ap_page.h"
 
 #include "library/common/messages.h"
+#include "library/snmp/write_result.h"
 #include "pages/common/async_write.h"
 #include "pages/common/control_helpers.h"
 #include "pages/common/page_controls.h"
@@ -53,25 +54,6 @@ ui::RadioButton* NewRadioButton(ui::Control* parent, const std::string& name, co
     return button;
 }
 
-// Writes the group synchronously from its controls; the failure's text, or
-// "" when the device took the value.
-std::string WriteNow(VkSNMPRequest2Edits& group) {
-    std::string failure;
-    VkSNMPErrorCallback previous = group.request.onError;
-    group.request.onError = [&failure, previous](const VkSNMPError& result) {
-        if (result.code != VK_OK && failure.empty()) failure = result.text;
-        if (previous) previous(result);
-    };
-    bool ok = false;
-    try {
-        ok = group.Set(false, true);
-    } catch (const os::Exception& error) {
-        failure = error.Message();
-    }
-    group.request.onError = previous;
-    if (!ok && failure.empty()) failure = MessageText(-1);
-    return failure;
-}
 
 }  // namespace
 
@@ -283,8 +265,8 @@ void TFM_RogueAP::Reclassify(VkSNMPRequest2Edits* group, ui::Edit* indexEdit) {
         const std::string index = CellText(row, kIndexColumn);
         if (!row.Checked() || index.empty()) continue;
         indexEdit->SetText(index);
-        const std::string failure = WriteNow(*group);
-        if (ReclassifyFailure.empty()) ReclassifyFailure = failure;
+        const VkWriteResult written = WriteNow(*group, false);
+        if (ReclassifyFailure.empty()) ReclassifyFailure = written.text;
     }
     RescanAfterReclassify();
     SelectText(CB_OperatorType, "All");

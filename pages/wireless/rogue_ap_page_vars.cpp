@@ -12,7 +12,6 @@ constexpr VkOptionEntry kRefresh[] = {{0, "nothing"}, {1, "refresh"}, {}};
 constexpr VkOptionEntry kMode[] = {{2, "N"}, {1, "G"}, {4, "B"}, {}};
 constexpr VkOptionEntry kType[] = {{1, "new"}, {2, "valid"}, {3, "neighborhood"}, {4, "rogue"}, {}};
 constexpr VkOptionEntry kStatus[] = {{2, "up"}, {1, "down"}, {}};
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
 
 }  // namespace
 
@@ -20,8 +19,8 @@ const VkOptionList OptDot11RogueApSurveyRefresh = MakeMibOptionList(kRefresh);
 const VkOptionList OptDot11RogueApSurveyMode = MakeMibOptionList(kMode);
 const VkOptionList OptDot11RogueApSurveyType = MakeMibOptionList(kType);
 const VkOptionList OptDot11RogueApSurveyStatus = MakeMibOptionList(kStatus);
-const VkOptionList OptDot11RogueApAllNewNodesAsValid = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptDot11RogueApUnknownAccessNodesAsRogue = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11RogueApAllNewNodesAsValid = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptDot11RogueApUnknownAccessNodesAsRogue = MakeMibOptionList(kSwitchDisableEnable);
 
 constexpr VkSNMPVarEntry VarsRogueApRefresh[] = {
     {VAP_MIB_OID(".3.4.4.1"), "dot11RogueApSurveyRefresh", integer, readwrite, &OptDot11RogueApSurveyRefresh},

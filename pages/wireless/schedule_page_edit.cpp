@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "library/common/messages.h"
+#include "library/snmp/write_result.h"
 #include "pages/common/async_write.h"
 #include "pages/common/completion_status.h"
 #include "pages/common/group_writes.h"
@@ -135,38 +136,15 @@ void TFM_Scheduling::Btn_DelClick(ui::Component* sender) {
 // otherwise the answer comes to ScheduleRuleSetDone.
 bool TFM_Scheduling::WriteRule(const std::vector<int>& rows, int action, bool wait) {
     CB_ScheduleAction->SetItemIndex(action);
-    VkSNMPVarList& vars = RuleRequest->request.vars;
-    std::vector<int32_t> access;
-    for (int row = 0; row < vars.Count(); ++row) {
-        access.push_back(vars.Item(row)->access);
-        vars.Item(row)->access = VkSNMPAccess::readonly;
+    std::vector<int> written = rows;
+    written.push_back(ScheduleRuleRow::Action);
+    if (!wait) {
+        StartWriteRows(*RuleRequest, written, false);
+        return true;
     }
-    for (int row : rows) vars.Item(row)->access = VkSNMPAccess::readwrite;
-    vars.Item(ScheduleRuleRow::Action)->access = VkSNMPAccess::readwrite;
-    bool ok = true;
-    if (wait) {
-        VkSNMPError failure;
-        failure.code = VK_OK;
-        VkSNMPErrorCallback previous = RuleRequest->request.onError;
-        RuleRequest->request.onError = [&failure, previous](const VkSNMPError& result) {
-            if (result.code != VK_OK) failure = result;
-            if (previous) previous(result);
-        };
-        RuleRequest->async = false;
-        try {
-            ok = RuleRequest->Set(false, true) && failure.code == VK_OK;
-        } catch (const os::Exception& error) {
-            ok = false;
-            failure.text = error.Message();
-        }
-        RuleRequest->async = true;
-        RuleRequest->request.onError = previous;
-        if (!ok) RuleRequest->ShowStatus(failure.text.empty() ? std::string(kSaveFail) : failure.text);
-    } else {
-        StartWrite(*RuleRequest, false);
-    }
-    for (int row = 0; row < vars.Count(); ++row) vars.Item(row)->access = access[static_cast<size_t>(row)];
-    return ok;
+    const VkWriteResult result = WriteRowsNow(*RuleRequest, written, false);
+    if (!result.ok) RuleRequest->ShowStatus(result.text);
+    return result.ok;
 }
 
 // ---- Save -----------------------------------------------------------------------------

@@ -8,14 +8,13 @@ using namespace VkSNMPAccess;
 
 namespace {
 
-constexpr VkOptionEntry kDisableEnable[] = {{0, "Disable"}, {1, "Enable"}, {}};
 constexpr VkOptionEntry kDisabledEnabledGuest[] = {{0, "Disabled"}, {1, "Enabled"}, {2, "Guestmode"}, {}};
 constexpr VkOptionEntry kDisableEnableGuest[] = {{0, "Disable"}, {1, "Enable"}, {2, "Guestmode"}, {}};
 
 }  // namespace
 
-const VkOptionList OptDot11EthernetToWlanAccess = MakeMibOptionList(kDisableEnable);
-const VkOptionList OptWlanPartitionLinkIntegrate = MakeMibOptionList(kDisableEnable);
+const VkOptionList OptDot11EthernetToWlanAccess = MakeMibOptionList(kSwitchDisableEnable);
+const VkOptionList OptWlanPartitionLinkIntegrate = MakeMibOptionList(kSwitchDisableEnable);
 const VkOptionList OptDot11InternalStationConnectionPrimarySSID = MakeMibOptionList(kDisabledEnabledGuest);
 const VkOptionList OptDot11InternalStationConnectionMultiSSID1 = MakeMibOptionList(kDisabledEnabledGuest);
 const VkOptionList OptDot11InternalStationConnectionMultiSSID2 = MakeMibOptionList(kDisabledEnabledGuest);

@@ -1,0 +1,65 @@
+#include "pages/common/walked_rows.h"
+
+#include "pages/common/control_helpers.h"
+#include "pages/common/same_value.h"
+#include "platform/ui/list_view.h"
+
+void WalkedRows::Show(ui::ListView& visible, const Fill& fill) {
+    visible.ClearItems();
+    indexes_.clear();
+    if (walked_ == nullptr) return;
+    for (int i = 0; i < walked_->ItemCount(); ++i) {
+        const ui::ListItem& row = *walked_->Item(i);
+        if (isFree_(row)) continue;
+        fill(row, *visible.AddItem());
+        indexes_.push_back(row.Caption());
+    }
+}
+
+std::string WalkedRows::IndexAt(int position) const {
+    if (position < 0 || position >= UsedCount()) return "";
+    return indexes_[static_cast<size_t>(position)];
+}
+
+std::string WalkedRows::ChosenIndex(const ui::ListView& visible) const {
+    const ui::ListItem* chosen = visible.Selected();
+    return chosen != nullptr ? IndexAt(chosen->Index()) : "";
+}
+
+ui::ListItem* WalkedRows::ChosenRow(const ui::ListView& visible) const {
+    const std::string index = ChosenIndex(visible);
+    return index.empty() ? nullptr : RowOfIndex(index);
+}
+
+ui::ListItem* WalkedRows::RowOfIndex(const std::string& index) const {
+    if (walked_ == nullptr || index.empty()) return nullptr;
+    for (int i = 0; i < walked_->ItemCount(); ++i)
+        if (walked_->Item(i)->Caption() == index) return walked_->Item(i);
+    return nullptr;
+}
+
+ui::ListItem* WalkedRows::FirstFree() const {
+    if (walked_ == nullptr) return nullptr;
+    for (int i = 0; i < walked_->ItemCount(); ++i)
+        if (isFree_(*walked_->Item(i))) return walked_->Item(i);
+    return nullptr;
+}
+
+ui::ListItem* WalkedRows::SelectedIf(const std::string& shownIndex) const {
+    if (walked_ == nullptr) return nullptr;
+    ui::ListItem* row = walked_->Selected();
+    if (row == nullptr || shownIndex.empty() || row->Caption() != shownIndex) return nullptr;
+    return row;
+}
+
+WalkedRows::IsFree FreeWhenEmpty(int column) {
+    return [column](const ui::ListItem& row) { return CellText(row, column).empty(); };
+}
+
+WalkedRows::IsFree FreeWhenNoAddress(int column) {
+    return [column](const ui::ListItem& row) { return SameAddress(CellText(row, column), kNoAddress); };
+}
+
+WalkedRows::IsFree FreeWhenZeroMac(int column) {
+    return [column](const ui::ListItem& row) { return SameMacAddress(CellText(row, column), "000000000000"); };
+}

@@ -1,0 +1,70 @@
+#pragma once
+// A device table as a page shows it: the walk fills a hidden list view, one
+// item per device row, its caption the row's own index; the visible list
+// shows the rows in use. Every choice the user makes in the visible list is
+// turned back into the device's index here, so a write always addresses the
+// row by its index, never by where it stands in either list.
+//
+//   WalkedRows Rules{FreeWhenEmpty(QosRuleRow::Name)};   // a member of the page
+//   Rules.Use(LV_QosRules);                              // once the hidden list exists
+//   Rules.Show(*LV_QosRulesUser, [](const ui::ListItem& row, ui::ListItem& shown) { ... });
+//   ui::ListItem* row = Rules.ChosenRow(*LV_QosRulesUser);  // the device row of the user's choice
+//   ui::ListItem* free = Rules.FirstFree();                 // a new entry's row, wherever it stands
+//
+// A free row is one the page's predicate calls free (an empty name, a zero
+// MAC, 0.0.0.0); Show lists every other row in walk order.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ui {
+class ListItem;
+class ListView;
+}  // namespace ui
+
+class WalkedRows {
+public:
+    using IsFree = std::function<bool(const ui::ListItem& row)>;
+    using Fill = std::function<void(const ui::ListItem& row, ui::ListItem& shown)>;
+
+    explicit WalkedRows(IsFree isFree) : isFree_(std::move(isFree)) {}
+
+    // The hidden list the walk fills.
+    void Use(ui::ListView* walked) { walked_ = walked; }
+
+    // Replaces the visible list's items: one per row in use, in walk order,
+    // made by fill; remembers the index of each.
+    void Show(ui::ListView& visible, const Fill& fill);
+
+    // The device index of the visible row at position; "" when there is none.
+    std::string IndexAt(int position) const;
+    // The device index of the visible list's chosen row; "" when none is chosen.
+    std::string ChosenIndex(const ui::ListView& visible) const;
+    // The walked row of the visible list's chosen row; null when none is chosen.
+    ui::ListItem* ChosenRow(const ui::ListView& visible) const;
+    // The walked row with that index; null when the walk has none.
+    ui::ListItem* RowOfIndex(const std::string& index) const;
+    // The first free walked row, wherever it stands; null when none is free.
+    ui::ListItem* FirstFree() const;
+    // The walked row selected in the hidden list when its index is the one
+    // the page shows for the entry it writes; null otherwise (the selection
+    // moved, or nothing is selected).
+    ui::ListItem* SelectedIf(const std::string& shownIndex) const;
+
+    // The rows in use, as Show listed them.
+    int UsedCount() const { return static_cast<int>(indexes_.size()); }
+    const std::vector<std::string>& Indexes() const { return indexes_; }
+    bool IsFreeRow(const ui::ListItem& row) const { return isFree_(row); }
+
+private:
+    IsFree isFree_;
+    ui::ListView* walked_ = nullptr;
+    std::vector<std::string> indexes_;
+};
+
+// Predicates for the free rows device tables use: the cell in the column is
+// empty / is the address 0.0.0.0 (in any spelling) / is the zero MAC address.
+WalkedRows::IsFree FreeWhenEmpty(int column);
+WalkedRows::IsFree FreeWhenNoAddress(int column);
+WalkedRows::IsFree FreeWhenZeroMac(int column);

@@ -1,0 +1,135 @@
+// A device table shown as its rows in use: the user's choice in the visible
+// list turned back into the device's own index, and a new entry's row found
+// wherever it stands, for walks whose indexes are not the rows' positions.
+
+#include "pages/common/walked_rows.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/ui/form.h"
+#include "platform/ui/list_view.h"
+#include "tests/platform/ui/ui_test_support.h"
+
+namespace {
+
+struct Layout {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> walked;  // index, name ("" free)
+    std::vector<std::string> shownIndexes;                    // the rows in use, in walk order
+    std::string firstFree;                                    // "" when none
+};
+
+void PrintTo(const Layout& layout, std::ostream* out) { *out << layout.name; }
+
+class WalkedRowsTest : public uitest::UiTest, public testing::WithParamInterface<Layout> {
+protected:
+    WalkedRowsTest() : form(new ui::Form(nullptr)), hidden(new ui::ListView(form)), visible(new ui::ListView(form)) {
+        for (ui::ListView* view : {hidden, visible}) {
+            view->AddColumn("index", 40);
+            view->AddColumn("name", 80);
+        }
+        rows.Use(hidden);
+        for (const auto& [index, name] : GetParam().walked) {
+            ui::ListItem* item = hidden->AddItem();
+            item->SetCaption(index);
+            item->AddSubItem(name);
+        }
+        rows.Show(*visible, [](const ui::ListItem& row, ui::ListItem& shown) { shown.SetCaption(row.SubItem(0)); });
+    }
+    ~WalkedRowsTest() override { delete form; }
+
+    ui::Form* form;
+    ui::ListView* hidden;
+    ui::ListView* visible;
+    WalkedRows rows{FreeWhenEmpty(1)};
+};
+
+TEST_P(WalkedRowsTest, ShowsTheRowsInUseAndMapsEachChoiceToItsIndex) {
+    const Layout& layout = GetParam();
+    ASSERT_EQ(visible->ItemCount(), static_cast<int>(layout.shownIndexes.size()));
+    EXPECT_EQ(rows.Indexes(), layout.shownIndexes);
+    for (int position = 0; position < visible->ItemCount(); ++position) {
+        SCOPED_TRACE(position);
+        visible->SetSelected(visible->Item(position));
+        const std::string index = layout.shownIndexes[static_cast<size_t>(position)];
+        EXPECT_EQ(rows.ChosenIndex(*visible), index);
+        ui::ListItem* row = rows.ChosenRow(*visible);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->Caption(), index) << "the device row of the choice, not the row at its position";
+        EXPECT_EQ(row->SubItem(0), visible->Item(position)->Caption());
+    }
+    visible->SetSelected(nullptr);
+    EXPECT_EQ(rows.ChosenRow(*visible), nullptr);
+    EXPECT_EQ(rows.ChosenIndex(*visible), "");
+    EXPECT_EQ(rows.IndexAt(visible->ItemCount()), "");
+    EXPECT_EQ(rows.IndexAt(-1), "");
+
+    ui::ListItem* free = rows.FirstFree();
+    EXPECT_EQ(free != nullptr ? free->Caption() : std::string(), layout.firstFree);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, WalkedRowsTest,
+    testing::Values(Layout{"IndexesArePositions", {{"1", "a"}, {"2", "b"}, {"3", ""}}, {"1", "2"}, "3"},
+                    Layout{"FreeRowFirst", {{"1", ""}, {"2", "a"}, {"3", "b"}}, {"2", "3"}, "1"},
+                    Layout{"FreeRowBetween", {{"4", "a"}, {"5", ""}, {"9", "b"}, {"12", ""}}, {"4", "9"}, "5"},
+                    Layout{"Full", {{"7", "a"}, {"8", "b"}}, {"7", "8"}, ""},
+                    Layout{"Empty", {}, {}, ""}),
+    [](const testing::TestParamInfo<Layout>& info) { return std::string(info.param.name); });
+
+class WalkedRowsSelectionTest : public uitest::UiTest {};
+
+TEST_F(WalkedRowsSelectionTest, TheTargetIsTheSelectedRowOnlyWhileItIsTheShownEntry) {
+    ui::Form form(nullptr);
+    auto* hidden = new ui::ListView(&form);
+    hidden->AddColumn("index", 40);
+    hidden->AddColumn("address", 80);
+    WalkedRows rows{FreeWhenNoAddress(1)};
+    rows.Use(hidden);
+    for (const auto& [index, address] :
+         std::vector<std::pair<std::string, std::string>>{{"3", "10.0.0.3"}, {"6", "0.0.0.0"}, {"8", "000.0.00.0"}}) {
+        ui::ListItem* item = hidden->AddItem();
+        item->SetCaption(index);
+        item->AddSubItem(address);
+    }
+    EXPECT_EQ(rows.FirstFree()->Caption(), "6");
+    EXPECT_EQ(rows.SelectedIf("3"), nullptr) << "nothing selected";
+    hidden->SetSelected(rows.RowOfIndex("3"));
+    EXPECT_EQ(rows.SelectedIf("3"), hidden->Item(0));
+    EXPECT_EQ(rows.SelectedIf("6"), nullptr) << "the shown entry is another row";
+    EXPECT_EQ(rows.SelectedIf(""), nullptr);
+    EXPECT_EQ(rows.RowOfIndex("7"), nullptr);
+}
+
+TEST_F(WalkedRowsSelectionTest, FreeRowsAreTheDevicesEmptyValuesInAnySpelling) {
+    struct Case {
+        const char* predicate;
+        std::string cell;
+        bool free;
+    };
+    const Case cases[] = {
+        {"empty", "", true},           {"empty", "x", false},
+        {"address", "0.0.0.0", true},  {"address", "000.000.000.000", true},
+        {"address", "0.0.0.1", false}, {"address", "", false},
+        {"mac", "000000000000", true}, {"mac", "00000000000A", false},
+        {"mac", "00000000000a", false},
+    };
+    ui::Form form(nullptr);
+    auto* view = new ui::ListView(&form);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.predicate) + " '" + c.cell + "'");
+        const WalkedRows::IsFree isFree = std::string(c.predicate) == "empty"     ? FreeWhenEmpty(1)
+                                          : std::string(c.predicate) == "address" ? FreeWhenNoAddress(1)
+                                                                                  : FreeWhenZeroMac(1);
+        ui::ListItem* item = view->AddItem();
+        item->SetCaption("1");
+        item->AddSubItem(c.cell);
+        EXPECT_EQ(isFree(*item), c.free);
+    }
+}
+
+}  // namespace
