@@ -9,13 +9,13 @@
 // the device and gives the device its command; the armed transfer reports
 // how the device's transfer ended (library/tftp/armed_transfer.h).
 //
-// Paths are POSIX paths: the file name is the last path element, its folder
-// everything before it.
+// Paths are POSIX paths (file_names.h).
 
 #include <functional>
 #include <string>
 
 #include "library/tftp/armed_transfer.h"
+#include "pages/common/file_names.h"
 
 namespace ui {
 class Edit;
@@ -36,14 +36,6 @@ struct FileTransferHooks {
 };
 FileTransferHooks& TransferHooks();
 
-// The last path element ("" for a path ending in '/').
-std::string FileNameOf(const std::string& path);
-// Everything before the last path element ("" for a bare name).
-std::string FolderOf(const std::string& path);
-// Whether the name ends in the suffix, case-insensitively.
-bool HasSuffix(const std::string& name, const std::string& suffix);
-// Whether the path names a regular file (following links).
-bool IsRegularFile(const std::string& path);
 
 class DeviceTransfer {
 public:
