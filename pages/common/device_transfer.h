@@ -6,8 +6,9 @@
 // the page asks for the PC's address on the device's network (a box says so
 // when there is none), arms the server for the device's address, the file's
 // folder and bare name and the direction, writes the address and name into
-// the device and gives the device its command; the armed transfer reports
-// how the device's transfer ended (library/tftp/armed_transfer.h).
+// the device and gives the device its command (these three steps are
+// TransferChain's, transfer_chain.h); the armed transfer reports how the device's
+// transfer ended (library/tftp/armed_transfer.h).
 //
 // Paths are POSIX paths (file_names.h).
 
