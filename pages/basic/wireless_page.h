@@ -265,10 +265,16 @@ public:
     // ---- what the last load found -----------------------------------------
     bool RequestsCreated = false;     // true from the first Refresh on
     // What the device said, as the controls showed it after the load: the
-    // operating mode, SSID visibility, group key interval, authentication,
-    // Security Mode, re-key settings, cipher and band.
+    // operating mode, SSID visibility, automatic channel scan, channel width,
+    // group key interval, authentication, Security Mode, re-key settings,
+    // cipher, band and application.
     ControlSnapshot AtLoad;
     int LastChannelIndex = -1;        // CB_Chanal position after the last fill
+    // Whether the user picked a channel since CB_Chanal was last filled.
+    // Only a picked channel is written: the list may lack the device's
+    // channel (then nothing is selected), and with automatic channel scan it
+    // shows the channel in use, not the one configured.
+    bool ChannelPicked = false;
     bool WifiModeHasN = true;         // the band's wireless mode includes 802.11n
     int VlanWarningShown = 0;         // 1 once the VLAN warning was shown
     bool MultiSsidEapCheck = true;    // false from the first Save on
@@ -340,6 +346,8 @@ public:
     void CB_ChanalChange(ui::Component* sender);
     void StoreApplication();
     void SaveApplication();
+    // Whether a Save writes the application.
+    bool ApplicationToWrite() const;
     void ArrangeApplicationRow();
     void ApplyChannelWidthRule();
     bool CopyComboText(ui::ComboBox* combo, ui::Edit* edit);
