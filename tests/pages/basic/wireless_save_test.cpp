@@ -513,6 +513,32 @@ TEST_F(WirelessSaveTest, ASecurityModeThePageCannotShowIsLeftAsItIs) {
     EXPECT_EQ(Value("E.2.1.3.3.2.1.1.1.1"), "6");  // wpa2-psk
 }
 
+// The device's security is kept only in the operating mode it was read in:
+// in another mode the pair would be one no list offers.
+TEST_F(WirelessSaveTest, AnotherOperatingModeAsksForASecurityModeItCanShow) {
+    ASSERT_TRUE(Started());
+    UseFixtures({"ap-enterprise"});
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    ASSERT_TRUE(page->AuthenticationShown);
+    ASSERT_TRUE(WdsWalkDone(*page));
+    Pick(page->CB_APMode, kWds);
+    ASSERT_FALSE(page->AuthenticationShown);
+    Dialogs().ExpectBox(kWarning, "Please input MAC Address.", ui::Answer::Ok);
+    Dialogs().ExpectBox(kWarning,
+                        "The device's security mode cannot be used in 'WDS' mode. Please choose an Authentication "
+                        "of this mode.",
+                        ui::Answer::Ok);
+    EXPECT_TRUE(SaveAndLogged(*page).empty());
+    EXPECT_EQ(Dialogs().PendingCount(), 0u);
+    EXPECT_EQ(Value("E.2.1.3.3.1.1.1.28.1"), "1") << "still an access point";
+    // Back in the device's mode the device's security is kept again.
+    Pick(page->CB_APMode, kAP);
+    ASSERT_TRUE(page->AuthenticationShown);
+    EXPECT_FALSE(SaveAndLogged(*page).empty());
+    EXPECT_EQ(Status(*page), kSuccess);
+    EXPECT_EQ(Value("E.2.1.3.3.2.1.1.1.1"), "7");
+}
+
 // Picking the entry shown in place of a mode the page cannot show is a
 // choice all the same: the security objects are written.
 TEST_F(WirelessSaveTest, PickingTheShownEntryOfAnUnshownSecurityModeWritesIt) {
