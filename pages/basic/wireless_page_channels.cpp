@@ -341,6 +341,9 @@ void TFM_Wirless::CB_NetProtectChange(ui::Component*) {
 }
 
 // A click on a masked field empties it, so the user types the secret anew.
+// Each key field empties only itself: the other keys' rows are hidden, and a
+// key emptied behind the user's back would count as changed, to be refused
+// or written empty by a later Save under another key index.
 void TFM_Wirless::WsKey1Click(ui::Component*) { Ed_Key1->SetText(""); }
 void TFM_Wirless::WsKey2Click(ui::Component*) { Ed_Key2->SetText(""); }
 void TFM_Wirless::WsKeyClick(ui::Component*) { Ed_Key3->SetText(""); }
