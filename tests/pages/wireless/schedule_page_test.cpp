@@ -87,7 +87,7 @@ TEST_F(SchedulePageTest, OpensWithTheStatusAndTheNamedRules) {
     EXPECT_EQ(Listed(*page), (Texts{"office|SSID2|Guests|Mon,Wed,Fri|9:00-17:30|on|+",
                                     "night|SSID5|Lab|All Week|22:00-6:00+|off|-"}))
         << "free rows are not listed";
-    EXPECT_EQ(page->VisibleIndex, (Texts{"1", "2"}));
+    EXPECT_EQ(page->Rules.Indexes(), (Texts{"1", "2"}));
     EXPECT_EQ(page->RowCount, 2);
     EXPECT_EQ(page->EditMode, 0);
     EXPECT_EQ(page->User_ListView->ColumnCaption(2), "SSID ");
