@@ -348,6 +348,49 @@ TEST_F(SchedulePageTest, SaveWritesTheStatusAndEachRulesStateIntoItsRow) {
     EXPECT_EQ(Status(*page), "Save OK!");
 }
 
+// Save writes each listed rule's state into its own row, whatever place the
+// rule has in the list: free rows before and between the rules.
+TEST_F(SchedulePageTest, SaveWritesEachRulesStateByItsWalkedIndex) {
+    ASSERT_TRUE(Started());
+    struct Layout {
+        const char* name;
+        const char* fixture;            // "" the device's defaults with the schedule on
+        std::vector<int> named;          // rows named here (with SSID index k-1 each)
+        Texts indexes;                   // the listed rules' rows, in list order
+        std::vector<bool> ticks;         // what the user ticks before Save
+    } const layouts[] = {
+        {"free rows before and between", "schedule-free-first", {}, {"2", "4"}, {false, true}},
+        {"rules at the end", "", {7, 8}, {"7", "8"}, {true, false}},
+        {"one rule in the middle", "", {5}, {"5"}, {true}},
+        {"rules in order from the first row", "schedule-rules", {}, {"1", "2"}, {true, true}},
+    };
+    for (const Layout& layout : layouts) {
+        SCOPED_TRACE(layout.name);
+        RestartSim(*layout.fixture ? std::vector<std::string>{"--fixture", Fixture(layout.fixture)}
+                                   : std::vector<std::string>{});
+        SetValue(kStatus, "1");
+        for (int row : layout.named) {
+            SetValue("E.3.10.2.1.1.2." + std::to_string(row), "\"rule" + std::to_string(row) + "\"");
+            SetValue("E.3.10.2.1.1.6." + std::to_string(row), std::to_string(row - 1));
+        }
+        OpenedPage<TFM_Scheduling> page(FM_Scheduling);
+        Open(page);
+        ASSERT_EQ(page->Rules.Indexes(), layout.indexes);
+        ASSERT_EQ(page->User_ListView->ItemCount(), static_cast<int>(layout.ticks.size()));
+        std::string states;
+        for (size_t k = 0; k < layout.ticks.size(); ++k) {
+            page->User_ListView->Item(static_cast<int>(k))->SetChecked(layout.ticks[k]);
+            states += (k == 0 ? "" : " ") + DeviceOid(NodeStatus(std::stoi(layout.indexes[k]))) + "=integer:" +
+                      (layout.ticks[k] ? "1" : "0");
+        }
+        Act(*page, page->Btn_Apply);
+        EXPECT_EQ(Logged("SET"), (Texts{DeviceOid(kStatus) + "=integer:1", states}));
+        for (size_t k = 0; k < layout.ticks.size(); ++k)
+            EXPECT_EQ(Value(NodeStatus(std::stoi(layout.indexes[k]))), layout.ticks[k] ? "1" : "0") << k;
+        EXPECT_EQ(Status(*page), "Save OK!");
+    }
+}
+
 TEST_F(SchedulePageTest, WirelessClientModeLocksTheStatus) {
     ASSERT_TRUE(Started());
     SetValue(kApMode, "4");
