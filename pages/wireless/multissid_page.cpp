@@ -93,10 +93,12 @@ void TFM_MultiSSIDNewForm::BuildControls() {
         {DelButton, "DelButton", "Delete", 12, 52, 75},
     });
     LV_MultiSSID_User = NewListView(GroupBox4, "LV_MultiSSID_User", 96, 16, 350, 130);
-    LV_MultiSSID_User->AddColumn("Index", 100);
-    LV_MultiSSID_User->AddColumn("SSID", 150);
-    LV_MultiSSID_User->AddColumn("Band", 60);
-    LV_MultiSSID_User->AddColumn("Encryption", 120);
+    // The designed widths (100, 150, 60, 120) do not fit the list's 350
+    // pixels: the columns share them so that all four are in view.
+    LV_MultiSSID_User->AddColumn("Index", 80);
+    LV_MultiSSID_User->AddColumn("SSID", 98);
+    LV_MultiSSID_User->AddColumn("Band", 48);
+    LV_MultiSSID_User->AddColumn("Encryption", 118);
     LV_MultiSSID_User->SetGridLines(true);
     LV_MultiSSID_User->SetHideSelection(false);
     PlaceControls(this, {

@@ -121,8 +121,10 @@ void TFM_Scheduling::BuildListControls() {
     GroupBox_RuleList = NewGroupBox(TabSheet1, "GroupBox_RuleList", "Schedule Rule List", 8, 218, 532, 160);
     User_ListView = NewListView(GroupBox_RuleList, "User_ListView", 10, 20, 428, 112);
     User_ListView->SetCheckBoxes(true);
-    const std::pair<const char*, int> columns[] = {{"Name", 100}, {"SSID Index", 80}, {"SSID ", 70},
-                                                   {"Days", 90},  {"Time Frame", 100}, {"Wireless", 60}};
+    // "Name" and "Time Frame" as designed; the others share what is left of
+    // the list's width, so that every column is in view.
+    const std::pair<const char*, int> columns[] = {{"Name", 100}, {"SSID Index", 68}, {"SSID ", 50},
+                                                   {"Days", 56},  {"Time Frame", 100}, {"Wireless", 48}};
     for (const auto& [caption, width] : columns) User_ListView->AddColumn(caption, width);
     PlaceControls(GroupBox_RuleList,
                   {

@@ -82,6 +82,16 @@ TEST_F(MultiSsidPageTest, OpensWithTheEnabledSsidsListed) {
     SavePicture(*page, "multissid-page");
 }
 
+// Every column of the SSID list is in view in the list's designed width.
+TEST_F(MultiSsidPageTest, EveryColumnOfTheListIsInView) {
+    pagetest::OpenedPage<TFM_MultiSSIDNewForm> page(FM_MultiSSIDNewForm);
+    ASSERT_TRUE(Settle(*page));
+    const ui::ListView& list = *page->LV_MultiSSID_User;
+    EXPECT_EQ(pagetest::ColumnCaptions(list), (Texts{"Index", "SSID", "Band", "Encryption"}));
+    EXPECT_EQ(list.Width(), 350);
+    EXPECT_LE(pagetest::ColumnsWidth(list), pagetest::ListInnerWidth(list));
+}
+
 TEST_F(MultiSsidPageTest, EachSsidShowsItsSecurityAndPanel) {
     pagetest::OpenedPage<TFM_MultiSSIDNewForm> page(FM_MultiSSIDNewForm);
     ASSERT_TRUE(Settle(*page));

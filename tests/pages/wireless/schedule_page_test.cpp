@@ -114,6 +114,19 @@ TEST_F(SchedulePageTest, OpensWithTheStatusAndTheNamedRules) {
     EXPECT_TRUE(page->Btn_Apply->Enabled());
 }
 
+// Every column of the rule list is in view in the list's designed width,
+// "Name" and "Time Frame" at their designed 100 pixels.
+TEST_F(SchedulePageTest, EveryColumnOfTheListIsInView) {
+    ASSERT_TRUE(Started());
+    OpenedPage<TFM_Scheduling> page(FM_Scheduling);
+    const ui::ListView& list = *page->User_ListView;
+    EXPECT_EQ(pagetest::ColumnCaptions(list), (Texts{"Name", "SSID Index", "SSID ", "Days", "Time Frame", "Wireless"}));
+    EXPECT_EQ(list.ColumnWidth(0), 100);
+    EXPECT_EQ(list.ColumnWidth(4), 100);
+    EXPECT_EQ(list.Width(), 428);
+    EXPECT_LE(pagetest::ColumnsWidth(list), pagetest::ListInnerWidth(list));
+}
+
 TEST_F(SchedulePageTest, LoadingARuleShowsItsDaysAndTimes) {
     ASSERT_TRUE(Started());
     OpenWithRules();
