@@ -4,17 +4,19 @@
 #include "pages/common/same_value.h"
 #include "platform/ui/list_view.h"
 
-void WalkedRows::Show(ui::ListView& visible, const Fill& fill) {
+void WalkedRows::Show(ui::ListView& visible, const Fill& fill, const Listed& listed) {
     visible.ClearItems();
     indexes_.clear();
     if (walked_ == nullptr) return;
     for (int i = 0; i < walked_->ItemCount(); ++i) {
         const ui::ListItem& row = *walked_->Item(i);
-        if (isFree_(row)) continue;
+        if (isFree_(row) || (listed && !listed(row))) continue;
         fill(row, *visible.AddItem());
-        indexes_.push_back(row.Caption());
+        indexes_.push_back(IndexOf(row));
     }
 }
+
+std::string WalkedRows::IndexOf(const ui::ListItem& row) const { return CellText(row, indexColumn_); }
 
 std::string WalkedRows::IndexAt(int position) const {
     if (position < 0 || position >= UsedCount()) return "";
@@ -34,7 +36,7 @@ ui::ListItem* WalkedRows::ChosenRow(const ui::ListView& visible) const {
 ui::ListItem* WalkedRows::RowOfIndex(const std::string& index) const {
     if (walked_ == nullptr || index.empty()) return nullptr;
     for (int i = 0; i < walked_->ItemCount(); ++i)
-        if (walked_->Item(i)->Caption() == index) return walked_->Item(i);
+        if (IndexOf(*walked_->Item(i)) == index) return walked_->Item(i);
     return nullptr;
 }
 
@@ -48,7 +50,7 @@ ui::ListItem* WalkedRows::FirstFree() const {
 ui::ListItem* WalkedRows::SelectedIf(const std::string& shownIndex) const {
     if (walked_ == nullptr) return nullptr;
     ui::ListItem* row = walked_->Selected();
-    if (row == nullptr || shownIndex.empty() || row->Caption() != shownIndex) return nullptr;
+    if (row == nullptr || shownIndex.empty() || IndexOf(*row) != shownIndex) return nullptr;
     return row;
 }
 

@@ -12,7 +12,12 @@
 //   ui::ListItem* free = Rules.FirstFree();                 // a new entry's row, wherever it stands
 //
 // A free row is one the page's predicate calls free (an empty name, a zero
-// MAC, 0.0.0.0); Show lists every other row in walk order.
+// MAC, 0.0.0.0); Show lists every other row in walk order (or those of them
+// a filter lets through).
+//
+// A row's index is its caption (the walk's first index column), or the cell
+// given at construction for a table walked with several index columns whose
+// last one tells the rows apart (the SSID table: interface, SSID index).
 
 #include <functional>
 #include <string>
@@ -27,15 +32,22 @@ class WalkedRows {
 public:
     using IsFree = std::function<bool(const ui::ListItem& row)>;
     using Fill = std::function<void(const ui::ListItem& row, ui::ListItem& shown)>;
+    using Listed = std::function<bool(const ui::ListItem& row)>;
 
-    explicit WalkedRows(IsFree isFree) : isFree_(std::move(isFree)) {}
+    // indexColumn: the cell that holds a row's index (0: the caption).
+    explicit WalkedRows(IsFree isFree, int indexColumn = 0)
+        : isFree_(std::move(isFree)), indexColumn_(indexColumn) {}
 
     // The hidden list the walk fills.
     void Use(ui::ListView* walked) { walked_ = walked; }
 
-    // Replaces the visible list's items: one per row in use, in walk order,
-    // made by fill; remembers the index of each.
-    void Show(ui::ListView& visible, const Fill& fill);
+    // Replaces the visible list's items: one per row in use (and, with a
+    // filter, listed by it), in walk order, made by fill; remembers the index
+    // of each.
+    void Show(ui::ListView& visible, const Fill& fill, const Listed& listed = nullptr);
+
+    // The index of a walked row.
+    std::string IndexOf(const ui::ListItem& row) const;
 
     // The device index of the visible row at position; "" when there is none.
     std::string IndexAt(int position) const;
@@ -59,6 +71,7 @@ public:
 
 private:
     IsFree isFree_;
+    int indexColumn_ = 0;
     ui::ListView* walked_ = nullptr;
     std::vector<std::string> indexes_;
 };

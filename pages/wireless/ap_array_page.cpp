@@ -109,7 +109,7 @@ void TFM_APArray::BuildControls() {
     Chk_APArray = NewCheckBox(GroupBox1, "Chk_APArray", "Enable AP Array ", 16, 24, 130);
     RadioGroup1 = new ui::RadioGroup(GroupBox1);
     RadioGroup1->SetName("RadioGroup1");
-    RadioGroup1->SetBounds(160, 12, 330, 36);
+    RadioGroup1->SetBounds(160, 18, 330, 36);  // inside the group's frame, beside the check box
     RadioGroup1->SetColumns(3);
     for (const char* role : {"Master", "Backup Master", "Slave"}) RadioGroup1->AddItem(role);
     PlaceControls(GroupBox1, {

@@ -32,21 +32,26 @@ constexpr int kClientWidth = 471;
 constexpr int kWindowFrame = 34;  // the form's outer height above its client height
 constexpr int kInitialFormHeight = 516;
 
-// Cells of a walked SSID row: sub-item k is table row k + 1.
-constexpr int kIndexCell = 1;
-constexpr int kStateCell = 2;
-constexpr int kSsidCell = 3;
-constexpr int kAuthenticationCell = 5;
-constexpr int kEncryptionCell = 6;
-constexpr int kRekeyCell = 16;
+// Cells of a walked SSID row: cell k is table row k (the caption row 0).
+constexpr int kStateCell = MssidRow::IndividualState;
+constexpr int kSsidCell = MssidRow::Ssid;
+constexpr int kAuthenticationCell = MssidRow::Authentication;
+constexpr int kEncryptionCell = MssidRow::Encryption;
+constexpr int kRekeyCell = MssidRow::RekeyControl;
 
 constexpr char kPrimaryCaption[] = "Primary SSID";
 constexpr char kEnabled[] = "Enabled";
 constexpr char kDisabled[] = "Disabled";
 
+// Every SSID has its row; only the enabled ones are in use. Every SSID has
+// its RADIUS row.
+bool SsidNotEnabled(const ui::ListItem& row) { return CellText(row, kStateCell) != kEnabled; }
+bool NeverFree(const ui::ListItem&) { return false; }
+
 }  // namespace
 
-TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(ui::Component* owner) : ui::Form(owner) {
+TFM_MultiSSIDNewForm::TFM_MultiSSIDNewForm(ui::Component* owner)
+    : ui::Form(owner), Ssids(SsidNotEnabled, MssidRow::Index), RadiusServers(NeverFree, MultiSsidRadiusRow::MssidIndex) {
     SetupPageForm(*this, "FM_MultiSSIDNewForm", "Advanced \\ Multi-SSID", kClientWidth,
                   kInitialFormHeight - kWindowFrame);
     BuildControls();
@@ -88,10 +93,12 @@ void TFM_MultiSSIDNewForm::BuildControls() {
         {DelButton, "DelButton", "Delete", 12, 52, 75},
     });
     LV_MultiSSID_User = NewListView(GroupBox4, "LV_MultiSSID_User", 96, 16, 350, 130);
-    LV_MultiSSID_User->AddColumn("Index", 100);
-    LV_MultiSSID_User->AddColumn("SSID", 150);
-    LV_MultiSSID_User->AddColumn("Band", 60);
-    LV_MultiSSID_User->AddColumn("Encryption", 120);
+    // The designed widths (100, 150, 60, 120) do not fit the list's 350
+    // pixels: the columns share them so that all four are in view.
+    LV_MultiSSID_User->AddColumn("Index", 80);
+    LV_MultiSSID_User->AddColumn("SSID", 98);
+    LV_MultiSSID_User->AddColumn("Band", 48);
+    LV_MultiSSID_User->AddColumn("Encryption", 118);
     LV_MultiSSID_User->SetGridLines(true);
     LV_MultiSSID_User->SetHideSelection(false);
     PlaceControls(this, {
@@ -112,6 +119,9 @@ void TFM_MultiSSIDNewForm::BuildControls() {
     MulSSIDListView = NewListView(this, "MulSSIDListView", 0, 0, 10, 10);
     LV_RadiusServer = NewListView(this, "LV_RadiusServer", 0, 0, 10, 10);
     BT_Test = NewButton(this, "BT_Test", "Test", 0, 0, 75);
+    Ssids.Use(MulSSIDListView);
+    RadiusServers.Use(LV_RadiusServer);
+    DelButton->SetEnabled(false);  // until a listed SSID is chosen
     ShowControls({Lb_Ifindex, Lb_Ssidindex, CB_IdvState, CB_dot11Authentication, CB_Clipher, CB_ApMode, Ed_TimeStart,
                   MulSSIDListView, LV_RadiusServer, BT_Test},
                  false);
@@ -220,8 +230,10 @@ void TFM_MultiSSIDNewForm::OnMssidTableGetDone(VkSNMPError* result) {
     }
     if (CB_ApMode->ItemIndex() < 0 && ApModeRequest != nullptr) Groups.Read(*ApModeRequest);
     ShowStatus(kGetOkText);
-    for (int i = 1; i < MulSSIDListView->ItemCount(); ++i) {
+    const std::string primary = MssidEntryIndex(0);
+    for (int i = 0; i < MulSSIDListView->ItemCount(); ++i) {
         const ui::ListItem& row = *MulSSIDListView->Item(i);
+        if (Ssids.IndexOf(row) == primary) continue;
         if (CellText(row, kAuthenticationCell).find("-psk") == std::string::npos) continue;
         if (CellText(row, kRekeyCell) == "Manual" || CellText(row, kStateCell) != kEnabled) continue;
         if (!NewKeyNoticePending) break;
@@ -232,9 +244,9 @@ void TFM_MultiSSIDNewForm::OnMssidTableGetDone(VkSNMPError* result) {
     CB_Index->SetItemIndex(0);
     CB_IndexChange(CB_Index);
     FillMssidUserList();
-    if (MulSSIDListView->ItemCount() > 0) {
-        PrimaryAuthentication = CellText(*MulSSIDListView->Item(0), kAuthenticationCell);
-        PrimaryRekeyControl = CellText(*MulSSIDListView->Item(0), kRekeyCell);
+    if (const ui::ListItem* row = Ssids.RowOfIndex(primary)) {
+        PrimaryAuthentication = CellText(*row, kAuthenticationCell);
+        PrimaryRekeyControl = CellText(*row, kRekeyCell);
     }
 }
 
@@ -251,41 +263,47 @@ void TFM_MultiSSIDNewForm::OnMssidTableSetDone(VkSNMPError* result) {
 void TFM_MultiSSIDNewForm::FillMssidUserList() {
     const bool selecting = SelectingRow;
     SelectingRow = true;  // emptying the list is no click on it
-    LV_MultiSSID_User->ClearItems();
-    SelectingRow = selecting;
     std::string encryption;
-    for (int i = 0; i < MulSSIDListView->ItemCount(); ++i) {
-        const ui::ListItem& walked = *MulSSIDListView->Item(i);
-        if (CellText(walked, kStateCell) != kEnabled) continue;
-        int index = 0;
-        if (!TryStrToInt(CellText(walked, kIndexCell), index)) index = 0;
+    const std::string band = CB_Band->Text();
+    Ssids.Show(*LV_MultiSSID_User, [&](const ui::ListItem& walked, ui::ListItem& row) {
+        const int position = MssidEntryPosition(Ssids.IndexOf(walked));
         const std::string state = CellText(walked, kEncryptionCell);
         if (state == kEnabled || state == kDisabled)
             encryption = MssidEncryptionText(state == kEnabled, CellText(walked, kAuthenticationCell));
-        ui::ListItem* row = LV_MultiSSID_User->AddItem();
-        row->SetCaption(i == 0 ? kPrimaryCaption : "Multi-SSID" + std::to_string(index - 1));
-        row->AddSubItem(CellText(walked, kSsidCell));
-        row->AddSubItem(CB_Band->Text());
-        row->AddSubItem(encryption);
-    }
+        row.SetCaption(position == 0 ? kPrimaryCaption : "Multi-SSID" + std::to_string(position));
+        row.AddSubItem(CellText(walked, kSsidCell));
+        row.AddSubItem(band);
+        row.AddSubItem(encryption);
+    });
+    SelectingRow = selecting;
+    DelButton->SetEnabled(false);  // the new list has no chosen row
 }
 
-bool TFM_MultiSSIDNewForm::SelectHiddenRow(ui::ListView* view, int row) {
-    if (row < 0 || row >= view->ItemCount()) return false;
-    view->Item(row)->SetSelected(true);
-    return true;
+void TFM_MultiSSIDNewForm::MoveIndexTo(int position) {
+    CB_Index->SetItemIndex(position);
+    if (TargetSsidRow() == nullptr) CB_IndexChange(CB_Index);
+}
+
+ui::ListItem* TFM_MultiSSIDNewForm::TargetSsidRow() const {
+    return Ssids.SelectedIf(MssidEntryIndex(CB_Index->ItemIndex()));
+}
+
+ui::ListItem* TFM_MultiSSIDNewForm::TargetRadiusRow() const {
+    return RadiusServers.SelectedIf(MssidEntryIndex(CB_Index->ItemIndex()));
 }
 
 // ---- the selected SSID ------------------------------------------------------------
 
 void TFM_MultiSSIDNewForm::CB_IndexChange(ui::Component*) {
     const int p = CB_Index->ItemIndex();
-    if (!SelectHiddenRow(MulSSIDListView, p)) {
+    ui::ListItem* row = Ssids.RowOfIndex(MssidEntryIndex(p));
+    if (row == nullptr) {
         // The walk has not delivered this SSID (yet): nothing is selected.
         EnableMssidControls(false);
         AddButton->SetEnabled(false);
         return;
     }
+    MulSSIDListView->SetSelected(row);
     ShowMssidSecurity();
     ShowMssidKeySize();
     Ed_ConfirmKey->SetText(Ed_Key->Text());
@@ -295,7 +313,7 @@ void TFM_MultiSSIDNewForm::CB_IndexChange(ui::Component*) {
     EnableMssidControls(p != 0);
     MssidRekeyStartTime(false);
     IfEnabMuSSIDClick(IfEnabMuSSID);
-    SelectHiddenRow(LV_RadiusServer, p);
+    if (ui::ListItem* radius = RadiusServers.RowOfIndex(MssidEntryIndex(p))) LV_RadiusServer->SetSelected(radius);
     ArrangeMssidSecurityPanels(p == 0);
     if (p == 0) EnableControls({CB_MssidEncryption, Ed_SSID, CB_SSIDSecurityMode, Cbox_MultiRadser}, false);
     Cbox_MultiRadserChange(Cbox_MultiRadser);
@@ -308,17 +326,11 @@ void TFM_MultiSSIDNewForm::CB_IndexChange(ui::Component*) {
 
 void TFM_MultiSSIDNewForm::LV_MultiSSID_UserClick(ui::Component*) {
     SelectingRow = true;
-    const ui::ListItem* row = LV_MultiSSID_User->Selected();
-    if (row != nullptr && row->Caption() == kPrimaryCaption) {
-        CB_Index->SetItemIndex(0);
-        DelButton->SetEnabled(false);
-        CB_IndexChange(CB_Index);
-    } else if (row != nullptr) {
-        const std::string caption = row->Caption();
-        int number = -1;
-        if (caption.size() < 11 || !TryStrToInt(caption.substr(10, 1), number)) number = -1;
-        CB_Index->SetItemIndex(number);
-        DelButton->SetEnabled(true);
+    const std::string index = Ssids.ChosenIndex(*LV_MultiSSID_User);
+    if (!index.empty()) {
+        const int position = MssidEntryPosition(index);
+        CB_Index->SetItemIndex(position);
+        DelButton->SetEnabled(position > 0);  // the primary SSID is never deleted
         CB_IndexChange(CB_Index);
     } else {
         DelButton->SetEnabled(false);
@@ -359,7 +371,7 @@ void TFM_MultiSSIDNewForm::IfEnabMuSSIDClick(ui::Component*) {
         EnableControls({Cbox_Priority, Ed_SSID, CB_SsidBroadcast, CB_WMM, CB_SSIDSecurityMode, CB_Index, AddButton},
                        false);
         WarnApModeOnEnable = true;
-        CB_Index->SetItemIndex(0);
+        MoveIndexTo(0);
         EnableControls({CB_WepEncryp, CB_KeyType, CB_DefaultKey, Ed_Key, Ed_ConfirmKey, GroupBox4}, false);
     }
     ArrangeMssidSecurityPanels(CB_Index->ItemIndex() == 0);
@@ -400,10 +412,11 @@ void TFM_MultiSSIDNewForm::ApplyBtnClick(ui::Component*) {
 }
 
 void TFM_MultiSSIDNewForm::DelButtonClick(ui::Component*) {
-    const ui::ListItem* row = LV_MultiSSID_User->Selected();
-    if (row == nullptr || row->Caption() == kPrimaryCaption || MssidTableRequest == nullptr) return;
+    const std::string index = Ssids.ChosenIndex(*LV_MultiSSID_User);
+    if (index.empty() || index == MssidEntryIndex(0) || MssidTableRequest == nullptr) return;
     if (ui::MessageBox(kDeleteQuestionText, "Warning", ui::Buttons::OkCancel) != ui::Answer::Ok) return;
-    if (MulSSIDListView->Selected() == nullptr) return;
+    // The state goes to the chosen SSID's own row, nowhere else.
+    if (Ssids.SelectedIf(index) == nullptr) return;
     CB_IdvState->SetItemIndex(0);
     ShowStatus(kDeletingText);
     WriteTable({MssidRow::IndividualState}, 1, false);

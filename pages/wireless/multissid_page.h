@@ -19,6 +19,7 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/page_groups.h"
+#include "pages/common/walked_rows.h"
 #include "platform/ui/form.h"
 
 namespace ui {
@@ -135,6 +136,12 @@ public:
     std::vector<int> ShownSecurity;
     // The RADIUS rows the last RADIUS write sent.
     std::vector<int> RadiusRows;
+    // The SSID table as walked, each row by its SSID index, and as the
+    // visible list shows it (the enabled SSIDs); the RADIUS table the same
+    // way. The Index combo's position stands for an index
+    // (MssidEntryIndex), never for a row's place in a list.
+    WalkedRows Ssids;
+    WalkedRows RadiusServers;
 
     void FormCreate(ui::Component* sender);
     void FormClose(ui::Component* sender, ui::CloseAction& action);
@@ -180,7 +187,13 @@ private:
     void BuildSecurityControls();
     void BuildHiddenRadiusControls();
     void MakeGroups();
-    bool SelectHiddenRow(ui::ListView* view, int row);
+    // The page moves the Index combo itself: the hidden selection and the
+    // shown values follow, as after the user's choice.
+    void MoveIndexTo(int position);
+    // The walked row a write of the chosen entry goes to: the one selected,
+    // while it is the entry's row; null otherwise.
+    ui::ListItem* TargetSsidRow() const;
+    ui::ListItem* TargetRadiusRow() const;
     std::vector<int> SecurityChoices() const;
     // per-SSID write (multissid_page_add.cpp)
     bool CheckSsidName();

@@ -48,7 +48,8 @@ int NumberIn(const ui::Edit* edit) {
 }  // namespace
 
 void TFM_MultiSSIDNewForm::AddButtonClick(ui::Component*) {
-    if (MssidTableRequest == nullptr || MulSSIDListView->Selected() == nullptr) {
+    // The write goes to the row of the SSID the Index combo shows, or nowhere.
+    if (MssidTableRequest == nullptr || TargetSsidRow() == nullptr) {
         ShowStatus(kSaveFailText);
         return;
     }
@@ -89,10 +90,12 @@ bool TFM_MultiSSIDNewForm::CheckDuplicateMssid() {
     const int own = CB_Index->ItemIndex();
     for (int i = 0; i < MulSSIDListView->ItemCount(); ++i) {
         const ui::ListItem& row = *MulSSIDListView->Item(i);
-        if (i == own || CellText(row, kStateCell) != "Enabled" || CellText(row, kSsidCell) != Ed_SSID->Text()) continue;
+        const int other = MssidEntryPosition(Ssids.IndexOf(row));
+        if (other == own || CellText(row, kStateCell) != "Enabled" || CellText(row, kSsidCell) != Ed_SSID->Text())
+            continue;
         const std::string start = "The 11g SSID " + std::to_string(own);
         const std::string text =
-            i == 0 ? start + "'s SSID is same as Primary SSID" : start + "'s SSID is same as SSID " + std::to_string(i);
+            other == 0 ? start + "'s SSID is same as Primary SSID" : start + "'s SSID is same as SSID " + std::to_string(other);
         return Refuse(text, "Warning", Ed_SSID);
     }
     return true;
@@ -232,7 +235,9 @@ void TFM_MultiSSIDNewForm::WarnSharedKey() {
     if (LV_MultiSSID_User->ItemCount() == 0 || LV_MultiSSID_User->Item(0)->Caption() != "Primary SSID") return;
     const std::string shown = CellText(*LV_MultiSSID_User->Item(0), 3);
     if (shown != "OpenSystem" && shown != "SharedKey") return;
-    const ui::ListItem& primary = *MulSSIDListView->Item(0);
+    const ui::ListItem* primaryRow = Ssids.RowOfIndex(MssidEntryIndex(0));
+    if (primaryRow == nullptr) return;
+    const ui::ListItem& primary = *primaryRow;
     const std::string key = CellText(primary, kKeyCell);
     if (CellText(primary, kStateCell) != "Enabled" || CellText(primary, kEncryptionCell) != "Enabled") return;
     if (CellText(primary, kKeyIndexCell) != CB_DefaultKey->Text() || key.empty() || key == Ed_Key->Text()) return;
@@ -240,7 +245,7 @@ void TFM_MultiSSIDNewForm::WarnSharedKey() {
 }
 
 bool TFM_MultiSSIDNewForm::SaveMssidRadius() {
-    if (RadiusRequest == nullptr || LV_RadiusServer->Selected() == nullptr) return false;
+    if (RadiusRequest == nullptr || TargetRadiusRow() == nullptr) return false;
     std::vector<int> rows = {MultiSsidRadiusRow::Server, MultiSsidRadiusRow::Port};
     if (!SecretUnchanged(*RadiusRequest, MultiSsidRadiusRow::Secret, Edt_RadiusSecret))
         rows.push_back(MultiSsidRadiusRow::Secret);
@@ -253,7 +258,7 @@ bool TFM_MultiSSIDNewForm::SaveMssidRadius() {
 // Writes the selected RADIUS row again with the rows the last RADIUS write
 // sent (server and port before any), then reads the group back.
 void TFM_MultiSSIDNewForm::BT_TestClick(ui::Component*) {
-    if (RadiusRequest == nullptr || LV_RadiusServer->Selected() == nullptr) return;
+    if (RadiusRequest == nullptr || TargetRadiusRow() == nullptr) return;
     const std::vector<int> rows =
         RadiusRows.empty() ? std::vector<int>{MultiSsidRadiusRow::Server, MultiSsidRadiusRow::Port} : RadiusRows;
     GroupWrites writes(Groups);

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "library/common/text.h"
+
 namespace {
 
 constexpr int kModes = 4;
@@ -200,4 +202,18 @@ std::string JoinRekeyStartTime(const std::string& hour, const std::string& minut
 
 bool MssidRekeyScheduleEditable(const std::string& primaryAuthentication, const std::string& primaryRekeyControl) {
     return primaryRekeyControl == "Manual" || primaryAuthentication.find("-psk") == std::string::npos;
+}
+
+namespace {
+constexpr int kMssidEntries = 8;
+}
+
+std::string MssidEntryIndex(int position) {
+    return position >= 0 && position < kMssidEntries ? std::to_string(position + 1) : std::string();
+}
+
+int MssidEntryPosition(const std::string& index) {
+    int value = 0;
+    if (!TryStrToInt(index, value) || value < 1 || value > kMssidEntries) return -1;
+    return value - 1;
 }

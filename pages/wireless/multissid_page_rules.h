@@ -87,3 +87,9 @@ std::string JoinRekeyStartTime(const std::string& hour, const std::string& minut
 // Whether an SSID's key-change schedule may be edited: not while the primary
 // SSID itself changes its pre-shared key periodically.
 bool MssidRekeyScheduleEditable(const std::string& primaryAuthentication, const std::string& primaryRekeyControl);
+
+// The SSID table's own index of the Index combo's position (1 the primary
+// SSID, k+1 SSID k; the RADIUS table counts its rows the same way), and the
+// position of an index (-1 when it is none of the eight).
+std::string MssidEntryIndex(int position);
+int MssidEntryPosition(const std::string& index);

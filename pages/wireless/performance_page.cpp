@@ -215,13 +215,17 @@ void TFM_Performace::MakeWifiModeGroup() {
 
 void TFM_Performace::Bt_Refresh_aClick(ui::Component*) {
     ReadGroups();
-    AtRead.Take({CB_WMode1, CB_WMode2, CB_ShortGI});
+    TakeReadValues();
     ShowBand();
     ArrangePerformanceControls();
-    AtShow.Take({CB_WMode1, CB_WMode2, CB_ShortGI});
+    TakeShownValues();
     const std::string problems = Groups.LoadText();
     ShowStatus(problems.empty() ? PerformanceGetOkText : problems);
 }
+
+void TFM_Performace::TakeReadValues() { AtRead.Take({CB_WMode1, CB_WMode2, CB_ShortGI, Ed_TRate, Ed_RateGBand, Ed_RateABand}); }
+
+void TFM_Performace::TakeShownValues() { AtShow.Take({CB_WMode1, CB_WMode2, CB_ShortGI, CB_DRate, CB_RateBand}); }
 
 void TFM_Performace::ReadGroups() {
     Groups.BeginLoad();

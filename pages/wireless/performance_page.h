@@ -25,6 +25,7 @@
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/control_snapshot.h"
 #include "pages/common/page_groups.h"
+#include "pages/wireless/performance_page_rules.h"
 #include "platform/ui/form.h"
 
 namespace ui {
@@ -159,7 +160,16 @@ private:
     bool CheckInput();
     bool SettingsRead(const std::vector<const VkSNMPRequest2Controls*>& groups);
     bool ShownByDevice(const ui::Control* control) const;
-    void PrepareWrites();
+    // The rates a Save would send for what is shown, and whether each is
+    // sent (RateChoiceWritten).
+    std::string ShownDataRate() const;
+    ui::Edit* MulticastRateEdit() const;
+    bool WriteDataRate() const;
+    bool WriteMulticastRate() const;
+    void PrepareWrites(const PerformancePlanInput& plan);
+    // The snapshots: the device's values as read, and the controls as shown.
+    void TakeReadValues();
+    void TakeShownValues();
 };
 
 extern TFM_Performace* FM_Performace;

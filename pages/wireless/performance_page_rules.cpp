@@ -136,10 +136,16 @@ PerformanceWrites PlanPerformanceWrites(const PerformancePlanInput& in) {
             plan.radio = {TransmitPower, Wmm, ShortGi, RadioWave};
             break;
     }
-    if (!in.writeShortGi) plan.radio.erase(std::find(plan.radio.begin(), plan.radio.end(), ShortGi));
+    const auto leaveOut = [&plan](int row) {
+        plan.radio.erase(std::remove(plan.radio.begin(), plan.radio.end(), row), plan.radio.end());
+    };
+    if (!in.writeShortGi) leaveOut(ShortGi);
+    if (!in.writeDataRate) leaveOut(DataRate);
     plan.radio.push_back(LinkIntegrate);
     plan.radio.push_back(AckTimeout);
-    if (in.band == kBand24) {
+    if (!in.writeMulticast) {
+        // Neither group sends the multicast rate.
+    } else if (in.band == kBand24) {
         plan.radio.push_back(MulticastRateG);
         plan.multicast = {PerformanceMulticastRow::RateG};
     } else {
@@ -148,6 +154,12 @@ PerformanceWrites PlanPerformanceWrites(const PerformancePlanInput& in) {
     }
     if (in.apMode != kApWirelessClient && in.writeMode) plan.wifiMode = {0};
     return plan;
+}
+
+bool RateChoiceWritten(const std::string& stored, const std::string& shown, bool changedByUser) {
+    if (changedByUser || shown.empty() || Trim(shown) == Trim(stored)) return true;
+    const std::string number = ShortestNumber(shown);
+    return !number.empty() && number == ShortestNumber(stored);
 }
 
 std::vector<int> RadioOffRows() { return {PerformanceRadioRow::RadioWave}; }

@@ -79,7 +79,18 @@ struct PerformancePlanInput {
     // or a forced value) that the user has not changed since: it is not written.
     bool writeMode = true;
     bool writeShortGi = true;
+    // The same for the data rate and the band's multicast rate
+    // (RateChoiceWritten).
+    bool writeDataRate = true;
+    bool writeMulticast = true;
 };
+
+// Whether a rate the page shows is written back: when the user changed it
+// (or a choice of the user's changed it), or when it is the stored rate
+// itself (by value: "5.50" is "5.5"; shown "" means the stored one stays). An
+// entry the page shows in place of a stored rate its list does not offer
+// ("Disable" for a rate not listed, "Best(up to 54)" for "Auto") is not.
+bool RateChoiceWritten(const std::string& stored, const std::string& shown, bool changedByUser);
 
 // The rows of a Save with the radio on: Wireless Client writes no beacon,
 // DTIM, IGMP snooping, data rate, load balance, user limit or wireless mode;

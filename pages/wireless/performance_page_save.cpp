@@ -35,22 +35,24 @@ void TFM_Performace::Bt_Apply_aClick(ui::Component*) {
     if (!SettingsRead(needed)) return;
 
     DisabledWhile busy(Bt_Apply_a);
-    PrepareWrites();
     PerformancePlanInput in;
     in.apMode = m;
     in.band = Band();
     in.userLimitOn = CB_Grouping->ItemIndex() != 0;
     in.writeMode = ShownByDevice(ModeCombo());
     in.writeShortGi = ShownByDevice(CB_ShortGI);
+    in.writeDataRate = WriteDataRate();
+    in.writeMulticast = WriteMulticastRate();
+    PrepareWrites(in);
     const PerformanceWrites plan = PlanPerformanceWrites(in);
     GroupWrites writes(Groups);
     if (!plan.wifiMode.empty()) writes.Write(*WifiModeRequest, plan.wifiMode);
     writes.Write(*RadioRequest, plan.radio);
-    writes.Write(*MulticastRateRequest, plan.multicast);
+    if (!plan.multicast.empty()) writes.Write(*MulticastRateRequest, plan.multicast);
     if (writes.AllWritten()) {
         // The device now holds what is shown.
-        AtRead.Take({CB_WMode1, CB_WMode2, CB_ShortGI});
-        AtShow.Take({CB_WMode1, CB_WMode2, CB_ShortGI});
+        TakeReadValues();
+        TakeShownValues();
     }
     ShowStatus(writes.AllWritten() ? PerformanceSaveOkText : writes.FailureText(PerformanceSetErrorText));
 }
@@ -112,12 +114,28 @@ bool TFM_Performace::ShownByDevice(const ui::Control* control) const {
     return AtShow.Changed({control}) || ControlSnapshot::ValueOf(control) == AtRead.At(control);
 }
 
-void TFM_Performace::PrepareWrites() {
-    if (ApMode() != kApWirelessClient) {
-        if (ModeCombo()->ItemIndex() != kModeLegacy)
-            Ed_TRate->SetText("Auto");
-        else if (CB_DRate->ItemIndex() >= 0)
-            Ed_TRate->SetText(Trim(CB_DRate->Text()));
-    }
-    CopyMulticastRate(CB_RateBand, Band() == kBand24 ? Ed_RateGBand : Ed_RateABand);
+// What the data-rate combo stands for: "Auto" in a mode with 802.11n, the
+// chosen entry otherwise ("" without a choice: the stored rate stays).
+std::string TFM_Performace::ShownDataRate() const {
+    if (ModeCombo()->ItemIndex() != kModeLegacy) return "Auto";
+    return CB_DRate->ItemIndex() >= 0 ? Trim(CB_DRate->Text()) : std::string();
+}
+
+ui::Edit* TFM_Performace::MulticastRateEdit() const { return Band() == kBand24 ? Ed_RateGBand : Ed_RateABand; }
+
+bool TFM_Performace::WriteDataRate() const {
+    return RateChoiceWritten(AtRead.At(Ed_TRate), ShownDataRate(), AtShow.Changed({CB_DRate, ModeCombo()}));
+}
+
+bool TFM_Performace::WriteMulticastRate() const {
+    const std::string shown = CB_RateBand->ItemIndex() >= 0 ? CB_RateBand->Text() : std::string();
+    return RateChoiceWritten(AtRead.At(MulticastRateEdit()), shown, AtShow.Changed({CB_RateBand, ModeCombo()}));
+}
+
+// The rates the plan sends go into the edits the groups write from; a rate
+// left out keeps the stored value.
+void TFM_Performace::PrepareWrites(const PerformancePlanInput& plan) {
+    const std::string rate = ShownDataRate();
+    if (ApMode() != kApWirelessClient && plan.writeDataRate && !rate.empty()) Ed_TRate->SetText(rate);
+    if (plan.writeMulticast) CopyMulticastRate(CB_RateBand, MulticastRateEdit());
 }

@@ -1,7 +1,5 @@
 #include "pages/wireless/radius_server_page.h"
 
-#include <strings.h>
-
 #include <utility>
 
 #include "library/common/messages.h"
@@ -10,7 +8,7 @@
 #include "pages/common/control_helpers.h"
 #include "pages/common/input_refusal.h"
 #include "pages/common/page_controls.h"
-#include "pages/wireless/radius_server_page_vars.h"
+#include "pages/wireless/radius_server_page_rules.h"
 #include "platform/os/exception.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
@@ -30,8 +28,6 @@ constexpr int kEnableItem = 1;  // of OptDot11LocalRadiusNodeStatus
 constexpr int kDeleteItem = 0;  // of OptDot11LocalRadiusAction
 constexpr int kAddItem = 1;
 constexpr int kNameLength = 64;
-constexpr size_t kShortestPassword = 8;
-constexpr size_t kLongestPassword = 64;
 
 const char* const kSaveOk = "Save OK!";
 const char* const kDeleteOk = "Delete OK!";
@@ -66,6 +62,7 @@ void TFM_LRADIUSSer::BuildControls() {
     LV_RadiusAccountList = NewListView(this, "LV_RadiusAccountList", 0, 0, 10, 10);
     LV_RadiusAccountList->SetVisible(false);
     Cbox_RadAction = NewHiddenComboBox(this, "Cbox_RadAction");
+    Accounts.Use(LV_RadiusAccountList);
 
     LV_RadiusAccountListUser->OnClick = [this](ui::Component* sender) { LV_RadiusAccountListUserClick(sender); };
     Bt_RadiusAdd->OnClick = [this](ui::Component* sender) { Bt_RadiusAddClick(sender); };
@@ -105,64 +102,42 @@ void TFM_LRADIUSSer::FormCreate(ui::Component*) {
 // ---- the list -----------------------------------------------------------------------
 
 void TFM_LRADIUSSer::FillRadiusAccountList() {
-    LV_RadiusAccountListUser->ClearItems();
-    VisibleIndex.clear();
-    for (int i = 0; i < LV_RadiusAccountList->ItemCount(); ++i) {
-        const ui::ListItem& walked = *LV_RadiusAccountList->Item(i);
-        const std::string name = CellText(walked, RadiusListRow::Name);
-        if (name.empty()) continue;  // a free row
-        ui::ListItem* row = LV_RadiusAccountListUser->AddItem();
-        row->SetCaption(name);
-        row->AddSubItem(CellText(walked, RadiusListRow::Status));
-        VisibleIndex.push_back(walked.Caption());
-    }
+    Accounts.Show(*LV_RadiusAccountListUser, [](const ui::ListItem& walked, ui::ListItem& shown) {
+        shown.SetCaption(CellText(walked, RadiusListRow::Name));
+        shown.AddSubItem(CellText(walked, RadiusListRow::Status));
+    });
 }
 
 // The walked row of the selected visible account; null when none is selected.
-const ui::ListItem* TFM_LRADIUSSer::LoadedRow() const {
-    const ui::ListItem* row = LV_RadiusAccountListUser->Selected();
-    if (row == nullptr || row->Index() >= static_cast<int>(VisibleIndex.size())) return nullptr;
-    for (int i = 0; i < LV_RadiusAccountList->ItemCount(); ++i) {
-        const ui::ListItem* walked = LV_RadiusAccountList->Item(i);
-        if (walked->Caption() == VisibleIndex[static_cast<size_t>(row->Index())]) return walked;
-    }
-    return nullptr;
-}
+ui::ListItem* TFM_LRADIUSSer::LoadedRow() const { return Accounts.ChosenRow(*LV_RadiusAccountListUser); }
 
 void TFM_LRADIUSSer::LV_RadiusAccountListUserClick(ui::Component*) {
-    const ui::ListItem* walked = LoadedRow();
+    ui::ListItem* walked = LoadedRow();
     if (walked == nullptr) return;
-    LV_RadiusAccountList->SetSelected(const_cast<ui::ListItem*>(walked));
+    LV_RadiusAccountList->SetSelected(walked);
     Ed_Name->SetText(CellText(*walked, RadiusListRow::Name));
     Cbox_Status->SetItemIndex(IndexOfText(Cbox_Status, CellText(*walked, RadiusListRow::Status)));
     Ed_PWD->SetText(CellText(*walked, RadiusListRow::Password));
     LoadedPassword = Ed_PWD->Text();
 }
 
-bool TFM_LRADIUSSer::NameListed(const std::string& name, int except, bool ignoreCase) const {
-    for (int i = 0; i < LV_RadiusAccountListUser->ItemCount(); ++i) {
-        if (i == except) continue;
-        const std::string& listed = LV_RadiusAccountListUser->Item(i)->Caption();
-        if (ignoreCase ? strcasecmp(listed.c_str(), name.c_str()) == 0 : listed == name) return true;
-    }
-    return false;
-}
-
 // ---- Save and Delete ------------------------------------------------------------------
 
 bool TFM_LRADIUSSer::ValidAccount() {
-    const std::string name = Ed_Name->Text();
+    RadiusAccountInput in;
+    in.name = Ed_Name->Text();
+    in.password = Ed_PWD->Text();
+    for (int i = 0; i < LV_RadiusAccountListUser->ItemCount(); ++i)
+        in.listed.push_back(LV_RadiusAccountListUser->Item(i)->Caption());
     const ui::ListItem* selected = LV_RadiusAccountListUser->Selected();
-    if (name.empty()) return RefuseAndClear("Please input user name !", "Warning", Ed_Name);
-    if (selected == nullptr && NameListed(name, -1, true))
-        return RefuseAndClear("Can't use the same name !", "Warning", Ed_Name);
-    const size_t length = Ed_PWD->Text().size();
-    if (length < kShortestPassword || length > kLongestPassword)
-        return RefuseAndClear("The length of password should be 8~64 !", "Warning", Ed_PWD);
-    // A replacement may keep its own name, not take another account's.
-    if (selected != nullptr && NameListed(name, selected->Index(), false))
-        return RefuseAndClear("The name has exist, please input username again!", "Warning", Ed_Name);
-    return true;
+    in.replacing = selected != nullptr ? selected->Index() : -1;
+    const RadiusRefusal refusal = CheckRadiusAccount(in);
+    switch (refusal.field) {
+        case RadiusField::None: return true;
+        case RadiusField::Name: return RefuseAndClear(refusal.message, "Warning", Ed_Name);
+        case RadiusField::Password: return RefuseAndClear(refusal.message, "Warning", Ed_PWD);
+    }
+    return false;
 }
 
 void TFM_LRADIUSSer::Bt_RadiusAddClick(ui::Component*) {
@@ -178,8 +153,7 @@ void TFM_LRADIUSSer::Bt_RadiusAddClick(ui::Component*) {
         // The delete half names the stored account; the password goes only
         // when it was changed.
         replaced_ = CellText(*loaded, RadiusListRow::Name);
-        std::vector<int> rows = {RadiusUserRow::Name, RadiusUserRow::Status};
-        if (Ed_PWD->Text() != LoadedPassword) rows.push_back(RadiusUserRow::Password);
+        const std::vector<int> rows = RadiusReplaceRows(Ed_PWD->Text() != LoadedPassword);
         Ed_Name->SetText(replaced_);
         ReplacePending = true;
         SendUser(UserWrite::ReplacingDelete, kDeleteItem, rows);

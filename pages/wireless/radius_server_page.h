@@ -16,6 +16,8 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/page_groups.h"
+#include "pages/common/walked_rows.h"
+#include "pages/wireless/radius_server_page_vars.h"
 #include "platform/ui/form.h"
 
 namespace ui {
@@ -55,8 +57,9 @@ public:
     VkSNMPRequest2Edits* RadiusListRequest = nullptr;
     // The password of the account last loaded from the list.
     std::string LoadedPassword;
-    // The walked index of each visible row, in visible order.
-    std::vector<std::string> VisibleIndex;
+    // The walked accounts as the visible list shows them (a free row has no
+    // name).
+    WalkedRows Accounts{FreeWhenEmpty(RadiusListRow::Name)};
 
     // The values of the last Save, kept for the add half of a replacement.
     std::string ParkedName;
@@ -80,9 +83,7 @@ private:
     void BuildControls();
     void MakeGroups();
     bool ValidAccount();
-    // Another visible account than `except` (-1: none) has the name.
-    bool NameListed(const std::string& name, int except, bool ignoreCase) const;
-    const ui::ListItem* LoadedRow() const;
+    ui::ListItem* LoadedRow() const;
     void SendUser(UserWrite kind, int action, const std::vector<int>& rows);
     void ReadList(const std::string& outcome);
     void ShowStatus(const std::string& text);

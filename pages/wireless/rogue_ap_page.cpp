@@ -43,7 +43,6 @@ struct Column {
 };
 constexpr Column kColumns[] = {{"Type", 100}, {"Band ", 42},      {"CH", 32},      {"SSID", 100},
                                {"BSSID", 100}, {"Last Seen ", 122}, {"Status ", 46}, {"Index", 0}};
-constexpr int kIndexColumn = 7;
 
 ui::RadioButton* NewRadioButton(ui::Control* parent, const std::string& name, const std::string& caption,
                                 int left, int top) {
@@ -101,6 +100,7 @@ void TFM_RogueAP::BuildControls() {
 void TFM_RogueAP::BuildHiddenHolders() {
     AP_ListView = NewListView(TabSheetA, "AP_ListView", 0, 0, 10, 10);
     AP_ListView->SetVisible(false);
+    Survey.Use(AP_ListView);
     CB_Refresh = NewHiddenComboBox(TabSheetA, "CB_Refresh");
     Ed_Valid = NewHiddenEdit(TabSheetA, "Ed_Valid");
     Ed_Neigh = NewHiddenEdit(TabSheetA, "Ed_Neigh");
@@ -183,17 +183,15 @@ void TFM_RogueAP::FormShow(ui::Component*) {
 void TFM_RogueAP::FormCloseQuery(ui::Component*, bool& canClose) { canClose = RogueSurveyDone; }
 
 void TFM_RogueAP::FillSurveyList(const std::string& filter) {
-    AP_UserListView->ClearItems();
-    for (int i = 0; i < AP_ListView->ItemCount(); ++i) {
-        const ui::ListItem& walked = *AP_ListView->Item(i);
-        const std::string type = CellText(walked, RogueSurveyRow::Type);
-        if (!SurveyRowListed(filter, type)) continue;
-        ui::ListItem* row = AP_UserListView->AddItem();
-        row->SetCaption(type);
+    const auto fill = [](const ui::ListItem& walked, ui::ListItem& row) {
+        row.SetCaption(CellText(walked, RogueSurveyRow::Type));
         for (int cell : {RogueSurveyRow::Mode, RogueSurveyRow::Channel, RogueSurveyRow::Ssid, RogueSurveyRow::Bssid,
                          RogueSurveyRow::LastSeen, RogueSurveyRow::Status, RogueSurveyRow::Index})
-            row->AddSubItem(CellText(walked, cell));
-    }
+            row.AddSubItem(CellText(walked, cell));
+    };
+    Survey.Show(*AP_UserListView, fill, [&filter](const ui::ListItem& walked) {
+        return SurveyRowListed(filter, CellText(walked, RogueSurveyRow::Type));
+    });
 }
 
 int TFM_RogueAP::AnyEntryChecked() const {
@@ -261,9 +259,8 @@ void TFM_RogueAP::Reclassify(VkSNMPRequest2Edits* group, ui::Edit* indexEdit) {
     if (group == nullptr) return;
     ReclassifyFailure.clear();
     for (int i = 0; i < AP_UserListView->ItemCount(); ++i) {
-        const ui::ListItem& row = *AP_UserListView->Item(i);
-        const std::string index = CellText(row, kIndexColumn);
-        if (!row.Checked() || index.empty()) continue;
+        const std::string index = Survey.IndexAt(i);
+        if (!AP_UserListView->Item(i)->Checked() || index.empty()) continue;
         indexEdit->SetText(index);
         const VkWriteResult written = WriteNow(*group, false);
         if (ReclassifyFailure.empty()) ReclassifyFailure = written.text;

@@ -21,6 +21,7 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/page_groups.h"
+#include "pages/common/walked_rows.h"
 #include "pages/common/waiting_steps.h"
 #include "platform/ui/form.h"
 
@@ -79,6 +80,9 @@ public:
     // none will come): the page refuses to close meanwhile.
     bool RogueSurveyDone = false;
     std::string LastFilterText = "All";
+    // The walked survey as the visible list shows it under the filter; every
+    // surveyed access point is a row in use.
+    WalkedRows Survey{[](const ui::ListItem&) { return false; }};
 
     void FormCreate(ui::Component* sender);
     void FormShow(ui::Component* sender);
@@ -106,8 +110,8 @@ private:
     void BuildHiddenHolders();
     void ConnectHandlers();
     void MakeGroups();
-    // Writes the survey index of every ticked row into the group's object,
-    // then scans again.
+    // Writes the walked survey index of every ticked row into the group's
+    // object, then scans again.
     void Reclassify(VkSNMPRequest2Edits* group, ui::Edit* indexEdit);
     // A scan behind the notice: disables the survey controls, writes the
     // refresh object; the walk follows its acknowledgement.

@@ -77,6 +77,7 @@ void TFM_Scheduling::BuildControls() {
     for (int k = 0; k < kScheduleNodeCount; ++k)
         CB_NoteStatus[k] = NewHiddenComboBox(this, "CB_NoteStatus" + std::to_string(k + 1));
     ShowControls({Schedule_ListView, LV_SSID}, false);
+    Rules.Use(Schedule_ListView);
 }
 
 void TFM_Scheduling::BuildRuleControls() {
@@ -120,8 +121,10 @@ void TFM_Scheduling::BuildListControls() {
     GroupBox_RuleList = NewGroupBox(TabSheet1, "GroupBox_RuleList", "Schedule Rule List", 8, 218, 532, 160);
     User_ListView = NewListView(GroupBox_RuleList, "User_ListView", 10, 20, 428, 112);
     User_ListView->SetCheckBoxes(true);
-    const std::pair<const char*, int> columns[] = {{"Name", 100}, {"SSID Index", 80}, {"SSID ", 70},
-                                                   {"Days", 90},  {"Time Frame", 100}, {"Wireless", 60}};
+    // "Name" and "Time Frame" as designed; the others share what is left of
+    // the list's width, so that every column is in view.
+    const std::pair<const char*, int> columns[] = {{"Name", 100}, {"SSID Index", 68}, {"SSID ", 50},
+                                                   {"Days", 56},  {"Time Frame", 100}, {"Wireless", 48}};
     for (const auto& [caption, width] : columns) User_ListView->AddColumn(caption, width);
     PlaceControls(GroupBox_RuleList,
                   {
@@ -334,24 +337,17 @@ ui::Edit* TFM_Scheduling::TimeEdit(TimeField field) const {
 // ---- the list -------------------------------------------------------------------------
 
 void TFM_Scheduling::FillScheduleList() {
-    User_ListView->ClearItems();
-    VisibleIndex.clear();
-    for (int i = 0; i < Schedule_ListView->ItemCount(); ++i) {
-        const ui::ListItem& walked = *Schedule_ListView->Item(i);
-        const std::string name = CellText(walked, ScheduleListRow::Name);
-        if (name.empty()) continue;  // a free row
-        ui::ListItem* row = User_ListView->AddItem();
-        row->SetCaption(name);
+    Rules.Show(*User_ListView, [](const ui::ListItem& walked, ui::ListItem& row) {
+        row.SetCaption(CellText(walked, ScheduleListRow::Name));
         // An index outside 0..7 leaves its cell empty; the other cells keep their columns.
-        row->AddSubItem(ScheduleSsidIndexText(ScheduleNumber(CellText(walked, ScheduleListRow::SsidIndex), 0)));
-        row->AddSubItem(CellText(walked, ScheduleListRow::Ssid));
-        row->AddSubItem(CellText(walked, ScheduleListRow::Days));
+        row.AddSubItem(ScheduleSsidIndexText(ScheduleNumber(CellText(walked, ScheduleListRow::SsidIndex), 0)));
+        row.AddSubItem(CellText(walked, ScheduleListRow::Ssid));
+        row.AddSubItem(CellText(walked, ScheduleListRow::Days));
         const bool overnight = CellText(walked, ScheduleListRow::Overnight) == kEnabled;
-        row->AddSubItem(CellText(walked, ScheduleListRow::TimeFrame) + (overnight ? "+" : ""));
-        row->AddSubItem(CellText(walked, ScheduleListRow::WirelessStatus));
-        row->SetChecked(CellText(walked, ScheduleListRow::NodeStatus) == kEnabled);
-        VisibleIndex.push_back(walked.Caption());
-    }
+        row.AddSubItem(CellText(walked, ScheduleListRow::TimeFrame) + (overnight ? "+" : ""));
+        row.AddSubItem(CellText(walked, ScheduleListRow::WirelessStatus));
+        row.SetChecked(CellText(walked, ScheduleListRow::NodeStatus) == kEnabled);
+    });
 }
 
 std::vector<ListedRule> TFM_Scheduling::ListedRules() const {
@@ -364,17 +360,8 @@ std::vector<ListedRule> TFM_Scheduling::ListedRules() const {
     return rules;
 }
 
-const ui::ListItem* TFM_Scheduling::WalkedRow(const std::string& index) const {
-    for (int i = 0; i < Schedule_ListView->ItemCount(); ++i)
-        if (Schedule_ListView->Item(i)->Caption() == index) return Schedule_ListView->Item(i);
-    return nullptr;
-}
-
 void TFM_Scheduling::User_ListViewClick(ui::Component* sender) {
-    const ui::ListItem* row = User_ListView->Selected();
-    const ui::ListItem* walked =
-        row != nullptr && row->Index() < static_cast<int>(VisibleIndex.size()) ? WalkedRow(VisibleIndex[row->Index()])
-                                                                               : nullptr;
+    const ui::ListItem* walked = Rules.ChosenRow(*User_ListView);
     if (walked == nullptr) {
         Schedule_ListView->SetSelected(nullptr);
         loaded_ = LoadedRule{};

@@ -20,6 +20,7 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/page_groups.h"
+#include "pages/common/walked_rows.h"
 #include "pages/wireless/schedule_page_rules.h"
 #include "pages/wireless/schedule_page_vars.h"
 #include "platform/ui/form.h"
@@ -113,8 +114,9 @@ public:
     int EditMode = 2;
     // The loaded rule's SSID index as stored (-1 when it is no number).
     int SelectedSsidIndex = -1;
-    // The walked index of each visible row, in visible order.
-    std::vector<std::string> VisibleIndex;
+    // The walked rules as the visible list shows them (a free row has no
+    // name).
+    WalkedRows Rules{FreeWhenEmpty(ScheduleListRow::Name)};
 
     void FormCreate(ui::Component* sender);
     void CBox_ScheduleStatusChange(ui::Component* sender);
@@ -153,7 +155,6 @@ private:
     std::vector<ui::CheckBox*> DayBoxes() const;
     std::vector<ui::Control*> EditingControls() const;
     std::vector<ListedRule> ListedRules() const;
-    const ui::ListItem* WalkedRow(const std::string& index) const;
     void LoadRule(const ui::ListItem& walked);
     ScheduleTimes TypedTimes() const;
     void ShowTimes(const ScheduleTimes& times);

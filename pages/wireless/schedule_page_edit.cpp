@@ -156,8 +156,8 @@ void TFM_Scheduling::Btn_ApplyClick(ui::Component* sender) {
     if (enabled) {
         // Each listed rule's state goes to its own row's instance.
         std::vector<int> rows;
-        for (int k = 0; k < User_ListView->ItemCount() && k < static_cast<int>(VisibleIndex.size()); ++k) {
-            const int instance = ScheduleNumber(VisibleIndex[static_cast<size_t>(k)], 0);
+        for (int k = 0; k < User_ListView->ItemCount(); ++k) {
+            const int instance = ScheduleNumber(Rules.IndexAt(k), 0);
             if (instance < 1 || instance > kScheduleNodeCount) continue;
             CB_NoteStatus[instance - 1]->SetItemIndex(User_ListView->Item(k)->Checked() ? kEnableItem : 0);
             rows.push_back(instance - 1);

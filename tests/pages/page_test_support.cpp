@@ -8,6 +8,7 @@
 #include <ostream>
 #include <sstream>
 
+#include <QAbstractScrollArea>
 #include <QPixmap>
 #include <QWidget>
 
@@ -173,6 +174,22 @@ std::string RowText(const ui::ListItem& row, const std::string& separator) {
     std::string text = row.Caption();
     for (int k = 0; k < row.SubItemCount(); ++k) text += separator + row.SubItem(k);
     return text;
+}
+
+Texts ColumnCaptions(const ui::ListView& view) {
+    Texts captions;
+    for (int k = 0; k < view.ColumnCount(); ++k) captions.push_back(view.ColumnCaption(k));
+    return captions;
+}
+
+int ColumnsWidth(const ui::ListView& view) {
+    int width = 0;
+    for (int k = 0; k < view.ColumnCount(); ++k) width += view.ColumnWidth(k);
+    return width;
+}
+
+int ListInnerWidth(const ui::ListView& view) {
+    return static_cast<const QAbstractScrollArea*>(view.Widget())->viewport()->width();
 }
 
 Texts ListRows(const ui::ListView& view, const std::string& separator) {

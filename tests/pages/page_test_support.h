@@ -120,6 +120,12 @@ void Fill(ui::ComboBox* combo, const Texts& items);
 std::string RowText(const ui::ListItem& row, const std::string& separator);
 // Every row of the view so.
 Texts ListRows(const ui::ListView& view, const std::string& separator);
+// The column captions, in order; their widths added up; the width the view
+// shows its columns in (inside its frame), to tell whether every column is
+// in view.
+Texts ColumnCaptions(const ui::ListView& view);
+int ColumnsWidth(const ui::ListView& view);
+int ListInnerWidth(const ui::ListView& view);
 // Selects the entry with that text as the program would (no change event);
 // "" selects none. A text no entry has fails the test.
 void Select(ui::ComboBox* combo, const std::string& text);

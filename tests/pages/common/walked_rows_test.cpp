@@ -132,4 +132,48 @@ TEST_F(WalkedRowsSelectionTest, FreeRowsAreTheDevicesEmptyValuesInAnySpelling) {
     }
 }
 
+// A table walked with two index columns names its rows by the second (the
+// first is the same for every row); a filter narrows what is shown without
+// changing what counts as free.
+TEST_F(WalkedRowsSelectionTest, RowsCanBeNamedByAnIndexCellAndShownThroughAFilter) {
+    ui::Form form(nullptr);
+    auto* hidden = new ui::ListView(&form);
+    auto* visible = new ui::ListView(&form);
+    for (const char* column : {"interface", "index", "type"}) hidden->AddColumn(column, 40);
+    visible->AddColumn("type", 40);
+    WalkedRows rows{FreeWhenEmpty(2), 1};
+    rows.Use(hidden);
+    const std::vector<std::vector<std::string>> walked = {
+        {"1", "1", "new"}, {"1", "2", ""}, {"1", "3", "rogue"}, {"1", "4", "new"}, {"1", "5", "valid"}};
+    for (const auto& cells : walked) {
+        ui::ListItem* item = hidden->AddItem();
+        item->SetCaption(cells[0]);
+        item->AddSubItem(cells[1]);
+        item->AddSubItem(cells[2]);
+    }
+    const auto fill = [](const ui::ListItem& row, ui::ListItem& shown) { shown.SetCaption(row.SubItem(1)); };
+    const struct {
+        const char* filter;
+        std::vector<std::string> indexes;
+    } cases[] = {{"", {"1", "3", "4", "5"}}, {"new", {"1", "4"}}, {"rogue", {"3"}}, {"none", {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.filter);
+        const std::string filter = c.filter;
+        rows.Show(*visible, fill, [&filter](const ui::ListItem& row) { return filter.empty() || row.SubItem(1) == filter; });
+        EXPECT_EQ(rows.Indexes(), c.indexes);
+        ASSERT_EQ(visible->ItemCount(), static_cast<int>(c.indexes.size()));
+        for (int position = 0; position < visible->ItemCount(); ++position) {
+            visible->SetSelected(visible->Item(position));
+            ASSERT_NE(rows.ChosenRow(*visible), nullptr);
+            EXPECT_EQ(rows.ChosenRow(*visible)->SubItem(0), c.indexes[static_cast<size_t>(position)]);
+        }
+    }
+    EXPECT_EQ(rows.FirstFree(), hidden->Item(1));
+    EXPECT_EQ(rows.IndexOf(*hidden->Item(3)), "4");
+    EXPECT_EQ(rows.RowOfIndex("5"), hidden->Item(4));
+    hidden->SetSelected(hidden->Item(2));
+    EXPECT_EQ(rows.SelectedIf("3"), hidden->Item(2));
+    EXPECT_EQ(rows.SelectedIf("1"), nullptr) << "the caption is no index here";
+}
+
 }  // namespace

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QRect>
+#include <QWidget>
+
 #include <string>
 #include <vector>
 
@@ -15,6 +18,7 @@
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
+#include "platform/ui/group_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/list_view.h"
 #include "platform/ui/page_control.h"
@@ -98,6 +102,17 @@ TEST_F(ApArrayPageTest, OpensAsAnAccessPointWithTheListsAndTheSwitches) {
     EXPECT_EQ(hidden, (Texts{"CheckBox27", "CheckBox32", "chk_Band"}));
     EXPECT_EQ(page->Tabs[2]->Caption(), "Multiple SSID && VLAN  ");
     SavePicture(*page, "ap-array-page");
+}
+
+// The role's radio group stands inside the "AP Array" frame, below its title
+// and above the array name.
+TEST_F(ApArrayPageTest, TheRoleGroupIsInsideTheArrayFrame) {
+    ASSERT_TRUE(Started());
+    OpenedPage<TFM_APArray> page(FM_APArray);
+    const QRect inside = page->GroupBox1->Widget()->contentsRect();
+    const QRect role = page->RadioGroup1->Widget()->geometry();
+    EXPECT_TRUE(inside.contains(role)) << "frame inside from y " << inside.top() << ", role group at y " << role.top();
+    EXPECT_LE(role.bottom(), page->Ed_APArrayName->Widget()->geometry().top());
 }
 
 // Each row: the AP mode, the array's state and whether the device can scan;

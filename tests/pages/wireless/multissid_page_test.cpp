@@ -82,6 +82,16 @@ TEST_F(MultiSsidPageTest, OpensWithTheEnabledSsidsListed) {
     SavePicture(*page, "multissid-page");
 }
 
+// Every column of the SSID list is in view in the list's designed width.
+TEST_F(MultiSsidPageTest, EveryColumnOfTheListIsInView) {
+    pagetest::OpenedPage<TFM_MultiSSIDNewForm> page(FM_MultiSSIDNewForm);
+    ASSERT_TRUE(Settle(*page));
+    const ui::ListView& list = *page->LV_MultiSSID_User;
+    EXPECT_EQ(pagetest::ColumnCaptions(list), (Texts{"Index", "SSID", "Band", "Encryption"}));
+    EXPECT_EQ(list.Width(), 350);
+    EXPECT_LE(pagetest::ColumnsWidth(list), pagetest::ListInnerWidth(list));
+}
+
 TEST_F(MultiSsidPageTest, EachSsidShowsItsSecurityAndPanel) {
     pagetest::OpenedPage<TFM_MultiSSIDNewForm> page(FM_MultiSSIDNewForm);
     ASSERT_TRUE(Settle(*page));
@@ -344,6 +354,69 @@ TEST_F(MultiSsidPageTest, PrimaryWritesOnlyItsPriority) {
     Add(*page);
     EXPECT_EQ(Sets(), Pdus{"dot11MssidPriority=5"});
     EXPECT_EQ(Value(Row("16", 0)), "5");
+}
+
+// The primary SSID's priority goes to the primary's own row: after the page
+// moved the Index combo back to "Primary SSID" itself (unticking Multi-SSID),
+// the hidden selection and the shown values followed it; a combo moved
+// without its change handler leaves the shown entry without its row, and
+// nothing is written.
+TEST_F(MultiSsidPageTest, ThePrimarysPriorityGoesToItsOwnRowWhateverMovedTheIndexCombo) {
+    struct Case {
+        const char* how;
+        std::function<void(TFM_MultiSSIDNewForm&)> back;  // from SSID 3 to "Primary SSID"
+        Pdus sets;
+        const char* status;
+    } const cases[] = {
+        {"the page, unticking and ticking Multi-SSID again",
+         [](TFM_MultiSSIDNewForm& page) {
+             page.IfEnabMuSSID->SetChecked(false);
+             page.IfEnabMuSSID->SetChecked(true);
+         },
+         {pagetest::DeviceOid(Row("16", 0)) + "=integer:5"},
+         "Get OK!"},
+        {"the combo set without its handler",
+         [](TFM_MultiSSIDNewForm& page) { pagetest::Select(page.CB_Index, "Primary SSID"); },
+         {},
+         kSaveFailText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        pagetest::OpenedPage<TFM_MultiSSIDNewForm> page(FM_MultiSSIDNewForm);
+        ASSERT_TRUE(Settle(*page));
+        Choose(*page, 3);
+        ASSERT_EQ(page->Ed_SSID->Text(), "shared");
+        c.back(*page);
+        EXPECT_EQ(page->CB_Index->Text(), "Primary SSID");
+        page->Chk_MultiPri->SetChecked(true);
+        pagetest::Pick(page->Cbox_Priority, "5");
+        Control("clearlog");
+        page->AddButton->Click();
+        ASSERT_TRUE(Settle(*page));
+        EXPECT_EQ(Logged("SET"), c.sets);
+        EXPECT_EQ(Status(*page), c.status);
+        EXPECT_EQ(Value(Row("16", 3)), "0") << "SSID 3's priority stays";
+        SetValue(Row("16", 0), "0");
+    }
+}
+
+// Delete is offered only while a listed SSID other than the primary one is
+// chosen: not at opening, not once the list was rebuilt by another Index.
+TEST_F(MultiSsidPageTest, DeleteIsEnabledOnlyWhileAListedSsidIsChosen) {
+    pagetest::OpenedPage<TFM_MultiSSIDNewForm> page(FM_MultiSSIDNewForm);
+    ASSERT_TRUE(Settle(*page));
+    EXPECT_FALSE(page->DelButton->Enabled());
+    page->LV_MultiSSID_User->Item(2)->SetSelected(true);
+    EXPECT_EQ(page->CB_Index->Text(), "SSID 3");
+    EXPECT_TRUE(page->DelButton->Enabled());
+    Choose(*page, 2);
+    EXPECT_EQ(page->LV_MultiSSID_User->Selected(), nullptr);
+    EXPECT_FALSE(page->DelButton->Enabled());
+    page->LV_MultiSSID_User->Item(0)->SetSelected(true);
+    EXPECT_FALSE(page->DelButton->Enabled()) << "the primary SSID";
+    Control("clearlog");
+    page->DelButton->Click();
+    EXPECT_TRUE(Logged("SET").empty());
 }
 
 TEST_F(MultiSsidPageTest, DeleteWritesStateZeroAfterTheQuestion) {

@@ -168,4 +168,19 @@ TEST(MultiSsidRules, ScheduleLockedWhileThePrimaryChangesItsKey) {
     EXPECT_TRUE(MssidRekeyScheduleEditable("", ""));
 }
 
+// The Index combo's positions stand for the SSID table's own indexes, and
+// back; anything else is no entry.
+TEST(MultiSsidRules, IndexPositionsAndTableIndexes) {
+    const struct {
+        int position;
+        const char* index;
+    } pairs[] = {{0, "1"}, {1, "2"}, {7, "8"}};
+    for (const auto& p : pairs) {
+        EXPECT_EQ(MssidEntryIndex(p.position), p.index);
+        EXPECT_EQ(MssidEntryPosition(p.index), p.position);
+    }
+    for (int position : {-1, 8}) EXPECT_EQ(MssidEntryIndex(position), "") << position;
+    for (const char* index : {"0", "9", "", "x", "-1"}) EXPECT_EQ(MssidEntryPosition(index), -1) << index;
+}
+
 }  // namespace

@@ -32,8 +32,22 @@ constexpr char kRts[] = "E.2.1.3.3.1.1.1.20.1";
 constexpr char kWifiMode[] = "E.2.1.3.3.1.1.1.16.1";
 constexpr char kRadioWave[] = "E.2.1.3.3.1.1.1.23.1";
 constexpr char kMulticastG[] = "E.2.1.3.3.1.1.1.45.1";
+constexpr char kDataRate[] = "E.2.1.3.3.1.1.1.11.1";
 
 std::string Fixture(const std::string& name) { return std::string(VAP_ADVANCED_FIXTURES) + "/" + name + ".txt"; }
+
+// The values an object has in the PDUs, one per PDU that carries it.
+Pdus ValuesOf(const Pdus& pdus, const std::string& object) {
+    Pdus values;
+    for (const std::string& pdu : pdus) {
+        const std::string start = object + "=";
+        const size_t at = pdu.rfind(start, 0) == 0 ? 0 : pdu.find(" " + start);
+        if (at == std::string::npos) continue;
+        const size_t from = pdu.find('=', at) + 1;
+        values.push_back(pdu.substr(from, pdu.find(' ', from) - from));
+    }
+    return values;
+}
 
 // The radio group's SET as the default device values give it, by rows.
 const std::string kBeaconDtim = "dot11BeaconInterval=100 dot11Dtim=1 ";
@@ -189,6 +203,48 @@ TEST_F(PerformancePageTest, ValuesThePageChoseAreWrittenOnlyWhenTheUserChangesTh
     Save(*page);
     EXPECT_EQ(Sets().front(), "dot11WifiMode=3");
     EXPECT_EQ(Status(*page), "Save OK!");
+}
+
+// In a mode without 802.11n a stored rate the list does not offer is shown
+// by a fallback entry ("Disable" for the multicast rate, "Best(up to 54)"
+// for "Auto"): a Save that changes only the beacon interval leaves such a
+// rate out, a rate shown as stored or chosen by the user is written.
+TEST_F(PerformancePageTest, ARateShownByFallbackIsWrittenOnlyWhenTheUserChangesIt) {
+    ASSERT_TRUE(Started());
+    struct Case {
+        const char* name;
+        const char* storedMulticast;
+        const char* storedDataRate;
+        const char* pickMulticast;  // "" left alone
+        const char* pickDataRate;   // "" left alone
+        Pdus multicast;             // the multicast rate in each SET that carries it
+        Pdus dataRate;
+    } const cases[] = {
+        {"offered, unchanged", "5.5", "11", "", "", {"5.5", "5.5"}, {"11"}},
+        {"offered, changed", "5.5", "11", "12", "24", {"12", "12"}, {"24"}},
+        {"not offered, unchanged", "6.5", "Auto", "", "", {}, {}},
+        {"not offered, changed", "6.5", "Auto", "9", "54", {"9", "9"}, {"54"}},
+        {"Auto, chosen away and back", "6.5", "Auto", "", "Best(up to 54)", {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RestartSim({"--fixture", Fixture("legacy-mode")});
+        SetValue(kMulticastG, std::string("\"") + c.storedMulticast + "\"");
+        SetValue(kDataRate, std::string("\"") + c.storedDataRate + "\"");
+        OpenedPage<TFM_Performace> page(FM_Performace);
+        page->Ed_BeInta->SetText("200");
+        if (*c.pickMulticast) pagetest::Pick(page->CB_RateBand, c.pickMulticast);
+        if (*c.pickDataRate) {
+            pagetest::Pick(page->CB_DRate, "6");  // a change, then the entry the case picks
+            pagetest::Pick(page->CB_DRate, c.pickDataRate);
+        }
+        Save(*page);
+        EXPECT_EQ(ValuesOf(Sets(), "dot11MulticastRateGBand"), c.multicast);
+        EXPECT_EQ(ValuesOf(Sets(), "dot11DataRate"), c.dataRate);
+        EXPECT_NE(Sets().at(1).find("dot11BeaconInterval=200"), std::string::npos);
+        EXPECT_EQ(Status(*page), "Save OK!");
+        EXPECT_EQ(Value(kMulticastG), c.multicast.empty() ? c.storedMulticast : c.multicast.front());
+    }
 }
 
 TEST_F(PerformancePageTest, RadioOffWritesOnlyTheSwitchThenReadsAgain) {

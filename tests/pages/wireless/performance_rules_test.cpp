@@ -133,6 +133,29 @@ TEST(PerformanceRules, RangeChecksAtTheirEdges) {
     EXPECT_STREQ(CheckPerformanceInput({0, 1, "25", "1", "1", "1"}).message, "The Ack TimeOut value range is 50~200.");
 }
 
+// A rate shown is written when the user changed it or when it is the stored
+// rate; a fallback entry for a stored rate not offered is not.
+TEST(PerformanceRules, ARateIsWrittenWhenStoredAsShownOrChangedByTheUser) {
+    struct Case {
+        const char* stored;
+        const char* shown;
+        bool changed;
+        bool written;
+    } const cases[] = {
+        {"5.5", "5.5", false, true},  {"5.5", "12", true, true},       // offered
+        {"5.50", "5.5", false, true}, {" 11", "11", false, true},       // the same value
+        {"6.5", "Disable", false, false}, {"6.5", "Disable", true, true},  // not offered: the fallback
+        {"Auto", "Best(up to 54)", false, false}, {"Auto", "Best(up to 54)", true, true},
+        {"Auto", "Auto", false, true}, {"54", "Auto", false, false},  // "Auto" forced by the mode
+        {"11", "", false, true},                                        // no entry chosen: the stored rate stays
+        {"", "Disable", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("'") + c.stored + "' shown '" + c.shown + "'" + (c.changed ? " changed" : ""));
+        EXPECT_EQ(RateChoiceWritten(c.stored, c.shown, c.changed), c.written);
+    }
+}
+
 TEST(PerformanceRules, RowsWrittenPerApModeNeverFragmentOrRts) {
     using namespace PerformanceRadioRow;
     using Rows = std::vector<int>;
@@ -169,7 +192,15 @@ TEST(PerformanceRules, RowsWrittenPerApModeNeverFragmentOrRts) {
          {},
          {BeaconInterval, Dtim, TransmitPower, Wmm, IgmpSnooping, RadioWave, DataRate, LoadBalance, LinkIntegrate,
           AckTimeout, MulticastRateG},
-         {PerformanceMulticastRow::RateG}},
+         {PerformanceMulticastRow::RateG}},        {"rates the page chose at 5 GHz", {kApAccessPoint, kBand5, false, true, true, false, false},
+         {0},
+         {BeaconInterval, Dtim, TransmitPower, Wmm, ShortGi, IgmpSnooping, RadioWave, LoadBalance, LinkIntegrate,
+          AckTimeout},
+         {}},
+        {"a client's multicast rate the page chose", {kApWirelessClient, kBand24, false, true, true, true, false},
+         {},
+         {TransmitPower, Wmm, ShortGi, RadioWave, LinkIntegrate, AckTimeout},
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

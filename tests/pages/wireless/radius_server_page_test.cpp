@@ -78,7 +78,7 @@ TEST_F(RadiusPageTest, OpensWithTheNamedAccounts) {
     ASSERT_TRUE(Settle(*page));
     EXPECT_EQ(page->Caption(), "Advanced \\ Internal RADIUS Server");
     EXPECT_EQ(Listed(*page), (Texts{"alice|Enable", "bob|Disable"}));
-    EXPECT_EQ(page->VisibleIndex, (Texts{"1", "2"}));
+    EXPECT_EQ(page->Accounts.Indexes(), (Texts{"1", "2"}));
     EXPECT_EQ(page->LV_RadiusAccountListUser->ColumnCaption(0), "Name ");
     EXPECT_EQ(page->LV_RadiusAccountListUser->ColumnWidth(1), 100);
     EXPECT_EQ(pagetest::Items(page->Cbox_Status), (Texts{"Disable", "Enable"}));

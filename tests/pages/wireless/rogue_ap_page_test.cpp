@@ -164,6 +164,38 @@ TEST_F(RoguePageTest, EachSetAsWritesEveryTickedIndexThenScansOnce) {
     }
 }
 
+// Under a type filter the listed rows are not the survey's first ones: each
+// ticked row's write carries its own walked survey index.
+TEST_F(RoguePageTest, UnderAFilterEachTickedRowIsWrittenByItsSurveyIndex) {
+    ASSERT_TRUE(Started());
+    struct Case {
+        const char* filter;
+        std::vector<int> tick;  // visible positions ticked
+        ui::Button* TFM_RogueAP::*button;
+        Texts sets;
+    } const cases[] = {
+        {"New", {0, 1}, &TFM_RogueAP::Btn_SetRogue, {"dot11RogueApAddtoRouge=4", "dot11RogueApAddtoRouge=5"}},
+        {"New", {1}, &TFM_RogueAP::Btn_SetValid, {"dot11RogueApAddtoValid=5"}},
+        {"Rogue", {0}, &TFM_RogueAP::Btn_SetNew, {"dot11RogueApAddtoNew=3"}},
+        {"Neighborhood", {0}, &TFM_RogueAP::Btn_SetValid, {"dot11RogueApAddtoValid=2"}},
+        {"New", {0, 1}, &TFM_RogueAP::Btn_Apply, {"dot11RogueApAddtoValid=4", "dot11RogueApAddtoValid=5"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.filter) + " " + std::to_string(c.sets.size()));
+        RestartSim({});
+        OpenedPage<TFM_RogueAP> page(FM_RogueAP);
+        ASSERT_TRUE(Settle(*page));
+        pagetest::Pick(page->CB_OperatorType, c.filter);
+        for (int position : c.tick) page->AP_UserListView->Item(position)->SetChecked(true);
+        Control("clearlog");
+        ((*page).*c.button)->Click();
+        ASSERT_TRUE(Settle(*page));
+        Texts expected = c.sets;
+        expected.push_back("dot11RogueApSurveyRefresh=1");
+        EXPECT_EQ(Sets(), expected);
+    }
+}
+
 TEST_F(RoguePageTest, MarkAllTicksTheNewRowsAndSaveMakesThemRogueOrValid) {
     ASSERT_TRUE(Started());
     OpenedPage<TFM_RogueAP> page(FM_RogueAP);

@@ -87,7 +87,7 @@ TEST_F(SchedulePageTest, OpensWithTheStatusAndTheNamedRules) {
     EXPECT_EQ(Listed(*page), (Texts{"office|SSID2|Guests|Mon,Wed,Fri|9:00-17:30|on|+",
                                     "night|SSID5|Lab|All Week|22:00-6:00+|off|-"}))
         << "free rows are not listed";
-    EXPECT_EQ(page->VisibleIndex, (Texts{"1", "2"}));
+    EXPECT_EQ(page->Rules.Indexes(), (Texts{"1", "2"}));
     EXPECT_EQ(page->RowCount, 2);
     EXPECT_EQ(page->EditMode, 0);
     EXPECT_EQ(page->User_ListView->ColumnCaption(2), "SSID ");
@@ -112,6 +112,19 @@ TEST_F(SchedulePageTest, OpensWithTheStatusAndTheNamedRules) {
     EXPECT_FALSE(page->Ed_ScheduleName->Enabled());
     EXPECT_FALSE(page->User_ListView->Enabled());
     EXPECT_TRUE(page->Btn_Apply->Enabled());
+}
+
+// Every column of the rule list is in view in the list's designed width,
+// "Name" and "Time Frame" at their designed 100 pixels.
+TEST_F(SchedulePageTest, EveryColumnOfTheListIsInView) {
+    ASSERT_TRUE(Started());
+    OpenedPage<TFM_Scheduling> page(FM_Scheduling);
+    const ui::ListView& list = *page->User_ListView;
+    EXPECT_EQ(pagetest::ColumnCaptions(list), (Texts{"Name", "SSID Index", "SSID ", "Days", "Time Frame", "Wireless"}));
+    EXPECT_EQ(list.ColumnWidth(0), 100);
+    EXPECT_EQ(list.ColumnWidth(4), 100);
+    EXPECT_EQ(list.Width(), 428);
+    EXPECT_LE(pagetest::ColumnsWidth(list), pagetest::ListInnerWidth(list));
 }
 
 TEST_F(SchedulePageTest, LoadingARuleShowsItsDaysAndTimes) {
@@ -346,6 +359,49 @@ TEST_F(SchedulePageTest, SaveWritesTheStatusAndEachRulesStateIntoItsRow) {
     Act(*page, page->Btn_Apply);
     EXPECT_EQ(Logged("SET"), Texts{DeviceOid(kStatus) + "=integer:0"}) << "the states are not written";
     EXPECT_EQ(Status(*page), "Save OK!");
+}
+
+// Save writes each listed rule's state into its own row, whatever place the
+// rule has in the list: free rows before and between the rules.
+TEST_F(SchedulePageTest, SaveWritesEachRulesStateByItsWalkedIndex) {
+    ASSERT_TRUE(Started());
+    struct Layout {
+        const char* name;
+        const char* fixture;            // "" the device's defaults with the schedule on
+        std::vector<int> named;          // rows named here (with SSID index k-1 each)
+        Texts indexes;                   // the listed rules' rows, in list order
+        std::vector<bool> ticks;         // what the user ticks before Save
+    } const layouts[] = {
+        {"free rows before and between", "schedule-free-first", {}, {"2", "4"}, {false, true}},
+        {"rules at the end", "", {7, 8}, {"7", "8"}, {true, false}},
+        {"one rule in the middle", "", {5}, {"5"}, {true}},
+        {"rules in order from the first row", "schedule-rules", {}, {"1", "2"}, {true, true}},
+    };
+    for (const Layout& layout : layouts) {
+        SCOPED_TRACE(layout.name);
+        RestartSim(*layout.fixture ? std::vector<std::string>{"--fixture", Fixture(layout.fixture)}
+                                   : std::vector<std::string>{});
+        SetValue(kStatus, "1");
+        for (int row : layout.named) {
+            SetValue("E.3.10.2.1.1.2." + std::to_string(row), "\"rule" + std::to_string(row) + "\"");
+            SetValue("E.3.10.2.1.1.6." + std::to_string(row), std::to_string(row - 1));
+        }
+        OpenedPage<TFM_Scheduling> page(FM_Scheduling);
+        Open(page);
+        ASSERT_EQ(page->Rules.Indexes(), layout.indexes);
+        ASSERT_EQ(page->User_ListView->ItemCount(), static_cast<int>(layout.ticks.size()));
+        std::string states;
+        for (size_t k = 0; k < layout.ticks.size(); ++k) {
+            page->User_ListView->Item(static_cast<int>(k))->SetChecked(layout.ticks[k]);
+            states += (k == 0 ? "" : " ") + DeviceOid(NodeStatus(std::stoi(layout.indexes[k]))) + "=integer:" +
+                      (layout.ticks[k] ? "1" : "0");
+        }
+        Act(*page, page->Btn_Apply);
+        EXPECT_EQ(Logged("SET"), (Texts{DeviceOid(kStatus) + "=integer:1", states}));
+        for (size_t k = 0; k < layout.ticks.size(); ++k)
+            EXPECT_EQ(Value(NodeStatus(std::stoi(layout.indexes[k]))), layout.ticks[k] ? "1" : "0") << k;
+        EXPECT_EQ(Status(*page), "Save OK!");
+    }
 }
 
 TEST_F(SchedulePageTest, WirelessClientModeLocksTheStatus) {
