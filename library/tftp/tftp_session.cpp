@@ -1,10 +1,9 @@
 #include "library/tftp/tftp_session.h"
 
+#include "library/tftp/loop_access.h"
 #include "library/tftp/served_path.h"
 #include "library/tftp/tftp_packet.h"
 #include "platform/os/clock.h"
-#include "platform/ui/handler_call.h"
-#include "platform/ui/socket_notifier.h"
 
 using tftp::AckPacket;
 using tftp::ErrorPacket;
@@ -53,7 +52,7 @@ _TFTPSession::_TFTPSession(const std::string& root, const VkTFTPStatusEvent& sta
 }
 
 _TFTPSession::~_TFTPSession() {
-    notifier.reset();
+    watch.reset();
     sock.Close();
     CloseFile();
     SetStatus(TFTP_DISCONNECTED);
@@ -64,8 +63,7 @@ bool _TFTPSession::OpenSocket() {
         sock.Close();
         return false;
     }
-    notifier = std::make_unique<ui::SocketNotifier>(nullptr, sock.Descriptor());
-    notifier->OnReadable = [this](ui::Component*) { ReceivePacket(); };
+    watch = tftp::Loop().WatchReadable(sock.Descriptor(), [this] { ReceivePacket(); });
     return true;
 }
 
@@ -80,7 +78,7 @@ void _TFTPSession::SetStatus(int status) {
     if (!onStatus) return;
     BusyScope busy(*this);
     VkTFTPStatusEvent handler = onStatus;
-    ui::CallHandler([&] { handler(&msg, &cancel); });
+    tftp::CallGuarded([&] { handler(&msg, &cancel); });
 }
 
 void _TFTPSession::Begin() {

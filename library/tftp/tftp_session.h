@@ -31,11 +31,8 @@
 #include "library/tftp/source_file.h"
 #include "library/tftp/tftp_msg.h"
 #include "library/tftp/upload_file.h"
+#include "platform/os/event_loop.h"
 #include "platform/os/udp_socket.h"
-
-namespace ui {
-class SocketNotifier;
-}
 
 class _TFTPSession {
 public:
@@ -119,7 +116,7 @@ private:
     bool cancel = false;
     std::string sendBuffer;  // the last DATA packet, kept for resends
     os::UdpSocket sock;
-    std::unique_ptr<ui::SocketNotifier> notifier;
+    std::unique_ptr<os::EventLoop::Watch> watch;
     // The file: the one sent (read request) or the one received (write).
     tftp::SourceFile source;
     tftp::UploadFile upload;

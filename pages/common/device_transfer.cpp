@@ -9,6 +9,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/dialog_service.h"
 #include "platform/ui/edit.h"
+#include "platform/ui/owned.h"
 #include "shell/local_address_discovery.h"
 #include "shell/main_form.h"
 
@@ -52,8 +53,10 @@ bool HasSuffix(const std::string& name, const std::string& suffix) {
     return os::EqualIgnoringCase(name.substr(name.size() - suffix.size()), suffix);
 }
 
+// The transfer is deleted with the page's components, as one of them.
 DeviceTransfer::DeviceTransfer(ui::Component* owner, int timeout, int retries)
-    : transfer_(new VkArmedTransfer(owner)) {
+    : transfer_(&(new ui::Owned<VkArmedTransfer>(owner, std::make_unique<VkArmedTransfer>()))
+                     ->Get()) {
     transfer_->SetTimeout(timeout, retries);
 }
 

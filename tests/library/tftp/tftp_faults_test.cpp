@@ -381,7 +381,7 @@ TEST_F(TftpFaultTest, NoDescriptorStaysOpenOnAnyPath) {
     RunFor(20);  // the message loop has made whatever it keeps
     size_t before = OpenDescriptorCount();
     {
-        VkTFTPServer local(nullptr);
+        VkTFTPServer local;
         local.SetTimeout(300, 3);
         local.SetOnStatus(recorder.Callback());
         local.Start(root.Path(), 0);

@@ -162,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(Clients, TftpLargeFileTest,
 // at the client and leaves the folder as it was.
 class ArmedInteropTest : public ::testing::TestWithParam<Client> {
 protected:
-    ArmedInteropTest() : transfer(std::make_unique<VkArmedTransfer>(nullptr)) {
+    ArmedInteropTest() : transfer(std::make_unique<VkArmedTransfer>()) {
         transfer->SetTimeout(1000, 3);
         transfer->Start(0);
     }
@@ -225,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(Clients, ArmedInteropTest,
 class ArmedSimulatorTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        transfer = std::make_unique<VkArmedTransfer>(nullptr);
+        transfer = std::make_unique<VkArmedTransfer>();
         transfer->SetTimeout(1000, 3);
         transfer->Start(0);
         sim.Settings().arguments = {"--tftp-port", std::to_string(transfer->ListeningPort()),

@@ -13,6 +13,7 @@
 #include "library/tftp/tftp_msg.h"
 #include "library/tftp/tftp_server.h"
 #include "platform/os/udp_socket.h"
+#include "tests/library/tftp/tftp_test_files.h"
 #include "tests/support/temp_folder.h"
 
 namespace tftptest {
@@ -23,12 +24,6 @@ bool RunUntil(const std::function<bool()>& done, int milliseconds = 10000);
 void RunFor(int milliseconds);
 
 using support::TempFolder;
-
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& content);
-bool Exists(const std::string& path);
-// size bytes of a pattern that differs from block to block.
-std::string PatternBytes(size_t size, unsigned seed = 1);
 
 std::string ReadRequest(const std::string& name, const std::string& mode = "octet");
 std::string WriteRequest(const std::string& name, const std::string& mode = "octet");
