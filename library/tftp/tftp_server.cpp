@@ -144,7 +144,7 @@ _TFTPSession* VkTFTPServer::ListRequest(const os::Datagram& datagram,
     msg.sendCount = 0;
     ++msg.requestSerial;
     sessions.push_back(
-        std::make_unique<_TFTPSession>(rootDir, onStatus, msg, datagram.address, datagram.port));
+        std::make_unique<_TFTPSession>(rootDir, onStatus, msg, datagram.address, datagram.port, retries));
     return sessions.back().get();
 }
 
@@ -179,8 +179,12 @@ void VkTFTPServer::TimerTick() {
             session.CancelTransfer();
             return;
         }
+        if (session.Stalled(now)) {
+            TimeOutSession(index);
+            return;
+        }
         if (!session.DeadlinePassed(now)) continue;
-        if (session.Resend(retries)) TimeOutSession(index);
+        if (session.Resend()) TimeOutSession(index);
         return;
     }
 }

@@ -50,6 +50,8 @@ void RunFor(int milliseconds) {
     RunUntil([] { return false; }, milliseconds);
 }
 
+void WaitBeforeRepeat() { RunFor(os::Scaled(_TFTPSession::kLeastRepeatMs) + 5); }
+
 namespace {
 
 std::string Request(uint16_t opcode, const std::string& name, const std::string& mode) {

@@ -22,6 +22,9 @@ namespace tftptest {
 // returns whether done held.
 bool RunUntil(const std::function<bool()>& done, int milliseconds = 10000);
 void RunFor(int milliseconds);
+// Runs the message loop for as long as a device waits before it repeats a
+// packet: the server takes a repeat that comes sooner for a doubled copy.
+void WaitBeforeRepeat();
 
 using support::TempFolder;
 
