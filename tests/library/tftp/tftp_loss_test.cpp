@@ -105,6 +105,19 @@ TEST_P(TftpDoubleTest, AddsNoPacketOfTheServers) { Transfer(GetParam()); }
 INSTANTIATE_TEST_SUITE_P(Doubles, TftpDoubleTest, ::testing::ValuesIn(kDoubles),
                          [](const auto& info) { return std::string(info.param.label); });
 
+// DATA 2 of a get is lost three times, 2 s apart, while tftp-hpa repeats its
+// ACK of block 1 every 5 s: the client was heard after the second send, so
+// the server goes on sending past its three sends and the file arrives.
+class TftpStillAskingTest : public TftpRelayTest {
+protected:
+    TftpStillAskingTest() { server->SetTimeout(200, 3); }
+};
+
+TEST_F(TftpStillAskingTest, BlockLostThreeTimesArrivesWithTheFourthSend) {
+    Transfer({"DataLostThreeTimes", Client::TftpHpa, Direction::Get, 1300,
+              {Way::ToClient, tftp::kData, 2, Act::Lose, 3}});
+}
+
 // curl repeats its last block some 6 s after the ACK it did not get; the
 // finished session must still be there to answer it, although the server's
 // own wait (3 s) ran out long before.
