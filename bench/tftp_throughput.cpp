@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     WriteServedFile(ours + "/" + kFileName);
     WriteServedFile(theirs + "/" + kFileName);
 
-    VkTFTPServer server(nullptr);
+    VkTFTPServer server;
     server.Start(ours, 0);
     uint16_t ourPort = server.ListeningPort();
     uint16_t theirPort = os::FreeUdpPort();

@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "library/tftp/loop_access.h"
 #include "library/tftp/tftp_packet.h"
 #include "library/tftp/tftp_server.h"
-#include "platform/ui/timer.h"
 
 namespace {
 
@@ -12,27 +12,20 @@ int OpcodeOf(VkTFTPDirection direction) {
     return direction == VkTFTPDirection::DeviceFetches ? tftp::kReadRequest : tftp::kWriteRequest;
 }
 
-ui::Timer* NewStoppedTimer(ui::Component* owner, int milliseconds, std::function<void()> action) {
-    auto* timer = new ui::Timer(owner);
-    timer->SetEnabled(false);
-    timer->SetInterval(milliseconds);
-    timer->OnTimer = [timer, action = std::move(action)](ui::Component*) {
-        timer->SetEnabled(false);
-        action();
-    };
-    return timer;
-}
-
 }  // namespace
 
-VkArmedTransfer::VkArmedTransfer(ui::Component* owner)
-    : ui::Component(owner), server(new VkTFTPServer(this)) {
-    startTimer = NewStoppedTimer(this, 1000, [this] {
+// Both timers tick once per start: each stops itself first.
+VkArmedTransfer::VkArmedTransfer() : server(std::make_unique<VkTFTPServer>()) {
+    startTimer = tftp::Loop().NewTimer([this] {
+        startTimer->Stop();
         if (phase == Phase::Armed) End(VkTFTPTransferEnd::NotStarted, nullptr);
     });
-    reportTimer = NewStoppedTimer(this, 1, [this] { Report(); });
+    reportTimer = tftp::Loop().NewTimer([this] {
+        reportTimer->Stop();
+        Report();
+    });
     // The server and its sessions outlive this object's own destructor (they
-    // go with its children), so their calls check that it still lives.
+    // go with its members), so their calls check that it still lives.
     std::shared_ptr<bool> alive = alive_;
     server->SetAdmission(
         [this, alive](const VkTFTPMsg& request) { return *alive && Admit(request); });
@@ -67,14 +60,13 @@ void VkArmedTransfer::Arm(const VkTFTPArm& newArm, const VkTFTPTransferEndEvent&
     // and the transfer ends unstarted.
     if (server->Listening()) server->Start(arm.folder, server->msg.serverPort);
     phase = Phase::Armed;
-    startTimer->SetInterval(arm.startWaitMs > 0 ? arm.startWaitMs : 1);
-    startTimer->SetEnabled(true);
+    startTimer->Start(arm.startWaitMs > 0 ? arm.startWaitMs : 1);
 }
 
 void VkArmedTransfer::Disarm() {
     phase = Phase::Idle;
-    startTimer->SetEnabled(false);
-    reportTimer->SetEnabled(false);
+    startTimer->Stop();
+    reportTimer->Stop();
     onEnd = nullptr;
 }
 
@@ -83,7 +75,7 @@ bool VkArmedTransfer::Admit(const VkTFTPMsg& request) {
         request.opcode != OpcodeOf(arm.direction) || request.fileName != arm.fileName)
         return false;
     phase = Phase::Running;
-    startTimer->SetEnabled(false);
+    startTimer->Stop();
     clientAddress = request.clientIP;
     clientPort = request.clientPort;
     return true;
@@ -111,7 +103,7 @@ void VkArmedTransfer::End(VkTFTPTransferEnd::Kind kind, const VkTFTPMsg* msg) {
         result.text = msg->statusText;
         result.bytes = msg->bytesTransferred;
     }
-    reportTimer->SetEnabled(true);
+    reportTimer->Start(1);
 }
 
 void VkArmedTransfer::Report() {

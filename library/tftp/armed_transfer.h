@@ -22,12 +22,9 @@
 #include <string>
 
 #include "library/tftp/tftp_msg.h"
-#include "platform/ui/component.h"
+#include "platform/os/event_loop.h"
 
 class VkTFTPServer;
-namespace ui {
-class Timer;
-}
 
 enum class VkTFTPDirection {
     DeviceFetches,  // the device reads the file from the PC (RRQ)
@@ -52,10 +49,13 @@ struct VkTFTPTransferEnd {
 
 using VkTFTPTransferEndEvent = std::function<void(const VkTFTPTransferEnd& end)>;
 
-class VkArmedTransfer : public ui::Component {
+class VkArmedTransfer {
 public:
-    explicit VkArmedTransfer(ui::Component* owner);
-    ~VkArmedTransfer() override;
+    // Needs the program's event loop installed (platform/os/event_loop.h).
+    VkArmedTransfer();
+    ~VkArmedTransfer();
+    VkArmedTransfer(const VkArmedTransfer&) = delete;
+    VkArmedTransfer& operator=(const VkArmedTransfer&) = delete;
 
     // One wait for the device (10 ms units) and the most sends of a packet.
     void SetTimeout(int timeout, int retries);
@@ -86,9 +86,10 @@ private:
     void Report();
 
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-    VkTFTPServer* server;
-    ui::Timer* startTimer;
-    ui::Timer* reportTimer;
+    // Destroyed last-made first: the timers, then the server.
+    std::unique_ptr<VkTFTPServer> server;
+    std::unique_ptr<os::EventLoop::Timer> startTimer;
+    std::unique_ptr<os::EventLoop::Timer> reportTimer;
     Phase phase = Phase::Idle;
     VkTFTPArm arm;
     VkTFTPTransferEndEvent onEnd;

@@ -7,12 +7,10 @@
 
 #include <cerrno>
 
+#include "library/tftp/loop_access.h"
 #include "library/tftp/tftp_packet.h"
 #include "platform/os/clock.h"
 #include "platform/os/exception.h"
-#include "platform/ui/application.h"
-#include "platform/ui/socket_notifier.h"
-#include "platform/ui/timer.h"
 
 namespace {
 
@@ -44,12 +42,8 @@ std::string RootFolder(const std::string& root) {
 
 }  // namespace
 
-VkTFTPServer::VkTFTPServer(ui::Component* owner)
-    : ui::Component(owner), timer(std::make_unique<ui::Timer>(nullptr)) {
+VkTFTPServer::VkTFTPServer() : timer(tftp::Loop().NewTimer([this] { TimerTick(); })) {
     msg.serverIP = HostAddress();
-    timer->SetEnabled(false);
-    timer->SetInterval(kTickMilliseconds);
-    timer->OnTimer = [this](ui::Component*) { TimerTick(); };
 }
 
 VkTFTPServer::~VkTFTPServer() {
@@ -74,7 +68,7 @@ void VkTFTPServer::Start(const std::string& root, int port) {
         if (Listening()) Stop();
         throw os::Exception(VkTFTPStatusText(TFTP_ERR_SOCKET), TFTP_ERR_SOCKET);
     }
-    timer->SetEnabled(true);
+    timer->Start(kTickMilliseconds);
 }
 
 int VkTFTPServer::OpenListener(int port) {
@@ -83,30 +77,28 @@ int VkTFTPServer::OpenListener(int port) {
     if (error == 0) error = listenSocket.SetReuseAddress(true);
     if (error == 0) error = listenSocket.Bind(std::string(), static_cast<uint16_t>(port));
     if (error != 0) return error;
-    listenNotifier = std::make_unique<ui::SocketNotifier>(nullptr, listenSocket.Descriptor());
-    listenNotifier->OnReadable = [this](ui::Component*) { ReceiveRequest(); };
+    listenWatch = tftp::Loop().WatchReadable(listenSocket.Descriptor(), [this] { ReceiveRequest(); });
     return 0;
 }
 
 void VkTFTPServer::CloseListener() {
-    listenNotifier.reset();
+    listenWatch.reset();
     listenSocket.Close();
 }
 
 void VkTFTPServer::Stop() {
     CloseListener();
     WaitForSessions();
-    timer->SetEnabled(false);
+    timer->Stop();
 }
 
 void VkTFTPServer::WaitForSessions() {
-    ui::Application* application = ui::Application::Instance();
-    if (application == nullptr) return;
+    if (os::CurrentEventLoop() == nullptr) return;
     // Finished sessions need not wait for a repeated last block any more.
     stopping = true;
     uint64_t end = os::TickCount() + static_cast<uint64_t>(os::Scaled(kStopWaitMilliseconds));
     while (!sessions.empty() && os::TickCount() < end) {
-        application->WaitForMessages(kStopPassMilliseconds);
+        tftp::WaitForEvents(kStopPassMilliseconds);
     }
     stopping = false;
 }
@@ -152,7 +144,7 @@ _TFTPSession* VkTFTPServer::ListRequest(const os::Datagram& datagram,
     msg.sendCount = 0;
     ++msg.requestSerial;
     sessions.push_back(
-        std::make_unique<_TFTPSession>(rootDir, onStatus, msg, datagram.address, datagram.port));
+        std::make_unique<_TFTPSession>(rootDir, onStatus, msg, datagram.address, datagram.port, retries));
     return sessions.back().get();
 }
 
@@ -187,8 +179,12 @@ void VkTFTPServer::TimerTick() {
             session.CancelTransfer();
             return;
         }
+        if (session.Stalled(now)) {
+            TimeOutSession(index);
+            return;
+        }
         if (!session.DeadlinePassed(now)) continue;
-        if (session.Resend(retries)) TimeOutSession(index);
+        if (session.Resend()) TimeOutSession(index);
         return;
     }
 }

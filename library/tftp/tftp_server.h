@@ -10,8 +10,10 @@
 // linger for a repeated last block do not count); a further request gets
 // ERROR 0 and no session. A request repeated from the address and port of a
 // live session makes that session answer again. With an admission check set,
-// a request it refuses gets ERROR 2 and no session (no file is touched). Everything runs on the GUI thread: readiness of the
-// sockets and the timer arrive through the message loop.
+// a request it refuses gets ERROR 2 and no session (no file is touched).
+// Everything runs on the thread of the program's event loop
+// (platform/os/event_loop.h), which must be installed before a server is
+// made: readiness of the sockets and the timer arrive through it.
 
 #include <cstdint>
 #include <functional>
@@ -23,25 +25,22 @@
 #include "library/tftp/tftp_msg.h"
 #include "library/tftp/tftp_packet.h"
 #include "library/tftp/tftp_session.h"
+#include "platform/os/event_loop.h"
 #include "platform/os/udp_socket.h"
-#include "platform/ui/component.h"
-
-namespace ui {
-class SocketNotifier;
-class Timer;
-}  // namespace ui
 
 using VkTFTPAdmission = std::function<bool(const VkTFTPMsg& request)>;
 
-class VkTFTPServer : public ui::Component {
+class VkTFTPServer {
 public:
     static constexpr int kDefaultPort = 69;
     static constexpr size_t kMostSessions = 8;
 
-    // Made with the page as owner; not listening until Start.
-    explicit VkTFTPServer(ui::Component* owner);
+    // Not listening until Start.
+    VkTFTPServer();
     // Stops, then ends the sessions still left (closing their files).
-    ~VkTFTPServer() override;
+    ~VkTFTPServer();
+    VkTFTPServer(const VkTFTPServer&) = delete;
+    VkTFTPServer& operator=(const VkTFTPServer&) = delete;
 
     // timeout: one wait for the device, in units of 10 ms; retries: most sends
     // of one DATA block.
@@ -95,9 +94,9 @@ private:
     void WaitForSessions();
 
     os::UdpSocket listenSocket;
-    std::unique_ptr<ui::SocketNotifier> listenNotifier;
+    std::unique_ptr<os::EventLoop::Watch> listenWatch;
     std::vector<std::unique_ptr<_TFTPSession>> sessions;
-    std::unique_ptr<ui::Timer> timer;
+    std::unique_ptr<os::EventLoop::Timer> timer;
     // Held during request intake. Everything runs on one thread, and a
     // status callback may run a nested message loop that takes another
     // request, so it must allow the same thread in again.

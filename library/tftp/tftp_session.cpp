@@ -1,10 +1,11 @@
 #include "library/tftp/tftp_session.h"
 
+#include <algorithm>
+
+#include "library/tftp/loop_access.h"
 #include "library/tftp/served_path.h"
 #include "library/tftp/tftp_packet.h"
 #include "platform/os/clock.h"
-#include "platform/ui/handler_call.h"
-#include "platform/ui/socket_notifier.h"
 
 using tftp::AckPacket;
 using tftp::ErrorPacket;
@@ -40,8 +41,9 @@ private:
 
 _TFTPSession::_TFTPSession(const std::string& root, const VkTFTPStatusEvent& statusEvent,
                            const VkTFTPMsg& request, const std::string& requesterAddress,
-                           uint16_t requesterPort)
-    : peerAddress(requesterAddress),
+                           uint16_t requesterPort, int mostSendsValue)
+    : mostSends(mostSendsValue),
+      peerAddress(requesterAddress),
       peerPort(requesterPort),
       msg(request),
       onStatus(statusEvent),
@@ -53,7 +55,7 @@ _TFTPSession::_TFTPSession(const std::string& root, const VkTFTPStatusEvent& sta
 }
 
 _TFTPSession::~_TFTPSession() {
-    notifier.reset();
+    watch.reset();
     sock.Close();
     CloseFile();
     SetStatus(TFTP_DISCONNECTED);
@@ -64,8 +66,7 @@ bool _TFTPSession::OpenSocket() {
         sock.Close();
         return false;
     }
-    notifier = std::make_unique<ui::SocketNotifier>(nullptr, sock.Descriptor());
-    notifier->OnReadable = [this](ui::Component*) { ReceivePacket(); };
+    watch = tftp::Loop().WatchReadable(sock.Descriptor(), [this] { ReceivePacket(); });
     return true;
 }
 
@@ -80,7 +81,7 @@ void _TFTPSession::SetStatus(int status) {
     if (!onStatus) return;
     BusyScope busy(*this);
     VkTFTPStatusEvent handler = onStatus;
-    ui::CallHandler([&] { handler(&msg, &cancel); });
+    tftp::CallGuarded([&] { handler(&msg, &cancel); });
 }
 
 void _TFTPSession::Begin() {
@@ -119,8 +120,9 @@ void _TFTPSession::BeginWrite() {
         return;
     }
     lastBlock = 0;
+    MarkProgress();
     msg.sendCount = 1;
-    if (!Send(AckPacket(0))) {
+    if (!SendLastPacket()) {
         SetStatus(TFTP_ERR_SOCKET_IO);
         return;
     }
@@ -128,12 +130,12 @@ void _TFTPSession::BeginWrite() {
     SetStatus(TFTP_TRANSFERRING);
 }
 
-bool _TFTPSession::Resend(int mostSends) {
+bool _TFTPSession::Resend() {
     if (state != kActive) return false;
     BusyScope busy(*this);
-    if (msg.sendCount >= mostSends) return true;
+    if (silentSends >= mostSends) return true;
     ++msg.sendCount;
-    if (!Send(LastPacket())) {
+    if (!SendLastPacket()) {
         SetStatus(TFTP_ERR_SOCKET_IO);
         return false;
     }
@@ -142,15 +144,32 @@ bool _TFTPSession::Resend(int mostSends) {
     return false;
 }
 
-void _TFTPSession::AnswerRepeatedRequest() {
-    if (state != kActive || deadline == 0) return;  // nothing sent yet, or done
-    BusyScope busy(*this);
-    if (!Send(LastPacket())) SetStatus(TFTP_ERR_SOCKET_IO);
+bool _TFTPSession::Stalled(uint64_t now) const {
+    if (state != kActive || deadline == 0) return false;
+    return now - progressAt >= Waits(std::max(mostSends, kWaitsWithoutProgress));
 }
 
-std::string _TFTPSession::LastPacket() const {
-    return msg.opcode == tftp::kReadRequest ? sendBuffer : AckPacket(lastBlock);
+void _TFTPSession::AnswerRepeatedRequest() {
+    if (state != kActive || deadline == 0) return;  // nothing sent yet, or done
+    silentSends = 0;
+    if (!AnswersRepeat()) return;
+    BusyScope busy(*this);
+    if (!SendLastPacket()) SetStatus(TFTP_ERR_SOCKET_IO);
 }
+
+bool _TFTPSession::AnswersRepeat() const {
+    int least = std::min(os::Scaled(kLeastRepeatMs), WaitMilliseconds() / 2);
+    return os::TickCount() - lastSendAt >= static_cast<uint64_t>(least);
+}
+
+bool _TFTPSession::SendLastPacket() {
+    ++silentSends;
+    lastSendAt = os::TickCount();
+    if (msg.opcode == tftp::kReadRequest) return Send(sendBuffer);
+    return Send(AckPacket(lastBlock));
+}
+
+void _TFTPSession::MarkProgress() { progressAt = os::TickCount(); }
 
 bool _TFTPSession::Matches(const VkTFTPMsg& request) const {
     return request.opcode == msg.opcode && request.mode == msg.mode &&
@@ -178,6 +197,7 @@ void _TFTPSession::TakePacket(const os::Datagram& datagram) {
         return;
     }
     if (datagram.data.size() < kDataHeaderSize) return;
+    silentSends = 0;  // whatever it says, the device is still there
     uint16_t block = tftp::NumberAt(datagram.data, 2);
     if (opcode == tftp::kError) {
         TakeError(block);
@@ -215,10 +235,16 @@ void _TFTPSession::TakeAck(uint16_t block) {
 void _TFTPSession::TakeData(uint16_t block, const std::string& packet) {
     if (block == lastBlock) {
         // The device did not get our ACK and sent the block again.
-        if (state != kFailed) AcknowledgeAgain();
+        if (state != kFailed && AnswersRepeat()) AcknowledgeAgain();
         return;
     }
     if (state != kActive || block != static_cast<uint16_t>(lastBlock + 1)) return;
+    if (packet.size() > kDataHeaderSize + kBlockSize) {
+        // Blocks are never longer (no block size is agreed): such a packet
+        // is no part of this transfer, and storing it would corrupt the file.
+        Fail(kIllegalOperation, TFTP_ERR_BAD_OPERATION, "Block longer than 512 bytes");
+        return;
+    }
     deadline = 0;
     lastBlock = block;
     msg.clientPort = peerPort;
@@ -226,10 +252,10 @@ void _TFTPSession::TakeData(uint16_t block, const std::string& packet) {
         CancelTransfer();
         return;
     }
-    StoreData(block, packet);
+    StoreData(packet);
 }
 
-void _TFTPSession::StoreData(uint16_t block, const std::string& packet) {
+void _TFTPSession::StoreData(const std::string& packet) {
     size_t size = packet.size() - kDataHeaderSize;
     if (!upload.Write(packet.data() + kDataHeaderSize, size)) {
         Fail(kDiskFull, TFTP_ERR_DISK_FULL);
@@ -242,13 +268,14 @@ void _TFTPSession::StoreData(uint16_t block, const std::string& packet) {
         Fail(kDiskFull, TFTP_ERR_DISK_FULL);
         return;
     }
+    MarkProgress();
     msg.sendCount = 1;
-    if (!Send(AckPacket(block))) {
+    if (!SendLastPacket()) {
         SetStatus(TFTP_ERR_SOCKET_IO);
         return;
     }
     if (last) {
-        lingerUntil = os::TickCount() + static_cast<uint64_t>(WaitMilliseconds());
+        Linger();
         SetStatus(TFTP_SUCCESS);
         return;
     }
@@ -257,8 +284,11 @@ void _TFTPSession::StoreData(uint16_t block, const std::string& packet) {
 }
 
 void _TFTPSession::AcknowledgeAgain() {
-    bool sent = Send(AckPacket(lastBlock));
-    if (state != kActive) return;  // lingering after the final ACK: nothing more to report
+    bool sent = SendLastPacket();
+    if (state != kActive) {
+        Linger();  // the device still repeats the final block: stay for its next repeat
+        return;    // nothing more to report
+    }
     if (!sent) {
         SetStatus(TFTP_ERR_SOCKET_IO);
         return;
@@ -278,8 +308,9 @@ void _TFTPSession::SendNextBlock() {
     msg.bytesTransferred += count;
     ++lastBlock;  // 65535 rolls over to 0
     sendBuffer = tftp::DataPacket(lastBlock, data, static_cast<size_t>(count));
+    MarkProgress();
     msg.sendCount = 1;
-    if (!Send(sendBuffer)) {
+    if (!SendLastPacket()) {
         SetStatus(TFTP_ERR_SOCKET_IO);
         return;
     }
@@ -304,6 +335,15 @@ bool _TFTPSession::Send(const std::string& packet) {
 
 bool _TFTPSession::IsFromPeer(const os::Datagram& datagram) const {
     return datagram.address == peerAddress && datagram.port == peerPort;
+}
+
+void _TFTPSession::Linger() {
+    uint64_t least = static_cast<uint64_t>(os::Scaled(kLeastLingerMs));
+    lingerUntil = os::TickCount() + std::max(Waits(mostSends), least);
+}
+
+uint64_t _TFTPSession::Waits(int count) const {
+    return static_cast<uint64_t>(WaitMilliseconds()) * static_cast<uint64_t>(count > 0 ? count : 1);
 }
 
 void _TFTPSession::RenewDeadline() {

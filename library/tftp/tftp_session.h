@@ -10,12 +10,21 @@
 //   ERROR 5 and otherwise ignores them;
 // - takes DATA only with the next block number and ACK only for the block it
 //   last sent; block numbers roll over from 65535 to 0;
-// - acknowledges a repeated last DATA block again (its ACK was lost), also for
-//   a while after the final one;
+// - acknowledges a repeated last DATA block again (its ACK was lost), also
+//   after the final one for as long as a device may still repeat it (the
+//   sends times the wait, and at least kLeastLingerMs after the last repeat),
+//   without counting as an active transfer then;
 // - sends its last packet again when the device repeats its request (the
 //   first answer was lost), and when the wait for the device runs out: the
-//   last DATA of a read, the last ACK of a write, each up to the same number
-//   of sends;
+//   last DATA of a read, the last ACK of a write;
+// - answers a repeat only when it comes kLeastRepeatMs or more after its own
+//   last send: a copy that comes sooner was doubled on the way or by a device
+//   that sends again on every answer, and answering it would double every
+//   packet from then on. A repeated ACK is never answered with DATA;
+// - gives up when the wait runs out after the most sends with no packet from
+//   the device since, or after kWaitsWithoutProgress waits (at least the most
+//   sends) with no new block, however many repeats the device sends;
+// - ends a write with ERROR 4 when a DATA block is longer than 512 bytes;
 // - serves only plain files inside the root folder;
 // - replaces a received file only when the whole file has arrived;
 // - on cancel tells the device with ERROR 0;
@@ -31,21 +40,30 @@
 #include "library/tftp/source_file.h"
 #include "library/tftp/tftp_msg.h"
 #include "library/tftp/upload_file.h"
+#include "platform/os/event_loop.h"
 #include "platform/os/udp_socket.h"
-
-namespace ui {
-class SocketNotifier;
-}
 
 class _TFTPSession {
 public:
     enum State { kFailed = 0, kActive = 1, kDone = 2 };
 
+    // A repeat that comes sooner after the session's own send is a copy, not
+    // a re-send: below the re-send time of real clients (1 s and more), far
+    // above the time a doubled packet takes. At most half the wait.
+    static constexpr int kLeastRepeatMs = 500;
+    // How long a finished write waits at least for a repeated final block:
+    // real clients repeat it up to 6 s apart, several times.
+    static constexpr int kLeastLingerMs = 20000;
+    // Waits without a new block after which a session ends, however lively
+    // the device.
+    static constexpr int kWaitsWithoutProgress = 10;
+
     // Opens the session's socket and reports status 1 (or -1109 when the
     // socket cannot be set up; such a session never begins).
+    // mostSends: the most sends of one packet to a silent device.
     _TFTPSession(const std::string& root, const VkTFTPStatusEvent& statusEvent,
                  const VkTFTPMsg& request, const std::string& requesterAddress,
-                 uint16_t requesterPort);
+                 uint16_t requesterPort, int mostSends);
     ~_TFTPSession();
     _TFTPSession(const _TFTPSession&) = delete;
     _TFTPSession& operator=(const _TFTPSession&) = delete;
@@ -53,11 +71,15 @@ public:
     // Opens the file and sends the first packet (DATA 1 or ACK 0).
     void Begin();
     // Called once the device's time to answer has passed: the session sends
-    // its last packet (DATA of a read, ACK of a write) again while sends are
-    // left. True when the session gives up.
-    bool Resend(int mostSends);
+    // its last packet (DATA of a read, ACK of a write) again unless the device
+    // has been silent for the most sends. True when the session gives up.
+    bool Resend();
+    // True when an active session has moved no block for the longest wait
+    // without progress: it gives up even though the device keeps repeating.
+    bool Stalled(uint64_t now) const;
     // The device sent its request again because our first answer was lost:
-    // an active session sends its last packet again at once.
+    // an active session sends its last packet again at once (unless the
+    // request is a copy that came right after that answer).
     void AnswerRepeatedRequest();
     // True when opcode, mode, client address and port and file name equal the
     // request's.
@@ -93,23 +115,35 @@ private:
     void TakeError(uint16_t code);
     void TakeAck(uint16_t block);
     void TakeData(uint16_t block, const std::string& packet);
-    void StoreData(uint16_t block, const std::string& packet);
+    void StoreData(const std::string& packet);
     void SendNextBlock();
-    // The packet the device waits for an answer to: the last DATA of a read,
-    // the ACK of the block last received for a write.
-    std::string LastPacket() const;
     void AcknowledgeAgain();
+    // Whether a repeat from the device comes late enough to be answered.
+    bool AnswersRepeat() const;
+    // Sends the packet the device waits for an answer to (the last DATA of a
+    // read, the ACK of the block last received for a write); counts it among
+    // the sends to a silent device.
+    bool SendLastPacket();
+    void MarkProgress();
     // Sends ERROR code, then reports status (or -1110 when the send failed).
     void Fail(uint16_t code, int status, const std::string& message = std::string());
     bool Send(const std::string& packet);
     bool IsFromPeer(const os::Datagram& datagram) const;
     void RenewDeadline();
+    // A finished write stays for a repeated final block from now on.
+    void Linger();
     void CloseFile();
     int WaitMilliseconds() const;
+    // count waits (at least one), in milliseconds.
+    uint64_t Waits(int count) const;
 
     int state = kActive;
     uint64_t deadline = 0;     // 0 when no answer is awaited
     uint64_t lingerUntil = 0;  // a finished write session re-acknowledges until then
+    uint64_t lastSendAt = 0;   // the last send of the last packet
+    uint64_t progressAt = 0;   // the last new block sent or received
+    int mostSends;
+    int silentSends = 0;       // sends of the last packet since the device was heard
     // The requester: the only address and port the session talks with.
     std::string peerAddress;
     uint16_t peerPort;
@@ -119,7 +153,7 @@ private:
     bool cancel = false;
     std::string sendBuffer;  // the last DATA packet, kept for resends
     os::UdpSocket sock;
-    std::unique_ptr<ui::SocketNotifier> notifier;
+    std::unique_ptr<os::EventLoop::Watch> watch;
     // The file: the one sent (read request) or the one received (write).
     tftp::SourceFile source;
     tftp::UploadFile upload;

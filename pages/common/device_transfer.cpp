@@ -6,6 +6,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/dialog_service.h"
 #include "platform/ui/edit.h"
+#include "platform/ui/owned.h"
 #include "shell/local_address_discovery.h"
 #include "shell/main_form.h"
 
@@ -34,7 +35,8 @@ FileTransferHooks& TransferHooks() {
 }
 
 DeviceTransfer::DeviceTransfer(ui::Component* owner, int timeout, int retries)
-    : transfer_(new VkArmedTransfer(owner)) {
+    : transfer_(&(new ui::Owned<VkArmedTransfer>(owner, std::make_unique<VkArmedTransfer>()))
+                     ->Get()) {
     transfer_->SetTimeout(timeout, retries);
 }
 

@@ -14,6 +14,7 @@
 #include "platform/ui/edit_widget.h"
 #include "platform/ui/focus_exit_guard.h"
 #include "platform/ui/form_look.h"
+#include "platform/ui/message_loop.h"
 
 namespace ui {
 
@@ -74,6 +75,8 @@ Application::Application(int& argc, char** argv) {
     ChooseQtSettings();
     qt_ = std::make_unique<QtApplication>(argc, argv);
     instance = this;
+    loop_ = std::make_unique<MessageLoop>(*this);
+    os::SetEventLoop(loop_.get());
     // Closing the last window must not end a loop by itself: the program ends
     // its loops with Terminate.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -82,6 +85,7 @@ Application::Application(int& argc, char** argv) {
 
 Application::~Application() {
     SetCursor(Cursor::Default);
+    os::SetEventLoop(nullptr);
     instance = nullptr;
 }
 

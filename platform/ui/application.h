@@ -2,7 +2,8 @@
 // The application object: one per process. It owns Qt's application, keeps
 // the program's title, runs the message loop, processes pending messages on
 // request, ends the program on Terminate and shows exceptions that no handler
-// caught. Every form must be deleted before it.
+// caught. Every form must be deleted before it. While it lives, its message
+// loop is the installed os::EventLoop (platform/ui/message_loop.h).
 
 #include <exception>
 #include <memory>
@@ -11,6 +12,8 @@
 namespace ui {
 
 enum class Cursor { Default, HourGlass };
+
+class MessageLoop;
 
 class Application {
 public:
@@ -63,6 +66,7 @@ public:
 private:
     class QtApplication;
     std::unique_ptr<QtApplication> qt_;
+    std::unique_ptr<MessageLoop> loop_;
     std::string title_;
     bool terminated_ = false;
     Cursor cursor_ = Cursor::Default;

@@ -27,7 +27,7 @@ constexpr char kOtherHost[] = "127.0.0.2";  // another loopback address: another
 
 class ArmedTransferTest : public ::testing::Test {
 protected:
-    ArmedTransferTest() : transfer(std::make_unique<VkArmedTransfer>(nullptr)) {
+    ArmedTransferTest() : transfer(std::make_unique<VkArmedTransfer>()) {
         transfer->SetTimeout(1000, 3);
         transfer->Start(0);
     }
@@ -200,7 +200,7 @@ TEST(ArmedTransferNamespaceTest, RequestFromAnotherHostIsRefused) {
 
     TempFolder folder;
     WriteFile(folder.File("fw.bin"), "firmware");
-    VkArmedTransfer transfer(nullptr);
+    VkArmedTransfer transfer;
     transfer.SetTimeout(1000, 3);
     transfer.Start(0);
     std::vector<VkTFTPTransferEnd> ends;

@@ -61,8 +61,8 @@ bool IsRequest(const std::string& packet) {
 
 }  // namespace
 
-LossyRelay::LossyRelay(uint16_t serverPort, std::vector<Loss> losses)
-    : serverPort_(serverPort), losses_(std::move(losses)), used_(losses_.size(), false) {
+LossyRelay::LossyRelay(uint16_t serverPort, std::vector<Rule> rules)
+    : serverPort_(serverPort), rules_(std::move(rules)), applied_(rules_.size(), 0) {
     uint16_t unused = 0;
     clientSide_ = BoundSocket(clientSidePort_);
     serverSide_ = BoundSocket(unused);
@@ -76,11 +76,16 @@ LossyRelay::~LossyRelay() {
     close(serverSide_);
 }
 
-int LossyRelay::LostCount() const {
+int LossyRelay::AppliedCount() const {
     std::lock_guard<std::mutex> lock(mutex_);
     int count = 0;
-    for (bool used : used_) count += used ? 1 : 0;
+    for (int applied : applied_) count += applied;
     return count;
+}
+
+int LossyRelay::Delivered(Way way) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return delivered_[static_cast<int>(way)];
 }
 
 int LossyRelay::RequestsForwarded() const {
@@ -99,15 +104,16 @@ void LossyRelay::Run() {
 
 void LossyRelay::FromClient() {
     std::string packet = Receive(clientSide_, clientPort_);
-    if (packet.empty() || Lose(Way::ToServer, packet)) return;
+    if (packet.empty()) return;
+    int copies = Copies(Way::ToServer, packet);
     if (IsRequest(packet)) {
         {
             std::lock_guard<std::mutex> lock(mutex_);
-            ++requests_;
+            if (copies > 0) ++requests_;
         }
-        SendTo(serverSide_, packet, serverPort_);
-    } else if (sessionPort_ != 0) {
-        SendTo(serverSide_, packet, sessionPort_);
+        Deliver(Way::ToServer, serverSide_, packet, serverPort_, copies);
+    } else {
+        Deliver(Way::ToServer, serverSide_, packet, sessionPort_, copies);
     }
 }
 
@@ -116,22 +122,28 @@ void LossyRelay::FromServer() {
     std::string packet = Receive(serverSide_, from);
     if (packet.empty()) return;
     if (from != serverPort_) sessionPort_ = from;
-    if (Lose(Way::ToClient, packet) || clientPort_ == 0) return;
-    SendTo(clientSide_, packet, clientPort_);
+    Deliver(Way::ToClient, clientSide_, packet, clientPort_, Copies(Way::ToClient, packet));
 }
 
-bool LossyRelay::Lose(Way way, const std::string& packet) {
+void LossyRelay::Deliver(Way way, int fd, const std::string& packet, uint16_t port, int copies) {
+    if (port == 0) return;
+    for (int copy = 0; copy < copies; ++copy) SendTo(fd, packet, port);
     std::lock_guard<std::mutex> lock(mutex_);
-    for (size_t i = 0; i < losses_.size(); ++i) {
-        const Loss& loss = losses_[i];
-        if (used_[i] || loss.way != way || loss.opcode != Field(packet, 0) ||
-            loss.number != Field(packet, 2)) {
+    delivered_[static_cast<int>(way)] += copies;
+}
+
+int LossyRelay::Copies(Way way, const std::string& packet) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    for (size_t i = 0; i < rules_.size(); ++i) {
+        const Rule& rule = rules_[i];
+        if (applied_[i] >= rule.times || rule.way != way || rule.opcode != Field(packet, 0) ||
+            rule.number != Field(packet, 2)) {
             continue;
         }
-        used_[i] = true;
-        return true;
+        ++applied_[i];
+        return rule.act == Act::Lose ? 0 : 2;
     }
-    return false;
+    return 1;
 }
 
 }  // namespace tftptest

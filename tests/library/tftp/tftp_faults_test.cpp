@@ -106,11 +106,13 @@ TEST_F(TftpFaultTest, RepeatedDataIsAcknowledgedAgainAlsoAfterTheLastBlock) {
     uint16_t session = Expect(device, kAck, 0).port;
     device.Send(Data(1, one), session);
     Expect(device, kAck, 1);
+    WaitBeforeRepeat();
     device.Send(Data(1, one), session);  // as if ACK 1 was lost
     Expect(device, kAck, 1);
     device.Send(Data(2, two), session);
     Expect(device, kAck, 2);
     ASSERT_TRUE(RunUntil([&] { return recorder.Count(TFTP_SUCCESS) == 1; }));
+    WaitBeforeRepeat();
     device.Send(Data(2, two), session);  // as if the final ACK was lost
     Expect(device, kAck, 2);
     EXPECT_TRUE(Finished());
@@ -381,7 +383,7 @@ TEST_F(TftpFaultTest, NoDescriptorStaysOpenOnAnyPath) {
     RunFor(20);  // the message loop has made whatever it keeps
     size_t before = OpenDescriptorCount();
     {
-        VkTFTPServer local(nullptr);
+        VkTFTPServer local;
         local.SetTimeout(300, 3);
         local.SetOnStatus(recorder.Callback());
         local.Start(root.Path(), 0);
@@ -437,6 +439,7 @@ TEST_F(TftpFaultTest, RepeatedRequestGetsTheLastPacketAgain) {
     RawClient other;
     device.Send(ReadRequest("fw.bin"), Port());
     os::Datagram first = Expect(device, kData, 1);
+    WaitBeforeRepeat();
     device.Send(ReadRequest("fw.bin"), Port());
     os::Datagram again = Expect(device, kData, 1);
     EXPECT_EQ(again.port, first.port);
@@ -451,6 +454,7 @@ TEST_F(TftpFaultTest, RepeatedRequestGetsTheLastPacketAgain) {
     RawClient writer;
     writer.Send(WriteRequest("up.bin"), Port());
     os::Datagram ack = Expect(writer, kAck, 0);
+    WaitBeforeRepeat();
     writer.Send(WriteRequest("up.bin"), Port());
     EXPECT_EQ(Expect(writer, kAck, 0).port, ack.port);
     writer.Send(Data(1, "whole"), ack.port);

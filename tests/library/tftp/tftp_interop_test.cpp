@@ -10,74 +10,12 @@
 #include "platform/os/process_runner.h"
 #include "tests/support/sim_process.h"
 #include "tests/support/snmp_tools.h"
+#include "tests/library/tftp/tftp_clients.h"
 #include "tests/library/tftp/tftp_test_support.h"
 
 namespace {
 
 using namespace tftptest;
-
-enum class Client { TftpHpa, Atftp, AtftpBlksize, Curl, CurlNoOptions };
-enum class Direction { Get, Put };
-
-const char* ClientLabel(Client client) {
-    switch (client) {
-    case Client::TftpHpa: return "TftpHpa";
-    case Client::Atftp: return "Atftp";
-    case Client::AtftpBlksize: return "AtftpBlksize1024";
-    case Client::Curl: return "Curl";
-    case Client::CurlNoOptions: return "CurlNoOptions";
-    }
-    return "";
-}
-
-struct Command {
-    std::string program;
-    std::vector<std::string> arguments;
-};
-
-// The command that moves remote (on the server) to or from local.
-Command ClientCommand(Client client, Direction direction, uint16_t port, const std::string& remote,
-                      const std::string& local) {
-    std::string portText = std::to_string(port);
-    bool get = direction == Direction::Get;
-    switch (client) {
-    case Client::TftpHpa:
-        return {"tftp", {"-m", "octet", "127.0.0.1", portText, "-c", get ? "get" : "put",
-                         get ? remote : local, get ? local : remote}};
-    case Client::Atftp:
-    case Client::AtftpBlksize: {
-        Command command{"atftp", {get ? "-g" : "-p", "-r", remote, "-l", local}};
-        if (client == Client::AtftpBlksize) {
-            command.arguments.insert(command.arguments.end(), {"--option", "blksize 1024"});
-        }
-        command.arguments.insert(command.arguments.end(), {"127.0.0.1", portText});
-        return command;
-    }
-    case Client::Curl:
-    case Client::CurlNoOptions: {
-        Command command{"curl", {"-sS", "--max-time", "120"}};
-        if (client == Client::CurlNoOptions) command.arguments.push_back("--tftp-no-options");
-        command.arguments.insert(command.arguments.end(),
-                                 {get ? "-o" : "-T", local,
-                                  "tftp://127.0.0.1:" + portText + "/" + remote});
-        return command;
-    }
-    }
-    return {};
-}
-
-// The longest a client may take before it is killed.
-constexpr int kClientBoundMs = 120000;
-
-// Runs the client while the message loop serves it.
-os::ProcessResult RunClient(const Command& command) {
-    auto running = std::async(std::launch::async, [command] {
-        return os::RunProcess(command.program, command.arguments, kClientBoundMs);
-    });
-    RunUntil([&] { return running.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
-             kClientBoundMs + 5000);
-    return running.get();
-}
 
 bool SameFiles(const std::string& a, const std::string& b) {
     os::ProcessResult result = os::RunProcess("cmp", {a, b}, 60000);
@@ -162,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Clients, TftpLargeFileTest,
 // at the client and leaves the folder as it was.
 class ArmedInteropTest : public ::testing::TestWithParam<Client> {
 protected:
-    ArmedInteropTest() : transfer(std::make_unique<VkArmedTransfer>(nullptr)) {
+    ArmedInteropTest() : transfer(std::make_unique<VkArmedTransfer>()) {
         transfer->SetTimeout(1000, 3);
         transfer->Start(0);
     }
@@ -225,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(Clients, ArmedInteropTest,
 class ArmedSimulatorTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        transfer = std::make_unique<VkArmedTransfer>(nullptr);
+        transfer = std::make_unique<VkArmedTransfer>();
         transfer->SetTimeout(1000, 3);
         transfer->Start(0);
         sim.Settings().arguments = {"--tftp-port", std::to_string(transfer->ListeningPort()),

@@ -17,7 +17,7 @@ TEST(TftpServerPort, PortInUseFailsStartWithSocketError) {
     ASSERT_EQ(holder.Open(), 0);
     ASSERT_EQ(holder.Bind("", 0), 0);
     TempFolder root;
-    VkTFTPServer server(nullptr);
+    VkTFTPServer server;
     try {
         server.Start(root.Path(), holder.LocalPort());
         FAIL() << "Start succeeded on a port in use";
@@ -33,7 +33,7 @@ TEST(TftpServerPort, ServesOnPort69ByDefault) {
     if (::geteuid() != 0) GTEST_SKIP() << "binding UDP port 69 needs root";
     TempFolder root;
     WriteFile(root.File("fw.bin"), "on port 69");
-    VkTFTPServer server(nullptr);
+    VkTFTPServer server;
     server.Start(root.Path());
     ASSERT_EQ(server.ListeningPort(), 69);
     RawClient device;

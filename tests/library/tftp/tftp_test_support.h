@@ -13,6 +13,7 @@
 #include "library/tftp/tftp_msg.h"
 #include "library/tftp/tftp_server.h"
 #include "platform/os/udp_socket.h"
+#include "tests/library/tftp/tftp_test_files.h"
 #include "tests/support/temp_folder.h"
 
 namespace tftptest {
@@ -21,14 +22,11 @@ namespace tftptest {
 // returns whether done held.
 bool RunUntil(const std::function<bool()>& done, int milliseconds = 10000);
 void RunFor(int milliseconds);
+// Runs the message loop for as long as a device waits before it repeats a
+// packet: the server takes a repeat that comes sooner for a doubled copy.
+void WaitBeforeRepeat();
 
 using support::TempFolder;
-
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& content);
-bool Exists(const std::string& path);
-// size bytes of a pattern that differs from block to block.
-std::string PatternBytes(size_t size, unsigned seed = 1);
 
 std::string ReadRequest(const std::string& name, const std::string& mode = "octet");
 std::string WriteRequest(const std::string& name, const std::string& mode = "octet");

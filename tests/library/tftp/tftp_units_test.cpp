@@ -7,11 +7,13 @@
 #include "library/tftp/tftp_packet.h"
 #include "library/tftp/tftp_status.h"
 #include "library/tftp/upload_file.h"
-#include "tests/library/tftp/tftp_test_support.h"
+#include "tests/library/tftp/tftp_test_files.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
 using namespace tftptest;
+using support::TempFolder;
 
 TEST(TftpStatusText, FollowsTheTableIndexRule) {
     const struct {
