@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
+
 #include "library/snmp/global_session.h"
 #include "library/tftp/server_port.h"
 #include "platform/os/ascii_case.h"
@@ -11,6 +13,7 @@
 #include "platform/ui/edit.h"
 #include "shell/local_address_discovery.h"
 #include "shell/main_form.h"
+#include "shell/startup_failure.h"
 
 const char* const TftpInitErrorText = "TFTP Service Init Error:";
 const char* const NoPcAddressText = "No address of this PC is on the device's network.";
@@ -25,9 +28,8 @@ bool MainWindowPcAddress(std::string& address) {
                          MainForm->LogDir, MainForm->PcAddresses, address);
 }
 
-void EndModule() {
-    if (ui::Application* application = ui::Application::Instance()) application->Terminate();
-}
+// The module cannot do what the page is for: it ends, as a failure.
+void EndModule() { EndFailedModule(); }
 
 }  // namespace
 
@@ -62,7 +64,9 @@ bool DeviceTransfer::Open() {
         transfer_->Start(VkTFTPServerPort());
         return true;
     } catch (const os::Exception& error) {
-        ui::ShowMessage(std::string(TftpInitErrorText) + error.Message());
+        const std::string message = std::string(TftpInitErrorText) + error.Message();
+        std::fprintf(stderr, "%s\n", message.c_str());
+        ui::ShowMessage(message);
     }
     if (TransferHooks().endModule) TransferHooks().endModule();
     return false;
