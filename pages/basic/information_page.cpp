@@ -68,13 +68,17 @@ void TFM_Information::FormCreate(ui::Component*) {
     SystemRequest->SetStatusBar(StatusBar);
     SystemRequest->OnGetDone = [this](VkSNMPRequest2Controls*, VkSNMPError* result) { OnGetDone(result); };
     SystemRequest->OnSetDone = [this](VkSNMPRequest2Controls*, VkSNMPError* result) { OnSetDone(result); };
-    SystemRequest->Get();
+    Btn_ReClick(this);
     Ed_SC->SetMaxLength(kContactLength);
     Ed_SN->SetMaxLength(kNameLength);
     Ed_SL->SetMaxLength(kLocationLength);
 }
 
-void TFM_Information::Btn_ReClick(ui::Component*) { SystemRequest->Get(); }
+// A device known to be silent is not asked; the status line says so.
+void TFM_Information::Btn_ReClick(ui::Component*) {
+    Groups.BeginLoad();
+    if (!Groups.StartRead(*SystemRequest)) StatusBar->SetSimpleText(Groups.LoadText());
+}
 
 void TFM_Information::Btn_SaClick(ui::Component*) {
     if (!Groups.WasRead(*SystemRequest)) {

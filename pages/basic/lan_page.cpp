@@ -95,7 +95,7 @@ void TFM_LanCfg::ReadDevice() {
         ShowAddressFields();
     }
     if (!Groups.WasRead(*AddressRequest))
-        ShowStatus(LanNotReadText);
+        ShowStatus(Groups.FailureText(LanNotReadText));
     else if (!Groups.WasRead(*GetIpFromRequest) || DeviceIpFrom < 0)
         ShowStatus(LanModeUnknownText);
 }

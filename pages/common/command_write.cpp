@@ -3,10 +3,19 @@
 #include <memory>
 #include <optional>
 
+#include "library/common/messages.h"
 #include "library/snmp/request_to_controls.h"
+#include "pages/common/page_groups.h"
+#include "shell/device_liveness.h"
 #include "platform/os/exception.h"
 
 void WriteCommand(VkSNMPRequest2Controls& request, const CommandDone& done) {
+    if (DeviceKnownSilent()) {  // it would only wait out its time-out
+        VkSNMPError silent{};
+        silent.code = VK_ERR_TIMEOUT;
+        silent.text = DeviceKnownSilentText;
+        return done(silent);
+    }
     auto notSent = std::make_shared<std::optional<VkSNMPError>>();
     request.request.onError = [notSent](const VkSNMPError& error) {
         if (error.code != 0) *notSent = error;

@@ -106,6 +106,11 @@ public:
     // read nothing for that reason, DeviceSilentText, or NotReadPrefix and
     // the unread groups' names, or "" when all was read.
     std::string LoadText() const;
+    // A page's own failure text for a load, unless the load read nothing
+    // because the device is known silent (DeviceKnownSilentText then).
+    std::string FailureText(const std::string& pageText) const {
+        return knownSilent_ ? DeviceKnownSilentText : pageText;
+    }
     // The name the group was made with ("" for a request not made here).
     std::string NameOf(const VkSNMPRequest2Controls& group) const;
 

@@ -27,7 +27,7 @@
 namespace {
 
 // Pages that read nothing when they open: they only have to open at once.
-const std::set<std::string> kNoOpeningReads = {};
+const std::set<std::string> kNoOpeningReads = {"Firmware1", "tSystem2", "tUpdate2"};
 
 // The texts of every status line of the page.
 std::vector<std::string> StatusTexts(QWidget& page) {
@@ -69,6 +69,7 @@ protected:
         bool refreshed = false;        // it had a Refresh button and it was clicked
         uint64_t answeredByRefresh = 0;
         std::vector<std::string> statusAfterRefresh;
+        bool refusedToClose = false;
     };
 
     Seen Visit(const std::string& entry, bool refreshOnceUp) {
@@ -81,10 +82,24 @@ protected:
             seen.sentAtOpening = Requested() - before;
             seen.status = StatusTexts(*page);
             if (refreshOnceUp) RefreshOnceUp(*page, seen);
-            if (page) page->close();
+            CloseWhenAllowed(page, 50, seen);
         });
         EXPECT_TRUE(OpenRegisteredPage(entry));
         return seen;
+    }
+
+    // Asks the page to close as its close box does, again while it refuses
+    // (an exchange of its own still running); hidden in the end so that the
+    // test goes on.
+    static void CloseWhenAllowed(QPointer<QWidget> page, int triesLeft, Seen& seen) {
+        if (page == nullptr || !page->isVisible()) return;
+        if (triesLeft == 0) {
+            seen.refusedToClose = true;
+            page->hide();
+            return;
+        }
+        page->close();
+        Later(20, [page, triesLeft, &seen] { CloseWhenAllowed(page, triesLeft - 1, seen); });
     }
 
     void RefreshOnceUp(QWidget& page, Seen& seen) {
@@ -113,9 +128,11 @@ TEST_F(SilentDeviceTest, EveryPageOpensAtOnceAndSaysTheDeviceDoesNotAnswer) {
         SCOPED_TRACE(entry);
         const Seen seen = Visit(entry, false);
         ASSERT_TRUE(seen.opened);
+        EXPECT_FALSE(seen.refusedToClose);
         EXPECT_EQ(seen.sentAtOpening, 0u) << "the page asked a device known to be silent";
-        if (kNoOpeningReads.count(entry) == 0)
+        if (kNoOpeningReads.count(entry) == 0) {
             EXPECT_TRUE(Shows(seen.status, DeviceKnownSilentText)) << testing::PrintToString(seen.status);
+        }
     }
 }
 
@@ -146,7 +163,8 @@ TEST_F(SilentDeviceTest, OneTimedOutReadMakesTheDeviceKnownSilent) {
     ShortenTimeouts();
     const Seen first = Visit("hLan1", false);
     EXPECT_GT(first.sentAtOpening, 0u);
-    EXPECT_TRUE(Shows(first.status, DeviceSilentText)) << testing::PrintToString(first.status);
+    EXPECT_TRUE(Shows(first.status, DeviceSilentText) || Shows(first.status, DeviceKnownSilentText))
+        << testing::PrintToString(first.status);
     EXPECT_TRUE(DeviceKnownSilent());
     const Seen next = Visit("adPerformance1", false);
     EXPECT_EQ(next.sentAtOpening, 0u);
