@@ -434,7 +434,7 @@ TEST_F(MainWindowTest, SaveAndActivateSendsOneSetAndCountsTwentySteps) {
     Control("clearlog");
     DialogSeen seen = ClickAndWatchTheDialog(window, "SaveandActivate1");
     EXPECT_EQ(FM_Waiting, nullptr);
-    EXPECT_EQ(seen.firstCount, "19");  // 20 steps: the first tick shows 19
+    EXPECT_EQ(seen.firstCount, "20");  // 20 steps, shown from the start
     EXPECT_FALSE(seen.sendReboot);
     EXPECT_EQ(seen.notice, "The device is activate...");
     EXPECT_EQ(seen.powerNotice, "Please DO NOT POWER OFF the device");
@@ -448,7 +448,7 @@ TEST_F(MainWindowTest, DiscardChangesSendsOneSetAndCountsFiftySteps) {
     TMainForm& window = StartMainWindow();
     Control("clearlog");
     DialogSeen seen = ClickAndWatchTheDialog(window, "DiscardChanges1");
-    EXPECT_EQ(seen.firstCount, "49");
+    EXPECT_EQ(seen.firstCount, "50");
     EXPECT_FALSE(seen.sendReboot);
     EXPECT_EQ(seen.notice, "The device is rebooting...");
     EXPECT_EQ(seen.powerNotice, "Please DO NOT POWER OFF the device");
