@@ -52,6 +52,21 @@ QAbstractButton* RefreshButton(QWidget& page) {
     return nullptr;
 }
 
+// The shown buttons that reach into a shown status line of the page, by name.
+std::vector<std::string> ButtonsOverStatusLine(QWidget& page) {
+    std::vector<std::string> covering;
+    for (QStatusBar* bar : page.findChildren<QStatusBar*>()) {
+        if (!bar->isVisible()) continue;
+        const QRect line(bar->mapTo(&page, QPoint(0, 0)), bar->size());
+        for (QAbstractButton* button : page.findChildren<QAbstractButton*>()) {
+            if (!button->isVisible()) continue;
+            const QRect place(button->mapTo(&page, QPoint(0, 0)), button->size());
+            if (place.intersects(line)) covering.push_back(button->objectName().toStdString());
+        }
+    }
+    return covering;
+}
+
 uint64_t Requested() { return snmpengine::Tally().requested; }
 uint64_t Answered() { return snmpengine::Tally().answered; }
 
@@ -70,6 +85,7 @@ protected:
         uint64_t answeredByRefresh = 0;
         std::vector<std::string> statusAfterRefresh;
         bool refusedToClose = false;
+        std::vector<std::string> buttonsOverStatusLine;
     };
 
     Seen Visit(const std::string& entry, bool refreshOnceUp) {
@@ -81,6 +97,7 @@ protected:
             seen.opened = true;
             seen.sentAtOpening = Requested() - before;
             seen.status = StatusTexts(*page);
+            seen.buttonsOverStatusLine = ButtonsOverStatusLine(*page);
             if (refreshOnceUp) RefreshOnceUp(*page, seen);
             CloseWhenAllowed(page, 50, seen);
         });
@@ -152,6 +169,17 @@ TEST_F(SilentDeviceTest, OnceTheDeviceAnswersAgainRefreshReads) {
             << testing::PrintToString(seen.statusAfterRefresh);
     }
     EXPECT_GT(refreshed, 0);
+}
+
+// Whatever a page shows at opening, no button reaches into its status line.
+TEST_F(SilentDeviceTest, NoPageShowsAButtonOverItsStatusLine) {
+    ASSERT_TRUE(Started());
+    for (const std::string& entry : RegisteredPageEntries()) {
+        SCOPED_TRACE(entry);
+        const Seen seen = Visit(entry, false);
+        ASSERT_TRUE(seen.opened);
+        EXPECT_TRUE(seen.buttonsOverStatusLine.empty()) << testing::PrintToString(seen.buttonsOverStatusLine);
+    }
 }
 
 // A device that fell silent since the last answered probe costs one read's
