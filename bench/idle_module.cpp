@@ -357,7 +357,6 @@ int main(int argc, char** argv) {
         if (offscreen.measured < count || (withXvfb && xvfb.measured < count))
             std::printf("(some modules ended before the measurement: see %s/modules.log)\n", folder.c_str());
     }
-    std::printf("goal for each module: at most 0.3 %% of one core and 35 MB\n");
     if (offscreen.measured == count && (!withXvfb || xvfb.measured == count)) {
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);

@@ -6,14 +6,40 @@
 #include "library/common/ini.h"
 #include "library/common/path.h"
 #include "library/common/text.h"
+#include "platform/os/exception.h"
 
 namespace {
 
 const char kSection[] = "Program Information";
 
+// One key of one file, for the messages that name it.
+struct SettingsKey {
+    const std::string& path;
+    const char* name;
+};
+
+[[noreturn]] void RaiseNotAWholeNumber(const SettingsKey& key, const std::string& text) {
+    const std::string found = text.empty() ? "is missing or empty" : "is '" + text + "'";
+    throw os::ConvertError("The settings file " + key.path + ": " + key.name + " (section [" + kSection + "]) " +
+                           found + "; a whole number is expected.");
+}
+
+int WholeNumber(const SettingsKey& key, const std::string& text) {
+    try {
+        return StrToInt(text);
+    } catch (const os::ConvertError&) {
+        RaiseNotAWholeNumber(key, text);
+    }
+}
+
 // "0" leaves the record as it is.
-void ReadCountedFromZero(const std::string& text, int32_t& target) {
-    if (text != "0") target = CountedFromZero(text);
+void ReadCountedFromZero(const SettingsKey& key, const std::string& text, int32_t& target) {
+    if (text == "0") return;
+    try {
+        target = CountedFromZero(text);
+    } catch (const os::ConvertError&) {
+        RaiseNotAWholeNumber(key, text);
+    }
 }
 
 void ReadUnlessEmpty(const std::string& text, std::string& target) {
@@ -36,16 +62,21 @@ int ReadDeviceSettingsFile(const std::string& path, StartupSettings& settings) {
     auto read = [&ini](const char* key) { return ini.ReadString(kSection, key, ""); };
     VkSNMPSecurity& security = settings.security;
 
-    settings.device.port = static_cast<uint16_t>(StrToInt(read("AgentPort")));
-    int version = StrToInt(read("Version"));
+    auto number = [&path, &read](const char* key) { return WholeNumber({path, key}, read(key)); };
+    auto counted = [&path, &read](const char* key, int32_t& target) {
+        ReadCountedFromZero({path, key}, read(key), target);
+    };
+
+    settings.device.port = static_cast<uint16_t>(number("AgentPort"));
+    int version = number("Version");
     security.version = static_cast<uint8_t>(version);
     ReadUnlessEmpty(read("ContextName"), settings.scope.contextName);
     settings.scope.contextEngineID = read("ContextEngineID");
-    security.securityModel = StrToInt(read("SecurityModel"));
-    ReadCountedFromZero(read("SecurityLevel"), security.securityLevel);
+    security.securityModel = number("SecurityModel");
+    counted("SecurityLevel", security.securityLevel);
     security.securityName = read("SecurityName");
-    ReadCountedFromZero(read("AuthProtocol"), security.authProtocol);
-    ReadCountedFromZero(read("PrivProtocol"), security.privProtocol);
+    counted("AuthProtocol", security.authProtocol);
+    counted("PrivProtocol", security.privProtocol);
     ReadUnlessEmpty(read("AuthPassword"), security.authPassword);
     ReadUnlessEmpty(read("PrivPassword"), security.privPassword);
     return version;

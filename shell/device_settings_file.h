@@ -30,6 +30,8 @@ std::string DeviceSettingsFilePath(const std::string& settingsFolder, const std:
 //   AuthPassword     only when not empty
 //   PrivPassword     only when not empty
 // Returns the Version value read. A value that must be a whole number and is
-// not (also a missing one) raises os::ConvertError
-// ("'<text>' is not a valid integer value"); the keys before it stay applied.
+// not (also a missing one) raises os::ConvertError naming the file, the key
+// and the whole number expected ("The settings file <path>: AgentPort
+// (section [Program Information]) is missing or empty; a whole number is
+// expected."); the keys before it stay applied.
 int ReadDeviceSettingsFile(const std::string& path, StartupSettings& settings);

@@ -15,6 +15,7 @@
 #include "platform/ui/status_bar.h"
 #include "platform/ui/timer.h"
 #include "shell/debug_trace.h"
+#include "shell/device_liveness.h"
 #include "shell/startup.h"
 
 TMainForm* MainForm = nullptr;
@@ -77,6 +78,7 @@ TMainForm::~TMainForm() {
     ending_ = true;
     StopTimers();
     DeleteRequests();
+    ForgetDeviceLiveness();
     if (::MainForm == this) ::MainForm = nullptr;
 }
 

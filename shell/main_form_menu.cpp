@@ -9,6 +9,7 @@
 #include "library/snmp/request_to_edits.h"
 #include "platform/ui/main_menu.h"
 #include "shell/about_form.h"
+#include "shell/device_liveness.h"
 #include "shell/main_form.h"
 #include "shell/page_openers.h"
 
@@ -108,10 +109,11 @@ void TMainForm::BuildMenu() {
 
 void TMainForm::Information1Click(ui::Component*) { OpenRegisteredPage("Information1"); }
 
-// After the Wireless page the radio band is read again.
+// After the Wireless page the radio band is read again, unless the device
+// is known not to answer (the read would only wait out its time-out).
 void TMainForm::hWirelessBand1Click(ui::Component*) {
     OpenRegisteredPage("hWirelessBand1");
-    if (BandRequest) BandRequest->Get();
+    if (BandRequest && !DeviceKnownSilent()) BandRequest->Get();
 }
 
 void TMainForm::hLan1Click(ui::Component*) { OpenRegisteredPage("hLan1"); }

@@ -6,6 +6,7 @@
 #include "library/snmp/request_to_edits.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/main_menu.h"
+#include "shell/device_liveness.h"
 #include "shell/main_form.h"
 #include "shell/main_window_vars.h"
 #include "shell/mib_tables.h"
@@ -75,6 +76,8 @@ void TMainForm::RunStartupReads() {
     reads.Read(*DeviceCommandRequest);
     reads.Start(*LedRequest);
     ShowArpSpoofingEntry(reads.Read(*ApModeRequest));
+    // Until the first probe, what the start-up reads found is what is known.
+    NoteProbeOutcome(!reads.Silent());
     if (reads.Silent()) ShowStatusLine(reads.SilenceText());
 }
 

@@ -12,6 +12,7 @@
 #include "platform/ui/status_bar.h"
 #include "platform/ui/timer.h"
 #include "shell/debug_trace.h"
+#include "shell/device_liveness.h"
 #include "shell/main_form.h"
 #include "shell/probe_status_text.h"
 
@@ -43,6 +44,7 @@ void TMainForm::LedStatusTimer(ui::Component*) {
             [this](void*, VkSNMPError* result, VkSNMPVarList*) { LedProbeDone(*result); }, this, true);
     } catch (const os::Exception& error) {
         DeviceOnline = false;
+        NoteProbeOutcome(false);
         ShowProbeFailure(error.Message());
         LedStatus->SetEnabled(true);
     }
@@ -50,6 +52,7 @@ void TMainForm::LedStatusTimer(ui::Component*) {
 
 void TMainForm::LedProbeDone(const VkSNMPError& result) {
     if (ending_) return;
+    NoteProbeOutcome(result.code == 0);
     if (result.code != 0) {
         DeviceOnline = false;
         ShowProbeFailure(result.text);

@@ -17,7 +17,8 @@
 // goes on, so the creation handler ends a failed start-up itself
 // (EndFailedStartup, see shell/startup.h). Every message box of the run also
 // goes to the debug trace (traced_dialogs.h). Returns 1 when start-up failed
-// (the user has seen why), else 0 (also when start-up ended the module on
+// or a failure ended the module later (the user has seen why, see
+// startup_failure.h), else 0 (also when start-up ended the module on
 // purpose: no parameters, or another copy runs for the device).
 
 #include <functional>

@@ -71,6 +71,8 @@ TFM_Waiting::TFM_Waiting(ui::Component* owner) : ui::Form(owner) {
     Timer1->SetInterval(1200);
     Timer1->OnTimer = [this](ui::Component* sender) { Timer1Timer(sender); };
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
+    // The count shows its starting number at once, not only after the first tick.
+    OnShow = [this](ui::Component*) { La_Time->SetCaption(std::to_string(SecondsLeft)); };
     OnCloseQuery = [this](ui::Component* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
 }
 

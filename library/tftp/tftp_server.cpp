@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+#include <string>
 
 #include "library/tftp/loop_access.h"
 #include "library/tftp/tftp_packet.h"
@@ -64,9 +66,13 @@ void VkTFTPServer::Start(const std::string& root, int port) {
     rootDir = RootFolder(root);
     msg.serverPort = port;
     if (Listening()) return;
-    if (OpenListener(port) != 0) {
+    if (int error = OpenListener(port); error != 0) {
         if (Listening()) Stop();
-        throw os::Exception(VkTFTPStatusText(TFTP_ERR_SOCKET), TFTP_ERR_SOCKET);
+        // The port and the system's reason, so that the user can tell a port
+        // held by another server from one this user may not bind.
+        throw os::Exception(VkTFTPStatusText(TFTP_ERR_SOCKET) + " (port " + std::to_string(port) + ": " +
+                                std::strerror(error) + ")",
+                            TFTP_ERR_SOCKET);
     }
     timer->Start(kTickMilliseconds);
 }

@@ -55,7 +55,8 @@ public:
     // Serves root (empty: nothing is served; otherwise a '/' is added unless
     // it ends in one). When already listening only the root changes. Port 0
     // takes a free port (see ListeningPort). Raises os::Exception with code
-    // -1109 and its text when the port cannot be opened.
+    // -1109 when the port cannot be opened: its text, then the port and the
+    // system's reason ("... (port 69: Permission denied)").
     void Start(const std::string& root, int port = kDefaultPort);
     // Closes the listener and processes messages until every session is gone
     // or 10 s have passed; then the timer stops.

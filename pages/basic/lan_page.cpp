@@ -97,9 +97,9 @@ void TFM_LanCfg::ReadDevice() {
         for (ui::Edit* edit : {ED_IpAddr, ED_SubMask, ED_DefGw}) edit->SetText("");
     }
     if (Groups.Silent())
-        ShowStatus(DeviceSilentText);
+        ShowStatus(Groups.FailureText(DeviceSilentText));
     else if (!Groups.WasRead(*AddressRequest))
-        ShowStatus(LanNotReadText);
+        ShowStatus(Groups.FailureText(LanNotReadText));
     else if (!Groups.WasRead(*GetIpFromRequest) || DeviceIpFrom < 0)
         ShowStatus(LanModeUnknownText);
 }

@@ -1,5 +1,7 @@
 #include "pages/common/device_transfer.h"
 
+#include <cstdio>
+
 #include "library/snmp/global_session.h"
 #include "library/tftp/server_port.h"
 #include "platform/os/exception.h"
@@ -9,6 +11,7 @@
 #include "platform/ui/owned.h"
 #include "shell/local_address_discovery.h"
 #include "shell/main_form.h"
+#include "shell/startup_failure.h"
 
 const char* const TftpInitErrorText = "TFTP Service Init Error:";
 const char* const NoPcAddressText = "No address of this PC is on the device's network.";
@@ -23,9 +26,8 @@ bool MainWindowPcAddress(std::string& address) {
                          MainForm->LogDir, MainForm->PcAddresses, address);
 }
 
-void EndModule() {
-    if (ui::Application* application = ui::Application::Instance()) application->Terminate();
-}
+// The module cannot do what the page is for: it ends, as a failure.
+void EndModule() { EndFailedModule(); }
 
 }  // namespace
 
@@ -45,7 +47,9 @@ bool DeviceTransfer::Open() {
         transfer_->Start(VkTFTPServerPort());
         return true;
     } catch (const os::Exception& error) {
-        ui::ShowMessage(std::string(TftpInitErrorText) + error.Message());
+        const std::string message = std::string(TftpInitErrorText) + error.Message();
+        std::fprintf(stderr, "%s\n", message.c_str());
+        ui::ShowMessage(message);
     }
     if (TransferHooks().endModule) TransferHooks().endModule();
     return false;

@@ -32,7 +32,7 @@ extern const char* const TransferNotStartedText;
 struct FileTransferHooks {
     // The PC's address on the device's network; false when there is none.
     std::function<bool(std::string& address)> pcAddress;
-    // Ends the module after the server could not start.
+    // Ends the module, as a failure, after the server could not start.
     std::function<void()> endModule;
 };
 FileTransferHooks& TransferHooks();
@@ -44,8 +44,9 @@ public:
     // retries: most sends of a packet.
     DeviceTransfer(ui::Component* owner, int timeout, int retries);
 
-    // Starts the server; false after the init error was shown and the module
-    // was asked to end.
+    // Starts the server; false after the init error (with the port and the
+    // system's reason) was shown, also on stderr, and the module was asked to
+    // end with a non-zero exit code.
     bool Open();
     // The PC's address on the device's network, or false after the box that
     // says there is none.

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "library/common/messages.h"
+#include "shell/device_liveness.h"
 
 const char* const DeviceSilentText = "The device does not answer: the rest of the settings were not read.";
+const char* const DeviceKnownSilentText = "The device does not answer: the settings were not read.";
 const char* const NotReadPrefix = "Not read from the device: ";
 
 struct PageGroups::Group {
@@ -56,7 +58,8 @@ std::string PageGroups::NameOf(const VkSNMPRequest2Controls& group) const {
 void PageGroups::BeginLoad() {
     ++load_;
     unread_.clear();
-    silent_ = false;
+    knownSilent_ = DeviceKnownSilent();
+    silent_ = knownSilent_;
 }
 
 void PageGroups::NoteUnread(const VkSNMPRequest2Controls& group) {
@@ -66,7 +69,9 @@ void PageGroups::NoteUnread(const VkSNMPRequest2Controls& group) {
 
 void PageGroups::RecordFailure(Group& group, int code) {
     NoteUnread(*group.request);
-    if (code == VK_ERR_TIMEOUT) silent_ = true;
+    if (code != VK_ERR_TIMEOUT) return;
+    silent_ = true;
+    NoteReadTimedOut();
 }
 
 bool PageGroups::Read(VkSNMPRequest2Controls& request) {
@@ -126,6 +131,7 @@ void PageGroups::ReadFailedAgain() {
 bool PageGroups::WasRead(const VkSNMPRequest2Controls& group) const { return !group.busy && group.lastReadOk; }
 
 std::string PageGroups::LoadText() const {
+    if (knownSilent_) return DeviceKnownSilentText;
     if (silent_) return DeviceSilentText;
     if (unread_.empty()) return std::string();
     std::string text = NotReadPrefix;

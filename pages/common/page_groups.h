@@ -17,7 +17,10 @@
 // Reading. A load reads its groups in the page's order. Once a read got no
 // answer at all (a time-out), the device is taken to be silent: the groups
 // after it are not asked, they count as unread, and LoadText says so. Every
-// failed read is remembered by the group's name, in reading order.
+// failed read is remembered by the group's name, in reading order. A load
+// that begins while the device is known not to answer (shell/device_liveness.h:
+// the main window's probe finds it silent) asks nothing at all, so that the
+// page opens at once; the next load (Refresh) asks again.
 //
 // Read state. A group holds the device's values when its last read read every
 // value it asked for and no read of it is running (WasRead); controls of a
@@ -54,6 +57,8 @@ constexpr int32_t Seconds(int32_t seconds) { return seconds * 100; }
 
 // The status text of a load that stopped because the device did not answer.
 extern const char* const DeviceSilentText;
+// The status text of a load that read nothing: the device was known silent.
+extern const char* const DeviceKnownSilentText;
 // Put before the names of the groups that were not read.
 extern const char* const NotReadPrefix;
 
@@ -73,7 +78,8 @@ public:
     void Remove(const VkSNMPRequest2Controls* group);
 
     // ---- reading ----------------------------------------------------------
-    // Starts a load: no group is unread yet and the device is not silent.
+    // Starts a load: no group is unread yet, and the device is taken to be
+    // silent only when it is known not to answer (then nothing is read).
     void BeginLoad();
     // Reads a group synchronously unless the device went silent during this
     // load; true when every value was read.
@@ -96,9 +102,15 @@ public:
     bool Silent() const { return silent_; }
     // The names of the groups not read in this load, in reading order.
     const std::vector<std::string>& Unread() const { return unread_; }
-    // The end of a load in a status line: DeviceSilentText, or
-    // NotReadPrefix and the unread groups' names, or "" when all was read.
+    // The end of a load in a status line: DeviceKnownSilentText when the load
+    // read nothing for that reason, DeviceSilentText, or NotReadPrefix and
+    // the unread groups' names, or "" when all was read.
     std::string LoadText() const;
+    // A page's own failure text for a load, unless the load read nothing
+    // because the device is known silent (DeviceKnownSilentText then).
+    std::string FailureText(const std::string& pageText) const {
+        return knownSilent_ ? DeviceKnownSilentText : pageText;
+    }
     // The name the group was made with ("" for a request not made here).
     std::string NameOf(const VkSNMPRequest2Controls& group) const;
 
@@ -115,6 +127,7 @@ private:
     std::vector<std::unique_ptr<Group>> groups_;
     std::vector<std::string> unread_;
     bool silent_ = false;
+    bool knownSilent_ = false;  // this load began with the device known silent
     uint64_t load_ = 0;
 };
 

@@ -70,7 +70,7 @@ void TStatsPage::FormCreate(ui::Component*) {
         Groups.Make(CountersRequest, {"counters", spec_.counters, MVT_SV, 0, kCountersTimeout});
         for (size_t row = 0; row < Counters.size(); ++row)
             CountersRequest->BindEdits(static_cast<int>(row), "%s", Counters[row]);
-        StatusBar1->SetSimpleText(ReadCounters() ? spec_.openOk : spec_.openError);
+        StatusBar1->SetSimpleText(ReadCounters() ? spec_.openOk : Groups.FailureText(spec_.openError));
         Groups.Make(ClearRequest, {"clear", spec_.clear, MVT_SV, 0, spec_.clearTimeout});
         ClearRequest->BindComboBox(SingleRow::Value, CB_Clear);
         ClearRequest->SetStatusBar(StatusBar1);
@@ -92,7 +92,7 @@ void TStatsPage::Btn_RefreshClick(ui::Component*) {
         refreshHeld = std::make_unique<DisabledWhile>(Btn_Refresh);
         clearHeld = std::make_unique<DisabledWhile>(Btn_Clear);
     }
-    StatusBar1->SetSimpleText(ReadCounters() ? spec_.refreshOk : spec_.refreshError);
+    StatusBar1->SetSimpleText(ReadCounters() ? spec_.refreshOk : Groups.FailureText(spec_.refreshError));
 }
 
 // Zeros only for a clear the device took; then the counters as the device

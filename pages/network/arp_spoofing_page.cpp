@@ -47,7 +47,7 @@ const char* const kSaveError = "Save Error!";
 }  // namespace
 
 TFM_ARPSpoofing::TFM_ARPSpoofing(ui::Component* owner) : ui::Form(owner) {
-    SetupPageForm(*this, "FM_ARPSpoofing", "Advanced \\ARP Spoofing Prevention", 400, 394);
+    SetupPageForm(*this, "FM_ARPSpoofing", "Advanced \\ARP Spoofing Prevention", 400, 404);  // Save above the status bar
     BuildControls();
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
     OnClose = [this](ui::Component* sender, ui::CloseAction& action) { FormClose(sender, action); };

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 #include "platform/ui/application.h"
 #include "platform/ui/edit_widget.h"
 #include "platform/ui/focus_exit_guard.h"
@@ -16,6 +18,28 @@ namespace ui {
 namespace {
 
 Form* mainForm = nullptr;
+
+// The headless platforms have no window stack, and say so on every raise.
+bool CanRaiseWindows() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != "offscreen" && platform != "minimal";
+}
+
+// The screen area windows may take, of the screen the window is on.
+QRect ScreenArea(const QWidget& window) {
+    QScreen* screen = window.screen();
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+// The largest window size that fits that area with the window's frame (known
+// once the window was shown; none before).
+QSize WindowRoom(const QWidget& window) {
+    const QRect area = ScreenArea(window);
+    if (area.isEmpty()) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize frame = window.frameGeometry().size() - window.size();
+    return area.size() - frame;
+}
 
 QWidget* OwnerWindow(Component* owner) {
     for (Component* c = owner; c != nullptr; c = c->Owner()) {
@@ -89,9 +113,13 @@ QWidget* Form::ClientArea() const { return static_cast<FormWidget*>(Widget())->C
 int Form::ClientWidth() const { return ClientArea()->width(); }
 int Form::ClientHeight() const { return ClientArea()->height(); }
 
+// A form larger than the screen lets its window be gets a window that fits,
+// and its client area scrolls at the size asked for.
 void Form::SetClientSize(int width, int height) {
     auto* w = static_cast<FormWidget*>(Widget());
-    QSize size(width, height + w->MenuHeightUsed());
+    const QSize wanted(width, height + w->MenuHeightUsed());
+    const QSize size = wanted.boundedTo(WindowRoom(*w));
+    w->SetClientFloor(size == wanted ? QSize() : QSize(width, height));
     if (border_ == BorderStyle::Sizeable) {
         w->resize(size);
     } else {
@@ -103,6 +131,21 @@ void Form::SetClientSize(int width, int height) {
 void Form::Resized() {
     static_cast<FormWidget*>(Widget())->LayOut();
     Realign();
+    KeepOnScreen();
+}
+
+// A shown window that grew past the screen's edge moves back onto it, up and
+// left as far as needed, never past the top or left edge.
+void Form::KeepOnScreen() {
+    QWidget* w = Widget();
+    if (!w->isVisible()) return;
+    const QRect area = ScreenArea(*w);
+    if (area.isEmpty()) return;
+    const QRect frame = w->frameGeometry();
+    QPoint shift(std::min(0, area.right() - frame.right()), std::min(0, area.bottom() - frame.bottom()));
+    shift.setX(std::max(shift.x(), area.left() - frame.left()));
+    shift.setY(std::max(shift.y(), area.top() - frame.top()));
+    if (shift.x() < 0 || shift.y() < 0) w->move(w->pos() + shift);
 }
 
 void Form::PlaceOnScreen() {
@@ -133,7 +176,7 @@ void Form::Show() {
     PlaceOnScreen();
     QWidget* w = Widget();
     w->show();
-    w->raise();
+    if (CanRaiseWindows()) w->raise();
     w->activateWindow();
     w->repaint();
     Notify(OnShow, this);

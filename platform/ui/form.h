@@ -58,6 +58,8 @@ public:
 
     int ClientWidth() const;
     int ClientHeight() const;
+    // The client area's size. Where the screen is too small for the window,
+    // the window takes what the screen has and the client area scrolls.
     void SetClientSize(int width, int height);
 
     FormPosition Position() const { return position_; }
@@ -103,6 +105,7 @@ private:
     void SetMenu(MainMenu* menu) { menu_ = menu; }
     bool RunCloseProtocol();
     void PlaceOnScreen();
+    void KeepOnScreen();
     void ApplyWindowFlags();
 
     bool created_ = false;

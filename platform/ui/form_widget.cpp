@@ -3,13 +3,21 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScrollArea>
 
 #include "platform/ui/form.h"
 
 namespace ui {
 
 FormWidget::FormWidget(Form* form, QWidget* parent)
-    : QWidget(parent, parent != nullptr ? Qt::Dialog : Qt::Window), form_(form), client_(new QWidget(this)) {}
+    : QWidget(parent, parent != nullptr ? Qt::Dialog : Qt::Window),
+      form_(form),
+      scroll_(new QScrollArea(this)),
+      client_(new QWidget) {
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(false);
+    scroll_->setWidget(client_);
+}
 
 void FormWidget::SetMenuBar(QMenuBar* menuBar) {
     menuBar_ = menuBar;
@@ -58,7 +66,9 @@ void FormWidget::LayOut() {
         }
     }
     if (menuBar_ != nullptr) menuBar_->setGeometry(0, 0, width(), menuHeight);
-    client_->setGeometry(0, menuHeight, width(), height() - menuHeight);
+    scroll_->setGeometry(0, menuHeight, width(), height() - menuHeight);
+    QSize room(width(), height() - menuHeight);
+    client_->resize(clientFloor_.isEmpty() ? room : room.expandedTo(clientFloor_));
 }
 
 }  // namespace ui

@@ -137,16 +137,21 @@ TEST_F(DeviceSettingsFileTest, ReturnsTheVersionReadBeforeItIsCutToEightBits) {
     EXPECT_EQ(version, 259);
 }
 
-TEST_F(DeviceSettingsFileTest, AMissingOrNonNumericNumberKeyRaisesTheConversionError) {
+// The message names the file, the key and what was expected, so that the
+// user can mend the file.
+TEST_F(DeviceSettingsFileTest, AMissingOrNonNumericNumberKeyRaisesAnErrorNamingFileAndKey) {
     for (const char* key : {"AgentPort", "Version", "SecurityModel", "SecurityLevel", "AuthProtocol",
                             "PrivProtocol"}) {
         for (const char* value : {"<none>", "", "abc", "1.5"}) {
-            std::string text = std::string(value) == "<none>" ? "" : value;
+            const std::string text = std::string(value) == "<none>" ? "" : value;
+            const std::string found = text.empty() ? "is missing or empty" : "is '" + text + "'";
             try {
                 Read({{key, value}});
                 ADD_FAILURE() << key << "=" << value << " raised nothing";
             } catch (const os::ConvertError& error) {
-                EXPECT_EQ(error.Message(), "'" + text + "' is not a valid integer value") << key;
+                EXPECT_EQ(error.Message(), "The settings file " + path_ + ": " + key +
+                                               " (section [Program Information]) " + found +
+                                               "; a whole number is expected.");
             }
         }
     }

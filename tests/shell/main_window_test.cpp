@@ -28,6 +28,7 @@
 #include "platform/ui/shape.h"
 #include "platform/ui/status_bar.h"
 #include "platform/ui/timer.h"
+#include "shell/device_liveness.h"
 #include "shell/instance_guard.h"
 #include "shell/main_form.h"
 #include "shell/main_window_vars.h"
@@ -387,13 +388,53 @@ TEST_F(MainWindowTest, ClosingTheWirelessPageReadsTheBandAgain) {
     EXPECT_EQ(bandReads, 1);
 }
 
+// While the probe finds the device silent, the band is not read after the
+// Wireless page (it would only wait out its time-out); once the probe is
+// answered again it is.
+TEST_F(MainWindowTest, WhileTheProbeFindsTheDeviceSilentTheBandIsNotReadAgain) {
+    ASSERT_TRUE(started_);
+    TMainForm& window = StartMainWindow();
+    ASSERT_TRUE(Answered(window));
+    EXPECT_FALSE(DeviceKnownSilent());
+    Control("down");
+    ASSERT_TRUE(RunUntil([] { return DeviceKnownSilent(); }, 10000));
+    RegisterPageOpener("hWirelessBand1", [] {});
+    const int errorsBefore = window.BandRequest->request.ErrorCount();
+    Entry(window, "hWirelessBand1")->Click();
+    EXPECT_EQ(window.BandRequest->request.ErrorCount(), errorsBefore) << "the band read was sent";
+
+    Control("up");
+    ASSERT_TRUE(Answered(window));
+    EXPECT_FALSE(DeviceKnownSilent());
+    Control("clearlog");
+    Entry(window, "hWirelessBand1")->Click();
+    RegisterPageOpener("hWirelessBand1", nullptr);
+    const std::string band = std::string(MibDeviceRoot) + ".2.1.3.3.1.1.1.34.1";
+    int bandReads = 0;
+    for (const std::string& line : sim_.Control("log").lines)
+        if (line.rfind("GET ", 0) == 0 && line.find(band) != std::string::npos) ++bandReads;
+    EXPECT_EQ(bandReads, 1);
+}
+
+// What is known of the device's liveness lives as long as the main window:
+// the start-up's silence counts until the first probe, and nothing is known
+// once the window is gone.
+TEST_F(MainWindowTest, TheStartupReadsSilenceIsKnownAndForgottenWithTheWindow) {
+    ASSERT_TRUE(started_);
+    Control("down");
+    StartMainWindow();
+    EXPECT_TRUE(DeviceKnownSilent());
+    delete MainForm;
+    EXPECT_FALSE(DeviceKnownSilent());
+}
+
 TEST_F(MainWindowTest, SaveAndActivateSendsOneSetAndCountsTwentySteps) {
     ASSERT_TRUE(started_);
     TMainForm& window = StartMainWindow();
     Control("clearlog");
     DialogSeen seen = ClickAndWatchTheDialog(window, "SaveandActivate1");
     EXPECT_EQ(FM_Waiting, nullptr);
-    EXPECT_EQ(seen.firstCount, "19");  // 20 steps: the first tick shows 19
+    EXPECT_EQ(seen.firstCount, "20");  // 20 steps, shown from the start
     EXPECT_FALSE(seen.sendReboot);
     EXPECT_EQ(seen.notice, "The device is activate...");
     EXPECT_EQ(seen.powerNotice, "Please DO NOT POWER OFF the device");
@@ -407,7 +448,7 @@ TEST_F(MainWindowTest, DiscardChangesSendsOneSetAndCountsFiftySteps) {
     TMainForm& window = StartMainWindow();
     Control("clearlog");
     DialogSeen seen = ClickAndWatchTheDialog(window, "DiscardChanges1");
-    EXPECT_EQ(seen.firstCount, "49");
+    EXPECT_EQ(seen.firstCount, "50");
     EXPECT_FALSE(seen.sendReboot);
     EXPECT_EQ(seen.notice, "The device is rebooting...");
     EXPECT_EQ(seen.powerNotice, "Please DO NOT POWER OFF the device");
@@ -694,7 +735,11 @@ TEST_F(MainWindowEndTest, AMissingSettingsKeyEndsTheModuleWithOneMessage) {
     shell_test::WriteSettingsFile(temp_ / "127.0.0.1.cfg", {"Version=1", "SecurityModel=2",
                                                             "SecurityLevel=0", "AuthProtocol=0",
                                                             "PrivProtocol=0"});
-    Dialogs().ExpectBox("UiTest", "'' is not a valid integer value", ui::Answer::Ok);
+    Dialogs().ExpectBox("UiTest",
+                        "The settings file " + (temp_ / "127.0.0.1.cfg") +
+                            ": AgentPort (section [Program Information]) is missing or empty; a whole number "
+                            "is expected.",
+                        ui::Answer::Ok);
     TMainForm& window = StartMainWindow();
     EXPECT_TRUE(App().Terminated());
     for (ui::Timer* timer : {window.LedStatus, window.LedBlink, window.Timer1})

@@ -157,7 +157,9 @@ TEST_F(StartupParametersTest, ASettingsFileWithoutANumericKeyStopsAtTheFirstOthe
         Apply({"/Idev", "/Rpublic"});
         ADD_FAILURE() << "raised nothing";
     } catch (const os::ConvertError& error) {
-        EXPECT_EQ(error.Message(), "'' is not a valid integer value");
+        EXPECT_EQ(error.Message(), "The settings file " + SettingsFile("dev") +
+                                       ": AgentPort (section [Program Information]) is missing or empty; a whole "
+                                       "number is expected.");
     }
 }
 

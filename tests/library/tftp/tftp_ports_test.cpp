@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <string>
+
 #include "library/tftp/tftp_packet.h"
 #include "platform/os/exception.h"
 #include "tests/library/tftp/tftp_test_support.h"
@@ -23,10 +25,26 @@ TEST(TftpServerPort, PortInUseFailsStartWithSocketError) {
         FAIL() << "Start succeeded on a port in use";
     } catch (const os::Exception& error) {
         EXPECT_EQ(error.HelpContext(), -1109);
-        EXPECT_EQ(error.Message(),
-                  "(VkTFTP) Fail to open socket!Please check if the network is ready.");
+        // The text of the status, then the port and the system's reason.
+        EXPECT_EQ(error.Message(), "(VkTFTP) Fail to open socket!Please check if the network is ready. (port " +
+                                       std::to_string(holder.LocalPort()) + ": Address already in use)");
     }
     EXPECT_FALSE(server.Listening());
+}
+
+// An ordinary user may not bind a port below the system's first unprivileged
+// one: the message says so, with the port.
+TEST(TftpServerPort, APortThisUserMayNotBindNamesPortAndReason) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may bind every port";
+    TempFolder root;
+    VkTFTPServer server(nullptr);
+    try {
+        server.Start(root.Path(), 69);
+        GTEST_SKIP() << "this system lets every user bind port 69";
+    } catch (const os::Exception& error) {
+        EXPECT_EQ(error.Message(), "(VkTFTP) Fail to open socket!Please check if the network is ready. (port 69: "
+                                   "Permission denied)");
+    }
 }
 
 TEST(TftpServerPort, ServesOnPort69ByDefault) {

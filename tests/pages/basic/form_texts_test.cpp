@@ -67,8 +67,9 @@ protected:
         });
     }
     // Asks the page to close as its close box does; a page that refuses while
-    // its own exchange ends is asked again, as a user would, a few times.
-    void CloseWhenAllowed(QPointer<QWidget> page, int triesLeft) {
+    // its own exchange ends is asked again, as a user would, a few times. It
+    // holds nothing of the test: a last asking may come after the test ended.
+    static void CloseWhenAllowed(QPointer<QWidget> page, int triesLeft) {
         if (page == nullptr || !page->isVisible()) return;
         page->close();
         if (!page->isVisible()) return;
@@ -77,7 +78,7 @@ protected:
             page->hide();  // ends the modal loop so the other pages are measured
             return;
         }
-        Later(20, [this, page, triesLeft] { CloseWhenAllowed(page, triesLeft - 1); });
+        Later(20, [page, triesLeft] { CloseWhenAllowed(page, triesLeft - 1); });
     }
     // Opens the menu entry's page as the menu does and measures it; returns
     // the measured page's object name ("" when none showed).

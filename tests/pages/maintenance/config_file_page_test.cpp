@@ -320,7 +320,9 @@ TEST_F(ConfigFilePageTest, APortHeldElsewhereEndsTheModuleWithTheInitError) {
     os::UdpSocket holder;
     ASSERT_EQ(holder.Open(), 0);
     ASSERT_EQ(holder.Bind("", static_cast<uint16_t>(tftpPort)), 0);
-    Dialogs().ExpectBox(App().Title(), std::string(TftpInitErrorText) + VkTFTPStatusText(TFTP_ERR_SOCKET), Answer::Ok);
+    Dialogs().ExpectBox(App().Title(), std::string(TftpInitErrorText) + VkTFTPStatusText(TFTP_ERR_SOCKET) +
+                                            " (port " + std::to_string(tftpPort) + ": Address already in use)",
+                        Answer::Ok);
     OpenedPage<TFM_CfgFile> page(FM_CfgFile);
     EXPECT_TRUE(moduleEnded);
     EXPECT_FALSE(page->TftpServer.Transfer().Listening());

@@ -1,5 +1,9 @@
 #include "platform/ui/form.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QWidget>
 #include <string>
@@ -202,6 +206,48 @@ TEST_F(uiForm, CentringPlacesTheFormInTheMiddleOfTheScreenOrItsOwner) {
     EXPECT_LE(std::abs(childRect.center().x() - ownerRect.center().x()), 1);
     EXPECT_LE(std::abs(childRect.center().y() - ownerRect.center().y()), 1);
     ui::Form::SetMainForm(nullptr);
+}
+
+// A shown form that grows past the screen's bottom or right edge moves back
+// onto the screen, as far as needed; one taller than the screen gets a window
+// that fits and its client area, at the size asked for, scrolls.
+TEST_F(uiForm, AGrowingFormKeepsToTheScreenAndScrollsWhenTallerThanIt) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        const char* name;
+        QSize grown;      // the client size it grows to
+        bool scrolls;     // taller or wider than the screen
+    };
+    const Case cases[] = {
+        {"grows downwards", QSize(200, area.height() * 3 / 4), false},
+        {"grows to the right", QSize(area.width() * 3 / 4, 100), false},
+        {"taller than the screen", QSize(300, area.height() + 200), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui::Form form(nullptr);
+        form.SetBorderStyle(ui::BorderStyle::Single);
+        form.SetClientSize(200, 100);
+        ui::Edit bottom(&form);  // a control at the client area's far corner
+        bottom.SetBounds(c.grown.width() - 60, c.grown.height() - 20, 50, 18);
+        form.Show();
+        QWidget* w = form.Widget();
+        w->move(area.right() - w->frameGeometry().width() - 10, area.bottom() - w->frameGeometry().height() - 10);
+        form.SetClientSize(c.grown.width(), c.grown.height());
+        const QRect frame = w->frameGeometry();
+        EXPECT_TRUE(area.contains(frame)) << "frame " << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+                                          << frame.height();
+        EXPECT_EQ(form.ClientWidth(), c.grown.width());
+        EXPECT_EQ(form.ClientHeight(), c.grown.height());
+        auto* scroll = w->findChild<QScrollArea*>();
+        ASSERT_NE(scroll, nullptr);
+        EXPECT_EQ(scroll->verticalScrollBar()->maximum() > 0, c.scrolls);
+        if (c.scrolls) {  // the far control can be brought into view
+            scroll->ensureWidgetVisible(bottom.Widget());
+            const QPoint corner = bottom.Widget()->mapTo(w, QPoint(0, 0));
+            EXPECT_LT(corner.y() + bottom.Height(), w->height());
+        }
+    }
 }
 
 // Controls and owned forms go with their owner, at once; every one is found
