@@ -37,7 +37,7 @@ TEST(TftpServerPort, PortInUseFailsStartWithSocketError) {
 TEST(TftpServerPort, APortThisUserMayNotBindNamesPortAndReason) {
     if (::geteuid() == 0) GTEST_SKIP() << "root may bind every port";
     TempFolder root;
-    VkTFTPServer server(nullptr);
+    VkTFTPServer server;
     try {
         server.Start(root.Path(), 69);
         GTEST_SKIP() << "this system lets every user bind port 69";
