@@ -55,17 +55,18 @@ std::string TSNMPEditorPanel::WriteRefusal(const std::vector<int>& rows) const {
     return std::string();
 }
 
-// The ticked rows are written synchronously and the outcome goes to the
-// message panel; a refused write sends nothing and leaves a dialog open. A
-// value the binding cannot convert goes on to the caller, nothing written.
+// The ticked rows are looked at as typed, then written synchronously and
+// the outcome goes to the message panel; a refused write sends nothing and
+// leaves a dialog open. A value the binding cannot convert goes on to the
+// caller, nothing written.
 void TSNMPEditorPanel::OnSetCheckedClick(ui::Component* sender) {
-    Request->CollectValues();
     std::vector<int> rows = EditsPanel->TickedRows();
     std::string refusal = WriteRefusal(rows);
     if (!refusal.empty()) {
         ui::MessageBox(refusal, "Warning", ui::Buttons::Ok, ui::Icon::Warning);
         return;
     }
+    Request->CollectValues();
     ReportWrite(*Request, WriteRowsAsTheyStand(*Request, rows, false));
     if (sender != nullptr && sender->Tag() == 1) {
         if (ui::Form* window = WindowOfButton(sender)) window->Close();
