@@ -127,19 +127,17 @@ void TSNMPListViewPanel::OnDeleteClick(ui::Component*) {
 // text (without a delete status every listed row is in use).
 std::string TSNMPListViewPanel::WriteRefusal(const std::vector<int>& rows) const {
     std::string refusal = TSNMPEditorPanel::WriteRefusal(rows);
-    if (!refusal.empty() || !adding_) return refusal;
-    const ui::ListItem* used = RowInUse();
-    if (used == nullptr) return std::string();
+    if (!refusal.empty() || !adding_ || !TypedIndexInUse()) return refusal;
     return "The row " + TypedIndex() + " is in use!";
 }
 
-const ui::ListItem* TSNMPListViewPanel::RowInUse() const {
+bool TSNMPListViewPanel::TypedIndexInUse() const {
     const ui::ListView& list = *ListViewPanel->ListView;
     for (int k = 0; k < list.ItemCount(); ++k) {
         const ui::ListItem& row = *list.Item(k);
-        if (HasTypedIndex(row) && !IsDeleted(row)) return &row;
+        if (HasTypedIndex(row) && !IsDeleted(row)) return true;
     }
-    return nullptr;
+    return false;
 }
 
 bool TSNMPListViewPanel::HasTypedIndex(const ui::ListItem& row) const {

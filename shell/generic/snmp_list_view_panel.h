@@ -60,7 +60,7 @@ protected:
     std::string WriteRefusal(const std::vector<int>& rows) const override;
 
 private:
-    const ui::ListItem* RowInUse() const;
+    bool TypedIndexInUse() const;
     bool HasTypedIndex(const ui::ListItem& row) const;
     bool IsDeleted(const ui::ListItem& row) const;
     std::string TypedIndex() const;
