@@ -28,6 +28,7 @@ class Timer;
 }  // namespace ui
 class VkSNMPRequest;
 struct ConfigTableOpening;
+class TConfigForm;
 class VkSNMPRequest2Edits;
 struct VkSNMPError;
 
@@ -170,6 +171,8 @@ public:
     void N80211g3Click(ui::Component* sender);
     // The table the generic window opened last (empty until then).
     std::string TableTitle;
+    // The generic window while its modal run lasts; null otherwise.
+    TConfigForm* ConfigWindow = nullptr;
 
 private:
     void BuildPicture();

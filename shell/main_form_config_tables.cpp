@@ -49,6 +49,11 @@ void TMainForm::OpenConfigTable(const ConfigTableOpening& opening) {
     }
     request->Get();
     if (opening.wide) window->SetWidth(kWideWindow);
+    ConfigWindow = window.get();
+    struct Shown {
+        TConfigForm*& window;
+        ~Shown() { window = nullptr; }
+    } shown{ConfigWindow};
     window->ShowModal();
 }
 

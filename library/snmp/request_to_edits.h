@@ -104,6 +104,9 @@ public:
     void PrepareColumns();
     void AddListRow();
     void SelectedRowToValues();
+    // The cell of variable `item` in a row of the bound list view; "" when
+    // the variable has no column or the row no such cell.
+    std::string ListCell(const ui::ListItem& row, int item) const;
 
     void HookControl(VkControlBinding& binding, int k);
     void UnhookControl(VkControlBinding& binding, int k);

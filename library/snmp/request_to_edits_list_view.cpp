@@ -70,6 +70,16 @@ void VkSNMPRequest2Edits::SelectedRowToValues() {
     }
 }
 
+std::string VkSNMPRequest2Edits::ListCell(const ui::ListItem& row, int item) const {
+    for (size_t k = 0; k < columnItems_.size(); ++k) {
+        if (columnItems_[k] != item) continue;
+        if (k == 0) return row.Caption();
+        int cell = static_cast<int>(k) - 1;
+        return cell < row.SubItemCount() ? row.SubItem(cell) : std::string();
+    }
+    return std::string();
+}
+
 void VkSNMPRequest2Edits::OnListViewSelectItem(ui::Component* sender, ui::ListItem* item, bool selected) {
     if (savedOnSelectItem) {
         VkListSelectEvent pageHandler = savedOnSelectItem;

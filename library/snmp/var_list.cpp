@@ -101,6 +101,15 @@ bool VkSNMPVarList::IsHiddenColumn(int i) const {
     return Item(i)->access == writeonly || Has(i, invalid | hidden);
 }
 
+bool VkSNMPVarList::IsHidden(int i) const { return Has(i, VkSNMPAccess::hidden); }
+
+void VkSNMPVarList::SetHidden(int i, bool hidden) {
+    if (hidden)
+        Item(i)->access |= VkSNMPAccess::hidden;
+    else
+        Item(i)->access &= ~VkSNMPAccess::hidden;
+}
+
 int VkSNMPVarList::ShownColumnCount() const {
     int n = 0;
     for (int i = 0; i < Count(); ++i) n += IsShownColumn(i) ? 1 : 0;

@@ -70,6 +70,10 @@ public:
     bool IsWritable(int i) const;      // collected for a write
     bool IsShownColumn(int i) const;   // gets a visible list-view column
     bool IsHiddenColumn(int i) const;  // gets a zero-width list-view column
+    bool IsHidden(int i) const;        // hidden is set
+    // Sets or clears item i's hidden flag: a row editor leaves the item out
+    // of its layout and a list view out of its visible columns.
+    void SetHidden(int i, bool hidden);
     int ShownColumnCount() const;
     int HiddenColumnCount() const;
 

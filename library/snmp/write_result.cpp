@@ -3,24 +3,10 @@
 #include "library/common/messages.h"
 #include "library/snmp/request_to_controls.h"
 #include "library/snmp/row_write_marks.h"
+#include "library/snmp/synchronous_for.h"
 #include "platform/os/exception.h"
 
 namespace {
-
-// The group's async flag, cleared for one write and put back on every way out.
-class SynchronousFor {
-public:
-    explicit SynchronousFor(VkSNMPRequest2Controls& group) : group_(group), wasAsync_(group.async) {
-        group_.async = false;
-    }
-    ~SynchronousFor() { group_.async = wasAsync_; }
-    SynchronousFor(const SynchronousFor&) = delete;
-    SynchronousFor& operator=(const SynchronousFor&) = delete;
-
-private:
-    VkSNMPRequest2Controls& group_;
-    bool wasAsync_;
-};
 
 VkWriteResult Failed(int32_t code, const std::string& text) {
     VkWriteResult result;
@@ -29,14 +15,12 @@ VkWriteResult Failed(int32_t code, const std::string& text) {
     return result;
 }
 
-}  // namespace
-
-VkWriteResult WriteNow(VkSNMPRequest2Controls& group, bool refreshAfterSet) {
+VkWriteResult Write(VkSNMPRequest2Controls& group, bool refreshAfterSet, bool collect) {
     SynchronousFor synchronous(group);
     group.request.ClearFailure();
     bool written = false;
     try {
-        written = group.Set(refreshAfterSet, true);
+        written = group.Set(refreshAfterSet, collect);
     } catch (const os::Exception& error) {
         return Failed(error.HelpContext(), error.Message());
     }
@@ -46,7 +30,19 @@ VkWriteResult WriteNow(VkSNMPRequest2Controls& group, bool refreshAfterSet) {
     return Failed(group.request.Failure().code, group.request.Failure().text);
 }
 
+}  // namespace
+
+VkWriteResult WriteNow(VkSNMPRequest2Controls& group, bool refreshAfterSet) {
+    return Write(group, refreshAfterSet, true);
+}
+
 VkWriteResult WriteRowsNow(VkSNMPRequest2Controls& group, const std::vector<int>& rows, bool refreshAfterSet) {
     VkRowWriteMarks marks(group.request.vars, rows);
     return WriteNow(group, refreshAfterSet);
+}
+
+VkWriteResult WriteRowsAsTheyStand(VkSNMPRequest2Controls& group, const std::vector<int>& rows,
+                                   bool refreshAfterSet) {
+    VkRowWriteMarks marks(group.request.vars, rows);
+    return Write(group, refreshAfterSet, false);
 }

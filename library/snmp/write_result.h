@@ -34,3 +34,8 @@ VkWriteResult WriteNow(VkSNMPRequest2Controls& group, bool refreshAfterSet = tru
 // every row's access is what it was.
 VkWriteResult WriteRowsNow(VkSNMPRequest2Controls& group, const std::vector<int>& rows,
                            bool refreshAfterSet = true);
+
+// The same for values the caller has collected and set itself: the rows'
+// values are written as they stand, nothing is collected from the controls.
+VkWriteResult WriteRowsAsTheyStand(VkSNMPRequest2Controls& group, const std::vector<int>& rows,
+                                   bool refreshAfterSet = true);

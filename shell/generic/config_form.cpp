@@ -5,9 +5,9 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "platform/os/exception.h"
-#include "platform/ui/application.h"
 #include "platform/ui/post.h"
 #include "shell/generic/snmp_list_view_panel.h"
+#include "shell/generic/view_outcome.h"
 
 TConfigForm::TConfigForm(ui::Component* owner) : ui::Form(owner) {
     SetName("ConfigForm");
@@ -77,23 +77,20 @@ void TConfigForm::Refresh() {
     if (CurrentRequest != nullptr) CurrentRequest->request.enabled = false;
     CurrentRequest = request;
     request->request.enabled = true;
-    try {
-        request->Get();
-    } catch (const os::Exception& error) {
-        request->ShowStatus(error.Message());
-    }
+    ReadAndReport(*request);
 }
 
 void TConfigForm::OnRefreshMessage() { Refresh(); }
 
 void TConfigForm::FormClose(ui::Component*, ui::CloseAction&) { FreeRequests(); }
 
-// Each request is stopped, waited for while an answer is still due, then
-// freed.
+// Each request is stopped and freed at once, also while its read is under
+// way: a silent device does not hold the window for its time-out, and an
+// answer arriving later is dropped (the library drops the completions of a
+// deleted request).
 void TConfigForm::FreeRequests() {
     for (VkSNMPRequest2Edits* request : Requests) {
         request->request.enabled = false;
-        while (request->busy) ui::Application::Instance()->WaitForMessages(5);
         // The window's requests are of exactly this class.
         std::default_delete<VkSNMPRequest2Edits>()(request);
     }

@@ -2,7 +2,8 @@
 // The generic configuration window: one editor or table view of a request,
 // built at run time. It owns the requests it is given, reads once by itself
 // when its loop first handles messages (a call posted to itself), and when it
-// closes it stops every request, waits while one is still busy and frees it.
+// closes it stops and frees every request at once, a read under way included
+// (its late answer is dropped).
 
 #include <cstdint>
 #include <string>

@@ -68,7 +68,9 @@ ui::BitmapButton* TCtrlBtnPanel::NewCommand(const char* name, const char* captio
 }
 
 // The current folder is looked at once; the first glyph that cannot be
-// loaded ends the loading quietly, the remaining buttons keep their captions.
+// loaded ends the loading quietly. A button's caption gives way to its glyph
+// only once the glyph is loaded: the button whose file failed and the
+// remaining ones keep their captions.
 void TCtrlBtnPanel::LoadGlyphs() {
     std::error_code error;
     std::filesystem::path folder = std::filesystem::current_path(error);
@@ -77,8 +79,8 @@ void TCtrlBtnPanel::LoadGlyphs() {
         std::filesystem::path file = folder / glyph.file;
         if (!std::filesystem::exists(file, error)) continue;
         ui::BitmapButton* button = this->*glyph.button;
-        button->SetCaption("");
         if (!button->LoadGlyph(file.string())) return;
+        button->SetCaption("");
     }
 }
 

@@ -147,13 +147,21 @@ void TEditsPanel::DisableRow(int i) {
     }
 }
 
-bool TEditsPanel::IsHidden(int i) const {
-    return (Request->request.vars.Item(i)->access & VkSNMPAccess::hidden) != 0;
+// Drawn as a disabled row, but with its check box shown and ticked: the row
+// is written with the value the program put in.
+void TEditsPanel::LockRow(int i) {
+    if (!IsRow(i)) return;
+    DisableRow(i);
+    const UISnmpVar& row = Rows[static_cast<size_t>(i)];
+    row.check->SetVisible(true);
+    row.check->SetChecked(true);
 }
+
+bool TEditsPanel::IsHidden(int i) const { return Request->request.vars.IsHidden(i); }
 
 void TEditsPanel::HideRow(int i) {
     if (!IsRow(i)) return;
-    Request->request.vars.Item(i)->access |= VkSNMPAccess::hidden;
+    Request->request.vars.SetHidden(i, true);
     const UISnmpVar& row = Rows[static_cast<size_t>(i)];
     for (ui::Control* control : {row.control, static_cast<ui::Control*>(row.check),
                                  static_cast<ui::Control*>(row.label)}) {
@@ -163,7 +171,7 @@ void TEditsPanel::HideRow(int i) {
 
 void TEditsPanel::ShowRow(int i) {
     if (!IsRow(i)) return;
-    Request->request.vars.Item(i)->access &= ~VkSNMPAccess::hidden;
+    Request->request.vars.SetHidden(i, false);
     const UISnmpVar& row = Rows[static_cast<size_t>(i)];
     for (ui::Control* control : {row.control, static_cast<ui::Control*>(row.check),
                                  static_cast<ui::Control*>(row.label)}) {
@@ -183,9 +191,11 @@ void TEditsPanel::ClearAllRows() {
     for (int i = 0; i < Request->request.vars.Count(); ++i) ClearRow(i);
 }
 
-bool TEditsPanel::IsRowEmpty(int i) const {
-    return !IsRow(i) || ControlText(Rows[static_cast<size_t>(i)].control).empty();
+std::string TEditsPanel::RowText(int i) const {
+    return IsRow(i) ? ControlText(Rows[static_cast<size_t>(i)].control) : std::string();
 }
+
+bool TEditsPanel::IsRowEmpty(int i) const { return RowText(i).empty(); }
 
 bool TEditsPanel::IsReadOnlyRow(int i) const { return !Request->request.vars.IsWritable(i); }
 
@@ -202,6 +212,14 @@ int TEditsPanel::EnabledCheckCount() const {
     return static_cast<int>(std::count_if(Rows.begin(), Rows.end() - 1, [](const UISnmpVar& row) {
         return row.check->Visible() && row.check->Enabled();
     }));
+}
+
+std::vector<int> TEditsPanel::TickedRows() const {
+    std::vector<int> ticked;
+    for (int i = 0; i < RowCount(); ++i) {
+        if (Rows[static_cast<size_t>(i)].check->Checked()) ticked.push_back(i);
+    }
+    return ticked;
 }
 
 int TEditsPanel::CheckedCount() const {

@@ -48,16 +48,24 @@ public:
     void LayoutRows(int layout, bool resize);
     void EnableRow(int i);
     void DisableRow(int i);
+    // A row the user cannot change that is written all the same: drawn
+    // disabled, its check box shown, ticked and disabled.
+    void LockRow(int i);
     void HideRow(int i);
     void ShowRow(int i);
     void ClearRow(int i);
     void ClearAllRows();
+    // The text of the row's edit or combo box, as the user sees it; "" for
+    // no row.
+    std::string RowText(int i) const;
     bool IsRowEmpty(int i) const;
     bool IsReadOnlyRow(int i) const;
     bool IsIndexRow(int i) const;
     bool HasNoEditableRow() const;
     int EnabledCheckCount() const;
     int CheckedCount() const;
+    // The rows whose check box is ticked, shown or not: the rows a write sends.
+    std::vector<int> TickedRows() const;
     void OnRowCheckClick(ui::Component* sender);
 
     int RowCount() const { return static_cast<int>(Rows.size()) - 1; }

@@ -1,6 +1,7 @@
 #include "shell/generic/snmp_editor_panel.h"
 
 #include "library/snmp/request_to_edits.h"
+#include "library/snmp/write_result.h"
 #include "platform/os/exception.h"
 #include "platform/ui/bitmap_button.h"
 #include "platform/ui/check_box.h"
@@ -8,7 +9,8 @@
 #include "platform/ui/form.h"
 #include "shell/generic/ctrl_btn_panel.h"
 #include "shell/generic/edits_panel.h"
-#include "shell/generic/synchronous_write.h"
+#include "shell/generic/row_value_check.h"
+#include "shell/generic/view_outcome.h"
 
 namespace {
 
@@ -39,38 +41,34 @@ void TSNMPEditorPanel::SetEditWidth(int width) {
     if (Form != nullptr) AttachToForm(Form);
 }
 
-bool TSNMPEditorPanel::AnyRowEmpty() const {
-    const VkSNMPVarList& vars = Request->request.vars;
-    for (int i = 0; i < EditsPanel->RowCount(); ++i) {
-        bool leftOut = (vars.Item(i)->access & VkSNMPAccess::invalid) != 0;
-        if (!leftOut && EditsPanel->IsRowEmpty(i)) return true;
+// Every ticked row must hold a value before anything is sent: not empty,
+// and a value of its variable's syntax.
+std::string TSNMPEditorPanel::WriteRefusal(const std::vector<int>& rows) const {
+    for (int i : rows) {
+        if (EditsPanel->IsRowEmpty(i)) return "Some items are empty!";
     }
-    return false;
+    const VkSNMPVarList& vars = Request->request.vars;
+    for (int i : rows) {
+        std::string refusal = RowValueRefusal(*vars.Item(i), EditsPanel->RowText(i), EditsPanel->IsIndexRow(i));
+        if (!refusal.empty()) return refusal;
+    }
+    return std::string();
 }
 
-// The ticked rows are written synchronously; the request's asynchronous flag
-// and the rows' marks come back on every way out, a failed collection of the
-// values included.
+// The ticked rows are looked at as typed, then written synchronously and
+// the outcome goes to the message panel; a refused write sends nothing and
+// leaves a dialog open. A value the binding cannot convert goes on to the
+// caller, nothing written.
 void TSNMPEditorPanel::OnSetCheckedClick(ui::Component* sender) {
-    bool empty = false;
-    {
-        SynchronousWrite write(*Request);
-        Request->CollectValues();
-        for (int i = 0; i < EditsPanel->RowCount(); ++i) {
-            if (!EditsPanel->Rows[static_cast<size_t>(i)].check->Checked()) write.LeaveOut(i);
-        }
-        empty = AnyRowEmpty();
-        if (empty) {
-            ui::MessageBox("Some items are empty!", "Warning", ui::Buttons::Ok, ui::Icon::Warning);
-        } else {
-            try {
-                Request->Set(false, false, "", nullptr);
-            } catch (const os::Exception& error) {
-                Request->ShowStatus(error.Message());
-            }
-        }
+    std::vector<int> rows = EditsPanel->TickedRows();
+    std::string refusal = WriteRefusal(rows);
+    if (!refusal.empty()) {
+        ui::MessageBox(refusal, "Warning", ui::Buttons::Ok, ui::Icon::Warning);
+        return;
     }
-    if (!empty && sender != nullptr && sender->Tag() == 1) {
+    Request->CollectValues();
+    ReportWrite(*Request, WriteRowsAsTheyStand(*Request, rows, false));
+    if (sender != nullptr && sender->Tag() == 1) {
         if (ui::Form* window = WindowOfButton(sender)) window->Close();
     }
 }

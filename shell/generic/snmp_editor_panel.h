@@ -1,7 +1,12 @@
 #pragma once
 // The editor view: the request's variables as generated rows; "Set Checked"
 // writes the ticked rows synchronously, "Check All" and "Clear Checks" tick
-// and clear every enabled row.
+// and clear every enabled row. A ticked row that is empty or holds no value
+// of its variable's syntax refuses the write in a warning, nothing sent; the
+// outcome of a write goes to the message panel.
+
+#include <string>
+#include <vector>
 
 #include "shell/generic/snmp_panel.h"
 
@@ -19,8 +24,10 @@ public:
 
     TEditsPanel* EditsPanel;
 
+protected:
+    // Why the ticked rows must not be written; "" when they may.
+    virtual std::string WriteRefusal(const std::vector<int>& rows) const;
+
 private:
-    bool AnyRowEmpty() const;
-    void SetTickedRows();
     void SetEveryEnabledCheck(bool checked, ui::Component* sender);
 };

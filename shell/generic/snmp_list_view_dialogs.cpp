@@ -84,6 +84,7 @@ public:
     explicit DialogLoan(TSNMPListViewPanel& view) : view_(view) {}
     ~DialogLoan() {
         view_.ActiveDialog = nullptr;
+        view_.EndAdding();
         view_.EditsPanel->SetVisible(false);
         view_.EditsPanel->SetAlign(ui::Align::None);
         view_.EditsPanel->SetParent(view_.ClientPanel);
@@ -123,10 +124,13 @@ void TSNMPListViewPanel::RunDialog(ui::Form& dialog, TSNMPPanel& view) {
     dialog.ShowModal();
 }
 
+// A new Add dialog starts unticked: only the index rows the user types and
+// the add status row the program fills are written.
 void TSNMPListViewPanel::ShowAddDialog() {
     std::unique_ptr<ui::Form> dialog = std::make_unique<ui::Form>(nullptr);
     std::optional<DialogLoan> loan(std::in_place, *this);
     TSNMPPanel* view = OpenDialog(*dialog, WindowCaption(*this) + " (Add)");
+    EditsPanel->SetCheckState(false);
     for (int i = 0; i < EditsPanel->RowCount() && EditsPanel->IsIndexRow(i); ++i) {
         const UISnmpVar& row = EditsPanel->Rows[static_cast<size_t>(i)];
         EditsPanel->EnableRow(i);
@@ -137,14 +141,10 @@ void TSNMPListViewPanel::ShowAddDialog() {
     }
     int statusRow = ListViewPanel->AddStatusRow;
     if (statusRow >= 0 && statusRow < EditsPanel->RowCount()) {
-        const UISnmpVar& row = EditsPanel->Rows[static_cast<size_t>(statusRow)];
-        row.control->SetEnabled(false);
-        row.check->SetEnabled(false);
-        row.check->SetChecked(true);
-        if (auto* combo = dynamic_cast<ui::ComboBox*>(row.control)) {
-            for (int k = 0; k < combo->ItemCount(); ++k) {
-                if (combo->ItemText(k) == ListViewPanel->AddStatusText) combo->SetItemIndex(k);
-            }
+        EditsPanel->LockRow(statusRow);
+        auto* combo = dynamic_cast<ui::ComboBox*>(EditsPanel->Rows[static_cast<size_t>(statusRow)].control);
+        for (int k = 0; combo != nullptr && k < combo->ItemCount(); ++k) {
+            if (combo->ItemText(k) == ListViewPanel->AddStatusText) combo->SetItemIndex(k);
         }
     }
     EditsPanel->ArrangeCtrlBtn(view->Buttons);
@@ -154,6 +154,7 @@ void TSNMPListViewPanel::ShowAddDialog() {
     ListViewPanel->ListView->SetSelected(nullptr);
     Buttons->EditButton->SetEnabled(false);
     Buttons->DeleteButton->SetEnabled(false);
+    adding_ = true;
     RunDialog(*dialog, *view);
     loan.reset();
     dialog.reset();
@@ -207,6 +208,8 @@ void TSNMPListViewPanel::ShowEditDialog() {
             removals[s].hidden = true;
         }
     }
+    // A hidden row leaves no gap.
+    EditsPanel->LayoutRows(2, true);
     struct PutBack {
         TEditsPanel& rows;
         Removal* removals;

@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "library/snmp/request_to_edits.h"
+#include "library/snmp/synchronous_for.h"
+#include "library/snmp/syntax_index.h"
+#include "library/snmp/write_result.h"
 #include "platform/os/exception.h"
 #include "platform/ui/bitmap_button.h"
 #include "platform/ui/combo_box.h"
@@ -12,7 +15,7 @@
 #include "shell/generic/ctrl_btn_panel.h"
 #include "shell/generic/edits_panel.h"
 #include "shell/generic/list_view_panel.h"
-#include "shell/generic/synchronous_write.h"
+#include "shell/generic/view_outcome.h"
 
 namespace {
 
@@ -21,6 +24,18 @@ bool ComboLists(const ui::ComboBox& combo, const std::string& text) {
         if (combo.ItemText(k) == text) return true;
     }
     return false;
+}
+
+// Two values of an index column name the same row when they give the same
+// sub-identifiers ("05" and "5"); a text that encodes as none only equals
+// itself.
+bool SameIndexValue(int32_t syntax, const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    try {
+        return EncodeIndexValue(syntax, a, false) == EncodeIndexValue(syntax, b, false);
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 }  // namespace
@@ -85,27 +100,65 @@ void TSNMPListViewPanel::ClearRowsBeforeAdd(void* context, ui::Component*) {
     static_cast<TSNMPListViewPanel*>(context)->EditsPanel->ClearAllRows();
 }
 
-// Only the index columns (from the selected row) and the delete-status
-// column go into the write; the list is then read again synchronously.
+// Only the delete-status column goes into the write, at the selected row's
+// index; the outcome goes to the message panel and the list is then read
+// again synchronously.
 void TSNMPListViewPanel::OnDeleteClick(ui::Component*) {
     if (ui::MessageBox("Are you sure to delete ?", "Delete", ui::Buttons::YesNo, ui::Icon::Question) !=
         ui::Answer::Yes) {
         return;
     }
     int statusRow = ListViewPanel->DeleteStatusRow;
-    SynchronousWrite write(*Request);
-    for (int i = 0; i < Request->request.vars.Count(); ++i) {
-        if (!EditsPanel->IsIndexRow(i) && i != statusRow) write.LeaveOut(i);
-    }
+    VkWriteResult result;
     try {
         Request->CollectValues();
         Request->request.vars.Item(statusRow)->value = ListViewPanel->DeleteStatusText;
-        Request->Set(false, false, "", nullptr);
+        result = WriteRowsAsTheyStand(*Request, {statusRow}, false);
     } catch (const os::Exception& error) {
-        Request->ShowStatus(error.Message());
+        result = VkWriteResult{false, error.HelpContext(), error.Message()};
     }
-    write.Unmark();
+    ReportWrite(*Request, result);
+    SynchronousFor synchronous(*Request);
     OnListRefreshClick(Buttons->RefreshButton);
+}
+
+// While the Add dialog is open, a typed index must name a row that holds no
+// entry: a listed row is free only when its delete status shows the delete
+// text (without a delete status every listed row is in use).
+std::string TSNMPListViewPanel::WriteRefusal(const std::vector<int>& rows) const {
+    std::string refusal = TSNMPEditorPanel::WriteRefusal(rows);
+    if (!refusal.empty() || !adding_ || !TypedIndexInUse()) return refusal;
+    return "The row " + TypedIndex() + " is in use!";
+}
+
+bool TSNMPListViewPanel::TypedIndexInUse() const {
+    const ui::ListView& list = *ListViewPanel->ListView;
+    for (int k = 0; k < list.ItemCount(); ++k) {
+        const ui::ListItem& row = *list.Item(k);
+        if (HasTypedIndex(row) && !IsDeleted(row)) return true;
+    }
+    return false;
+}
+
+bool TSNMPListViewPanel::HasTypedIndex(const ui::ListItem& row) const {
+    const VkSNMPVarList& vars = Request->request.vars;
+    for (int i = 0; i < vars.keyCount && i < EditsPanel->RowCount(); ++i) {
+        if (!SameIndexValue(vars.Item(i)->syntax, EditsPanel->RowText(i), Request->ListCell(row, i))) return false;
+    }
+    return vars.keyCount > 0;
+}
+
+bool TSNMPListViewPanel::IsDeleted(const ui::ListItem& row) const {
+    int statusRow = ListViewPanel->DeleteStatusRow;
+    return statusRow >= 0 && Request->ListCell(row, statusRow) == ListViewPanel->DeleteStatusText;
+}
+
+// The typed index columns as the user typed them, joined by dots.
+std::string TSNMPListViewPanel::TypedIndex() const {
+    std::string index;
+    for (int i = 0; i < Request->request.vars.keyCount && i < EditsPanel->RowCount(); ++i)
+        index += (index.empty() ? "" : ".") + EditsPanel->RowText(i);
+    return index;
 }
 
 void TSNMPListViewPanel::OnListRefreshClick(ui::Component* sender) {

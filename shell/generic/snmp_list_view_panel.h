@@ -3,7 +3,9 @@
 // a modal dialog that borrows the row editor; "Delete" (after a Yes) writes
 // the delete-status text into the delete-status column of the selected row,
 // addressed by its index columns, and reads the list again. Add and Delete
-// are offered only when their status row and text are set.
+// are offered only when their status row and text are set. Add refuses an
+// index whose listed row holds an entry. Every outcome goes to the view's
+// message panel; the dialogs close after a write whatever the device said.
 
 #include <string>
 
@@ -51,13 +53,24 @@ public:
     TViewEvent OnAfterEdit;
     // The Add or Edit dialog while it is open; null otherwise.
     ui::Form* ActiveDialog = nullptr;
+    // Called as the Add dialog closes, on every way out.
+    void EndAdding() { adding_ = false; }
+
+protected:
+    std::string WriteRefusal(const std::vector<int>& rows) const override;
 
 private:
+    bool TypedIndexInUse() const;
+    bool HasTypedIndex(const ui::ListItem& row) const;
+    bool IsDeleted(const ui::ListItem& row) const;
+    std::string TypedIndex() const;
     void SetStatus(int row, const std::string& text, const char* wrongText, int& statusRow,
                    std::string& statusText, ui::Control* button);
     class TSNMPPanel* OpenDialog(ui::Form& dialog, const std::string& caption);
     void RunDialog(ui::Form& dialog, TSNMPPanel& view);
     void WaitForRead();
+
+    bool adding_ = false;  // the Add dialog is open
 };
 
 // The hint of a list row: per column its caption, tabs up to the longest

@@ -11,6 +11,7 @@
 #include "platform/ui/splitter.h"
 #include "shell/generic/ctrl_btn_panel.h"
 #include "shell/generic/msg_panel.h"
+#include "shell/generic/view_outcome.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ TSNMPPanel::TSNMPPanel(ui::Control* parent, TMsgPanel* sharedMsgPanel, VkSNMPReq
     }
     BottomSplitter = new ui::Splitter(ClientPanel, ui::Align::Bottom);
     SetBounds(Left(), Top(), 0, 0);
+    ReportReads(*request);
 }
 
 void TSNMPPanel::SetContent(ui::Control* control) {
@@ -67,13 +69,7 @@ void TSNMPPanel::AttachToForm(ui::Form* form) {
     SetAlign(ui::Align::Client);
 }
 
-void TSNMPPanel::OnRefreshClick(ui::Component*) {
-    try {
-        Request->Get();
-    } catch (const os::Exception& error) {
-        Request->ShowStatus(error.Message());
-    }
-}
+void TSNMPPanel::OnRefreshClick(ui::Component*) { ReadAndReport(*Request); }
 
 void TSNMPPanel::OnCloseClick(ui::Component*) {
     if (Form == nullptr) {

@@ -2,7 +2,9 @@
 // A generic view of one request: the button column on the right, and beside
 // it the content (a row editor or a list) above the message panel the
 // request writes its status into. "Refresh" reads the request, "Close"
-// closes the window the view is attached to.
+// closes the window the view is attached to. Every read of the request,
+// the window's own included, writes its outcome into the message panel
+// (view_outcome.h).
 
 #include "platform/ui/panel.h"
 

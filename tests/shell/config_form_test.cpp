@@ -80,7 +80,7 @@ TEST_F(ConfigFormTest, ASecondViewIsRefusedAndNothingIsAdded) {
     EXPECT_EQ(window.Type, 1);
 }
 
-TEST_F(ConfigFormTest, ClosingWithAReadUnderWayWaitsForItThenFreesTheRequests) {
+TEST_F(ConfigFormTest, ClosingWithAReadUnderWayFreesTheRequests) {
     auto window = std::make_unique<TConfigForm>(nullptr);
     VkSNMPRequest2Edits* request = NewRequest(window.get(), VarsDhcpStaticTable, MVT_UMV, 1);
     TSNMPListViewPanel* view = window->SetListViewRequest(request, -1, "", -1, "");

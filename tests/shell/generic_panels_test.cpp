@@ -237,6 +237,7 @@ TEST_F(GenericPanelsTest, GlyphFilesReplaceCaptionsUntilOneCannotBeLoaded) {
     EXPECT_TRUE(buttons->RefreshButton->HasGlyph());
     EXPECT_EQ(buttons->RefreshButton->Caption(), "");
     EXPECT_FALSE(buttons->EditButton->HasGlyph());
+    EXPECT_EQ(buttons->EditButton->Caption(), "Edit") << "a glyph that failed keeps the caption";
     EXPECT_FALSE(buttons->SetCheckedButton->HasGlyph()) << "loading stops at the first bad file";
     EXPECT_EQ(buttons->SetCheckedButton->Caption(), "Set Checked");
     EXPECT_EQ(buttons->CloseButton->Caption(), "Close");

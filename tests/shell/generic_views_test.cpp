@@ -3,8 +3,6 @@
 // of the ticked rows, the list with its count and hint, and the Add, Edit
 // and Delete actions with their dialogs.
 
-#include <memory>
-
 #include "platform/os/exception.h"
 #include "platform/ui/list_view.h"
 #include "platform/ui/memo.h"
@@ -25,51 +23,8 @@ using generictest::RowEdit;
 using generictest::ShownCommands;
 using Commands = std::vector<std::string>;
 
-std::string StaticColumn(int column, int index) {
-    return "E.3.1.3.2.1." + std::to_string(column) + "." + std::to_string(index);
-}
-
-class GenericViewsTest : public pagetest::PageTest {
-protected:
-    GenericViewsTest() : window_(std::make_unique<TConfigForm>(nullptr)) {}
-
-    TConfigForm& Window() { return *window_; }
-    TSNMPEditorPanel* Editor(const VkSNMPVarEntry* table, VkSNMPVarListKind kind, int keyCount) {
-        return window_->SetEditorRequest(NewRequest(window_.get(), table, kind, keyCount));
-    }
-    // The DHCP static pool, with the status column as add and delete status
-    // where a text is given.
-    TSNMPListViewPanel* StaticTable(const std::string& addText = "", const std::string& deleteText = "") {
-        return window_->SetListViewRequest(NewRequest(window_.get(), VarsDhcpStaticTable, MVT_UMV, 1),
-                                           DhcpStaticRow::Status, addText, DhcpStaticRow::Status, deleteText);
-    }
-    // Runs the window's own first read and waits for it.
-    void Load(TSNMPPanel* view) {
-        RunFor(20);
-        ASSERT_TRUE(RunUntil([&] { return !view->Request->busy; }));
-    }
-    void SelectRow(TSNMPListViewPanel* view, int item) {
-        ui::ListView* list = view->ListViewPanel->ListView;
-        list->SetSelected(list->Item(item));
-        view->OnListClick(list);
-    }
-    // Runs `inDialog` with the Add or Edit dialog while it is open, then
-    // closes it unless the action did.
-    void WhileDialogOpen(TSNMPListViewPanel* view, std::function<void(ui::Form&)> inDialog) {
-        Later(20, [view, inDialog] {
-            ASSERT_NE(view->ActiveDialog, nullptr);
-            ui::Form& dialog = *view->ActiveDialog;
-            inDialog(dialog);
-            if (view->ActiveDialog != nullptr) view->ActiveDialog->Close();
-        });
-    }
-    static ui::BitmapButton* DialogButton(ui::Form& dialog, const std::string& name) {
-        return dynamic_cast<ui::BitmapButton*>(dialog.FindComponent(name));
-    }
-
-private:
-    std::unique_ptr<TConfigForm> window_;
-};
+using generictest::GenericViewsTest;
+using generictest::StaticColumn;
 
 TEST_F(GenericViewsTest, EachViewShowsTheCommandsItsVariablesAllow) {
     struct Case {
