@@ -12,7 +12,9 @@
 //   ui::ListItem* free = Rules.FirstFree();                 // a new entry's row, wherever it stands
 //
 // A free row is one the page's predicate calls free (an empty name, a zero
-// MAC, 0.0.0.0); Show lists every other row in walk order.
+// MAC, 0.0.0.0); Show lists every other row in walk order, or, for a table
+// with rows that are neither free nor whole entries, the rows a second
+// predicate calls listed.
 
 #include <functional>
 #include <string>
@@ -26,14 +28,17 @@ class ListView;
 class WalkedRows {
 public:
     using IsFree = std::function<bool(const ui::ListItem& row)>;
+    using IsListed = IsFree;
     using Fill = std::function<void(const ui::ListItem& row, ui::ListItem& shown)>;
 
-    explicit WalkedRows(IsFree isFree) : isFree_(std::move(isFree)) {}
+    // isListed: the rows Show lists; null lists every row that is not free.
+    explicit WalkedRows(IsFree isFree, IsListed isListed = nullptr)
+        : isFree_(std::move(isFree)), isListed_(std::move(isListed)) {}
 
     // The hidden list the walk fills.
     void Use(ui::ListView* walked) { walked_ = walked; }
 
-    // Replaces the visible list's items: one per row in use, in walk order,
+    // Replaces the visible list's items: one per listed row, in walk order,
     // made by fill; remembers the index of each.
     void Show(ui::ListView& visible, const Fill& fill);
 
@@ -59,9 +64,14 @@ public:
 
 private:
     IsFree isFree_;
+    IsListed isListed_;
     ui::ListView* walked_ = nullptr;
     std::vector<std::string> indexes_;
 };
+
+// The status text of an action on the rows refused while a walk is still
+// filling the hidden list (the rows are not all there yet).
+extern const char* const WalkRunningText;
 
 // Predicates for the free rows device tables use: the cell in the column is
 // empty / is the address 0.0.0.0 (in any spelling) / is the zero MAC address.
