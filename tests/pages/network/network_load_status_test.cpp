@@ -44,6 +44,11 @@ bool Idle(std::initializer_list<const VkSNMPRequest2Controls*> requests) {
 
 TEST_F(NetworkLoadStatusTest, AGroupNotReadIsStillNamedOnceEveryAnswerHasCome) {
     ASSERT_TRUE(Started());
+    const std::function<std::string()> vlan = [&] {
+        return StatusAfterOpening<TFM_VlanSetting>(
+            FM_VlanSetting, [](const auto& p) { return Idle({p.ApModeRequest, p.PortListRequest, p.VlanListRequest}); },
+            [](const auto& p) { return p.StatusBar->PanelText(0); });
+    };
     const struct {
         const char* page;
         const char* missing;
@@ -83,20 +88,8 @@ TEST_F(NetworkLoadStatusTest, AGroupNotReadIsStillNamedOnceEveryAnswerHasCome) {
                  FM_TrafficCtrl, [](const auto& p) { return Idle({p.QosPortRequest, p.TrafficRuleListRequest}); },
                  [](const auto& p) { return p.StatusBar1->SimpleText(); });
          }},
-        {"VLAN", "dot11ApMode",
-         [&] {
-             return StatusAfterOpening<TFM_VlanSetting>(
-                 FM_VlanSetting,
-                 [](const auto& p) { return Idle({p.ApModeRequest, p.PortListRequest, p.VlanListRequest}); },
-                 [](const auto& p) { return p.StatusBar->PanelText(0); });
-         }},
-        {"VLAN", "dot11VlanStatus",
-         [&] {
-             return StatusAfterOpening<TFM_VlanSetting>(
-                 FM_VlanSetting,
-                 [](const auto& p) { return Idle({p.ApModeRequest, p.PortListRequest, p.VlanListRequest}); },
-                 [](const auto& p) { return p.StatusBar->PanelText(0); });
-         }},
+        {"VLAN", "dot11ApMode", vlan},
+        {"VLAN", "dot11VlanStatus", vlan},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.page) + " without " + c.missing);
