@@ -85,8 +85,8 @@ void TFM_DHCP::OnStaticPoolGetDone(VkSNMPError* result) {
         return;
     }
     StaticListRead = true;
-    if (ui::ListItem* free = StaticRows.FirstFree()) free->SetSelected(true);
     FillStaticPoolUserList();
+    ChooseFreeRow();
     EnableStaticEntry(true);
     Btn_Del->SetEnabled(false);
     ApplyDhcpEnableRules();
@@ -101,16 +101,13 @@ void TFM_DHCP::FillStaticPoolUserList() {
         entry.AddSubItem(CellText(row, DhcpStaticRow::IpAddress));
         entry.AddSubItem(CellText(row, DhcpStaticRow::HostName));
     });
-    ED_StaticAssignIP->SetText("");
-    ED_StaticAssignMAC->SetText("");
-    EmptyNoAddress({ED_StaticGateway, ED_StaticWins, ED_StaticDNS});
 }
 
-// The first free row becomes the target again, its edits ready for a new
-// entry, as after a walk.
+// The first free row becomes the target (after a walk, or when the user
+// chooses no entry), its edits ready for a new entry; a full table leaves
+// no target.
 void TFM_DHCP::ChooseFreeRow() {
-    ui::ListItem* free = StaticRows.FirstFree();
-    LV_StaticPoolSet->SetSelected(free);
+    LV_StaticPoolSet->SetSelected(StaticRows.FirstFree());
     ED_StaticAssignIP->SetText("");
     ED_StaticAssignMAC->SetText("");
     EmptyNoAddress({ED_StaticGateway, ED_StaticWins, ED_StaticDNS});
