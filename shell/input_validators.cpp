@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/ui/dialog_service.h"
 #include "shell/dotted_quad.h"
 
 const char* const InvalidMacAddressMessage = "Invalid MAC Address.";
@@ -63,8 +62,6 @@ bool IsAsciiText(const std::string& text) {
     return true;
 }
 
-bool IsValidMacAddress(const std::string& text) {
-    bool valid = text.size() >= 2 && text != kNoMacAddress && !IsGroupMacAddress(text);
-    if (!valid) ui::MessageBox(InvalidMacAddressMessage, "Warning", ui::Buttons::Ok);
-    return valid;
+bool IsUsableMacAddress(const std::string& text) {
+    return text.size() >= 2 && text != kNoMacAddress && !IsGroupMacAddress(text);
 }

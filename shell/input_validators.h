@@ -1,7 +1,8 @@
 #pragma once
 // The checks the pages run on typed input before writing it to the device.
-// They keep no state and need no window; all but IsValidMacAddress are silent
-// (the calling page shows its own message for a false result).
+// They keep no state and need no window; all are silent (the calling page
+// shows its own message for a false result) but IsValidMacAddress, which the
+// shell defines over IsUsableMacAddress with its warning box.
 //
 // The main window offers them under the same names, each member forwarding
 // with its arguments unchanged, e.g.
@@ -47,8 +48,9 @@ bool IsAsciiText(const std::string& text);
 // is invalid when empty, "000000000000", shorter than two characters, or when
 // its second character, upper-cased, is 1, 3, 5, 7, 9, B, D or F (a group
 // address); neither the length beyond that nor the digits are checked.
-// When invalid, shows "Invalid MAC Address." (caption "Warning", OK) and
-// returns false.
+bool IsUsableMacAddress(const std::string& text);
+// The same; when invalid, shows "Invalid MAC Address." (caption "Warning",
+// OK) and returns false (shell/mac_address_warning.cpp).
 bool IsValidMacAddress(const std::string& text);
 extern const char* const InvalidMacAddressMessage;
 

@@ -80,9 +80,18 @@ std::string ScanDelay(const Tokens& args, ControlTargets& t) {
 std::string PlanError(const Tokens& args, ControlTargets& t) {
     Oid oid;
     int status = 0;
-    if (args.size() != 3 || !ParseOid(args[1], oid) || !ParseErrorStatus(args[2], status))
-        return Fail("usage: error OID STATUS");
-    t.errors.Add(oid, status);
+    long after = 0;
+    bool withAfter = args.size() == 5 && args[3] == "after" && ParseCount(args[4], after);
+    if ((args.size() != 3 && !withAfter) || !ParseOid(args[1], oid) || !ParseErrorStatus(args[2], status))
+        return Fail("usage: error OID STATUS [after M]");
+    t.errors.Add(oid, status, static_cast<int>(after));
+    return Ok();
+}
+
+std::string QuietRestart(const Tokens& args, ControlTargets& t) {
+    long count = 0;
+    if (args.size() != 2 || !ParseCount(args[1], count)) return Fail("usage: quietrestart N");
+    t.errors.QuietRestarts(static_cast<int>(count));
     return Ok();
 }
 
@@ -169,6 +178,7 @@ const Command kCommands[] = {
     {"down", [](const Tokens&, ControlTargets& t) { t.liveness.GoDown(); return Ok(); }},
     {"up", [](const Tokens&, ControlTargets& t) { t.liveness.ComeUp(); return Ok(); }},
     {"restart", [](const Tokens&, ControlTargets& t) { t.liveness.Restart(); return Ok(); }},
+    {"quietrestart", &QuietRestart},
     {"set", &Set},
     {"get", &Get},
     {"leds", &Leds},

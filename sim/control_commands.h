@@ -9,12 +9,18 @@
 //                            wrongname (asks for the name with ".x" added)
 //   delay MS                 answer every request MS later (0: at once)
 //   scandelay MS             a SET that starts a scan is answered MS later
-//   error OID STATUS         answer STATUS (number or name, e.g. genErr) for
-//                            OID on the next SET that writes it
+//   error OID STATUS [after M]
+//                            answer STATUS (number or name, e.g. genErr) for
+//                            OID on the next SET that writes it (after
+//                            letting M SETs of it through)
 //   lose OID N               the next N SETs writing OID are lost: not
 //                            carried out and not answered (0: none)
 //   down | up                stop answering / answer again (same boot)
 //   restart                  down for the restart time, then a new boot
+//   quietrestart N           the next N SETs that restart the device (Reboot,
+//                            deviceRestart ...) are carried out unanswered:
+//                            the device goes down before it answers (retries
+//                            count; 0: none)
 //   set OID VALUE            store a value (typed as the object is); in a
 //                            scanned table, what the next scan finds
 //   get OID                  one data line: the value

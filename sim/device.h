@@ -80,6 +80,8 @@ public:
     // True once after a command asked for a restart (the caller answers the
     // SET first, then takes the device down).
     bool TakeRestartRequest();
+    // Whether a command asked for a restart not yet taken.
+    bool RestartRequested() const { return restartRequested_; }
 
     // True once after the settings were applied (the caller may pause the
     // device for a while, as applying them takes).

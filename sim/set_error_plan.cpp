@@ -16,9 +16,19 @@ int SetErrorPlan::Take(const Oid& oid) {
     }
     auto it = planned_.find(oid);
     if (it == planned_.end()) return 0;
-    int status = it->second;
+    if (it->second.after > 0) {
+        --it->second.after;
+        return 0;
+    }
+    int status = it->second.status;
     planned_.erase(it);
     return status;
+}
+
+bool SetErrorPlan::TakeQuietRestart() {
+    if (quietRestarts_ <= 0) return false;
+    --quietRestarts_;
+    return true;
 }
 
 bool SetErrorPlan::TakeAnswerLost() {

@@ -1,8 +1,9 @@
 #pragma once
 // Error statuses a test asked the agent to answer on the next SET that writes
-// a given object (a fault of the device, not a check of the value), and SETs
-// a test asked to be lost: the device neither carries them out nor answers,
-// as when the request never reached it.
+// a given object (a fault of the device, not a check of the value), SETs a
+// test asked to be lost: the device neither carries them out nor answers, as
+// when the request never reached it, and restarts that go unanswered: the
+// device carries out the SET and goes down before its answer leaves.
 
 #include <map>
 
@@ -15,7 +16,8 @@ public:
     // What Take gives for a SET that is to be lost.
     static constexpr int kLost = -1;
 
-    void Add(const Oid& oid, int status) { planned_[oid] = status; }
+    // The status for the SET of the object after `after` SETs of it passed.
+    void Add(const Oid& oid, int status, int after = 0) { planned_[oid] = {status, after}; }
 
     // The next `count` SETs writing the object are lost (retries included).
     void Lose(const Oid& oid, int count);
@@ -27,10 +29,22 @@ public:
     // Whether the answer about to go out belongs to a lost SET; once.
     bool TakeAnswerLost();
 
+    // The next `count` SETs that restart the device go unanswered (0: none).
+    void QuietRestarts(int count) { quietRestarts_ = count; }
+    // For the answer to a SET that restarts the device: whether it is to be
+    // left unsent; counts one of the quiet restarts.
+    bool TakeQuietRestart();
+
 private:
-    std::map<Oid, int> planned_;
+    struct Planned {
+        int status = 0;
+        int after = 0;  // SETs of the object still let through first
+    };
+
+    std::map<Oid, Planned> planned_;
     std::map<Oid, int> lost_;
     bool answerLost_ = false;
+    int quietRestarts_ = 0;
 };
 
 }  // namespace sim

@@ -100,7 +100,9 @@ bool Simulator::Start(std::string& error) {
     Device& device = parts_->device;
     SetErrorPlan& errors = parts_->errors;
     auto holdFor = [&device, &errors] {
-        return errors.TakeAnswerLost() ? AnswerHold::kNever : device.TakeScanHold();
+        if (errors.TakeAnswerLost()) return AnswerHold::kNever;
+        if (device.RestartRequested() && errors.TakeQuietRestart()) return AnswerHold::kNever;
+        return device.TakeScanHold();
     };
     if (!parts_->gate.Install() || !parts_->log.Install() || !parts_->answers.Install(holdFor)) {
         error = "cannot reach the agent's session";

@@ -2,6 +2,7 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/basic/information_page_vars.h"
+#include "pages/common/async_write.h"
 #include "pages/common/completion_status.h"
 #include "pages/common/input_refusal.h"
 #include "pages/common/page_controls.h"
@@ -68,20 +69,26 @@ void TFM_Information::FormCreate(ui::Component*) {
     SystemRequest->SetStatusBar(StatusBar);
     SystemRequest->OnGetDone = [this](VkSNMPRequest2Controls*, VkSNMPError* result) { OnGetDone(result); };
     SystemRequest->OnSetDone = [this](VkSNMPRequest2Controls*, VkSNMPError* result) { OnSetDone(result); };
-    SystemRequest->Get();
+    ReadSystem();
     Ed_SC->SetMaxLength(kContactLength);
     Ed_SN->SetMaxLength(kNameLength);
     Ed_SL->SetMaxLength(kLocationLength);
 }
 
-void TFM_Information::Btn_ReClick(ui::Component*) { SystemRequest->Get(); }
+void TFM_Information::Btn_ReClick(ui::Component*) { ReadSystem(); }
+
+// The read's end shows in OnGetDone; a read that could not be sent says so.
+void TFM_Information::ReadSystem() {
+    Groups.BeginLoad();
+    if (!Groups.StartRead(*SystemRequest)) StatusBar->SetSimpleText(Groups.LoadText());
+}
 
 void TFM_Information::Btn_SaClick(ui::Component*) {
     if (!Groups.WasRead(*SystemRequest)) {
         StatusBar->SetSimpleText(InformationNotReadText);
         return;
     }
-    if (ValidInput()) SystemRequest->Set(true, true);
+    if (ValidInput()) StartWrite(*SystemRequest, true);
 }
 
 bool TFM_Information::ValidInput() {

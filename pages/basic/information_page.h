@@ -53,6 +53,7 @@ public:
 
 private:
     void BuildControls();
+    void ReadSystem();
     bool ValidInput();
     void OnGetDone(VkSNMPError* result);
     void OnSetDone(VkSNMPError* result);

@@ -6,6 +6,7 @@
 #include "pages/common/group_writes.h"
 #include "pages/common/input_refusal.h"
 #include "pages/common/page_controls.h"
+#include "pages/common/same_value.h"
 #include "platform/os/exception.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
@@ -29,7 +30,6 @@ constexpr int kStaticItem = 0;
 constexpr int kDhcpItem = 1;
 constexpr int kTimeout = Seconds(10);
 constexpr int kAddressLength = 15;
-constexpr char kNoGateway[] = "0.0.0.0";
 
 // The number before the first "." (an empty part reads as 0).
 int FirstOctet(const std::string& text) {
@@ -76,25 +76,29 @@ void TFM_LanCfg::FormCreate(ui::Component*) {
     ClearNoGateway();
 }
 
-// Each read stands alone: the addresses are read (and shown) even when the
-// mode read got no answer.
+// The mode, then the addresses, in one load: a device that does not answer
+// the first read is not asked the second. Address fields the load could not
+// fill are left empty rather than showing what the form was built with.
 void TFM_LanCfg::ReadDevice() {
     Groups.Make(GetIpFromRequest, {"address mode", VarsLanGetIpFrom, MVT_SV, 0, kTimeout});
     GetIpFromRequest->BindComboBox(SingleRow::Value, CB_IPFrom);
-    Groups.BeginLoad();
-    Groups.Read(*GetIpFromRequest);
-
     Groups.Make(AddressRequest, {"LAN settings", VarsLanAddress, MVT_SV, 0, kTimeout});
     AddressRequest->BindEdits(LanAddressRow::Address, "%s", ED_IpAddr);
     AddressRequest->BindEdits(LanAddressRow::Mask, "%s", ED_SubMask);
     AddressRequest->BindEdits(LanAddressRow::Gateway, "%s", ED_DefGw);
     AddressRequest->SetStatusMemo(StatusBar, 0);
+
     Groups.BeginLoad();
+    Groups.Read(*GetIpFromRequest);
     if (Groups.Read(*AddressRequest)) {
         DeviceIpFrom = CB_IPFrom->ItemIndex();
         ShowAddressFields();
+    } else {
+        for (ui::Edit* edit : {ED_IpAddr, ED_SubMask, ED_DefGw}) edit->SetText("");
     }
-    if (!Groups.WasRead(*AddressRequest))
+    if (Groups.Silent())
+        ShowStatus(DeviceSilentText);
+    else if (!Groups.WasRead(*AddressRequest))
         ShowStatus(LanNotReadText);
     else if (!Groups.WasRead(*GetIpFromRequest) || DeviceIpFrom < 0)
         ShowStatus(LanModeUnknownText);
@@ -150,7 +154,7 @@ bool TFM_LanCfg::ValidStaticFields() {
     if (FirstOctet(address) >= FirstOctet(mask) || !TMainForm::IsValidHostInSubnet(address, mask))
         return RefuseAndClear("Please input valid IP Address.", "Warning", ED_IpAddr);
     if (ED_DefGw->Text().empty())
-        ED_DefGw->SetText(kNoGateway);
+        ED_DefGw->SetText(kNoAddress);
     else if (!TMainForm::IsValidLanAddress(ED_DefGw->Text()))
         return RefuseAndClear("Invalid gateway address !", "Warning", ED_DefGw);
     return true;
@@ -178,7 +182,7 @@ void TFM_LanCfg::ShowWriteResult(const GroupWrites& writes) {
 }
 
 void TFM_LanCfg::ClearNoGateway() {
-    if (ED_DefGw->Text() == kNoGateway) ED_DefGw->SetText("");
+    if (ED_DefGw->Text() == kNoAddress) ED_DefGw->SetText("");
 }
 
 void TFM_LanCfg::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }

@@ -14,17 +14,29 @@
 // AtLoad records what the device said, so that the layout can go back to the
 // device's values and Save can tell what the user changed.
 //
-// The page is split over several files by concern:
-//   wireless_page.cpp           the form and its controls, show and close
-//   wireless_page_load.cpp      the requests and the opening and Refresh loads
-//   wireless_page_layout.cpp    the layout by operating mode and security mode,
-//                               key entry, edit limits and small conversions
-//   wireless_page_channels.cpp  channels, country, application and the handlers
-//                               of the security fields
-//   wireless_page_wds.cpp       WDS partners and MAC clone: loading, rules
+// The page is split over several files by concern, all on the one form
+// class (the sections of the class below name the file of each function):
+//   wireless_page.cpp           the form and its controls, the handlers'
+//                               connections, the status line, show and close
+//   wireless_page_load.cpp      the requests of the settings groups, the
+//                               opening and Refresh loads and their end
+//   wireless_page_layout.cpp    Security Mode and WPA Mode from the device's
+//                               authentication, the layout by operating mode
+//                               and security mode with its handlers, key
+//                               entry, edit limits and small conversions
+//   wireless_page_channels.cpp  country, application and channel lists, the
+//                               channel choice and width rule, the multi-SSID
+//                               rules, and the handlers of the security fields
+//   wireless_page_wds.cpp       operating mode state, MAC clone loading and its
+//                               controls, the WDS partner edits
 //   wireless_page_survey.cpp    site survey, adding WDS partners, clone scan
 //   wireless_page_checks.cpp    the checks of a Save
-//   wireless_page_save.cpp      Save: marking and writing the groups
+//   wireless_page_save.cpp      Save: what the writes depend on, the groups of
+//                               the write plan, the writing
+//   wireless_page_rules.*       the decisions without controls: authentication
+//                               views, the lists offered, the write plan
+//   wireless_page_vars.*        the page's variable tables and option lists
+//   wireless_page_texts.h       the texts and positions the files share
 //
 // The page's groups (pages/common/page_groups.h) remember which reads failed;
 // the status line names them, and the opening load stops at the first read
@@ -265,10 +277,16 @@ public:
     // ---- what the last load found -----------------------------------------
     bool RequestsCreated = false;     // true from the first Refresh on
     // What the device said, as the controls showed it after the load: the
-    // operating mode, SSID visibility, group key interval, authentication,
-    // Security Mode, re-key settings, cipher and band.
+    // operating mode, SSID visibility, automatic channel scan, channel width,
+    // group key interval, authentication, Security Mode, re-key settings,
+    // cipher, band and application.
     ControlSnapshot AtLoad;
     int LastChannelIndex = -1;        // CB_Chanal position after the last fill
+    // Whether the user picked a channel since CB_Chanal was last filled.
+    // Only a picked channel is written: the list may lack the device's
+    // channel (then nothing is selected), and with automatic channel scan it
+    // shows the channel in use, not the one configured.
+    bool ChannelPicked = false;
     bool WifiModeHasN = true;         // the band's wireless mode includes 802.11n
     int VlanWarningShown = 0;         // 1 once the VLAN warning was shown
     bool MultiSsidEapCheck = true;    // false from the first Save on
@@ -283,16 +301,15 @@ public:
     // The band WifiModeRequest was made for (-1: none yet).
     int WifiModeBand = -1;
 
+    // ---- the form (wireless_page.cpp) ----------------------------------------
     // Writes status panel 0.
     void ShowStatus(const std::string& text);
-
-    // ---- form events (wireless_page.cpp, wireless_page_load.cpp) -----------
-    void FormCreate(ui::Component* sender);
     void FormShow(ui::Component* sender);
-    void Bt_RefreshClick(ui::Component* sender);
     void Bt_CloseClick(ui::Component* sender);
 
     // ---- loading (wireless_page_load.cpp) ----------------------------------
+    void FormCreate(ui::Component* sender);
+    void Bt_RefreshClick(ui::Component* sender);
     void ReadSettingsGroups();
     void LoadManagerIpStatus();
     void LoadVlanStatus();
@@ -340,6 +357,8 @@ public:
     void CB_ChanalChange(ui::Component* sender);
     void StoreApplication();
     void SaveApplication();
+    // Whether a Save writes the application.
+    bool ApplicationToWrite() const;
     void ArrangeApplicationRow();
     void ApplyChannelWidthRule();
     bool CopyComboText(ui::ComboBox* combo, ui::Edit* edit);
@@ -373,7 +392,7 @@ public:
     int CheckHexKey(ui::Edit* keyEdit);
     bool ValidateSsidAndWdsMacs();
 
-    // ---- Save: marking and writing (wireless_page_save.cpp) -----------------
+    // ---- Save: what the writes depend on, writing (wireless_page_save.cpp) ---
     void Bt_ApplyClick(ui::Component* sender);
     void StoreAuthentication(ui::ComboBox* authentication, ui::ComboBox* securityMode, ui::ComboBox* wpaMode);
     // Writes the groups of the operating mode and security mode; true when
@@ -384,15 +403,7 @@ public:
     // The group a plan names.
     VkSNMPRequest2Edits* GroupOf(WirelessGroup group) const;
 
-    // ---- site survey, WDS partners, MAC clone (wireless_page_wds.cpp) ------
-    void SiteScanClick(ui::Component* sender);
-    void OnSurveyRefreshDone(VkSNMPRequest2Controls* sender, VkSNMPError* result);
-    void OnSurveyTableDone(VkSNMPRequest2Controls* sender, VkSNMPError* result);
-    void LV_ClientSiteServeyClick(ui::Component* sender);
-    void LV_WdsSiteServeyClick(ui::Component* sender);
-    bool AddWdsMac(std::string mac);
-    static void StripColons(std::string& text);
-    void Bt_CloneScanClick(ui::Component* sender);
+    // ---- operating mode state, MAC clone, WDS partners (wireless_page_wds.cpp)
     void LoadApModeStatus();
     void LoadMacClone();
     void Cbox_StatusChange(ui::Component* sender);
@@ -401,7 +412,17 @@ public:
     void PrepareWdsMacEdits();
     void ShowAllWdsMacEdits();
     void OnRemoteApTableDone(VkSNMPRequest2Controls* sender, VkSNMPError* result);
-    // The scans in progress (wireless_page_survey.cpp). A site survey runs
+
+    // ---- site survey and clone scan (wireless_page_survey.cpp) -------------
+    void SiteScanClick(ui::Component* sender);
+    void OnSurveyRefreshDone(VkSNMPRequest2Controls* sender, VkSNMPError* result);
+    void OnSurveyTableDone(VkSNMPRequest2Controls* sender, VkSNMPError* result);
+    void LV_ClientSiteServeyClick(ui::Component* sender);
+    void LV_WdsSiteServeyClick(ui::Component* sender);
+    bool AddWdsMac(std::string mac);
+    static void StripColons(std::string& text);
+    void Bt_CloneScanClick(ui::Component* sender);
+    // The scans in progress. A site survey runs
     // from the Scan click to the end of its walk; the survey started decides
     // the walk, whatever the mode reads by then. The clone scan runs from its
     // click to the end of the clone list walk.
@@ -419,6 +440,7 @@ public:
     void EndCloneScan(bool succeeded);
 
 private:
+    // The form's construction (wireless_page.cpp).
     void BuildForm();
     void BuildSettingsGroup();
     void BuildKeyGroup();

@@ -188,7 +188,9 @@ void TFM_Wirless::ChooseChannelList() {
     if (list != nullptr) {
         // The default stays in the holder until the next read.
         if (list->Text().empty()) list->SetText(fallback);
-        FillChannelCombo(list, CB_Chanal, Ed_Channel);
+        // A channel the list lacks is not passed off as its first entry.
+        if (!FillChannelCombo(list, CB_Chanal, Ed_Channel)) CB_Chanal->SetItemIndex(-1);
+        ChannelPicked = false;
     }
 
     Ed_Channel->SetText(configured);
@@ -211,12 +213,24 @@ void TFM_Wirless::CB_ApplicaitonChange(ui::Component* sender) {
     ChooseChannelList();
 }
 
-void TFM_Wirless::CB_ChanalChange(ui::Component*) { ApplyChannelWidthRule(); }
+void TFM_Wirless::CB_ChanalChange(ui::Component* sender) {
+    if (sender == CB_Chanal) ChannelPicked = true;
+    ApplyChannelWidthRule();
+}
 
 void TFM_Wirless::StoreApplication() {
     int value = CB_Applicaiton->ItemIndex() + 1;
     if (value < 0 || value >= CB_App->ItemCount()) value = 0;
     CB_App->SetItemIndex(value);
+}
+
+// Only as the user can see and choose it: for Japan, not while the list is
+// disabled (2.4 GHz has one item), and not when the list shows a fallback for
+// a device value it has no item for, unless the user picked that item.
+bool TFM_Wirless::ApplicationToWrite() const {
+    if (ED_Country->Text() != kJapan || ApplicationRequest == nullptr || !CB_Applicaiton->Enabled()) return false;
+    const bool showsDeviceValue = CB_App->ItemIndex() == CB_Applicaiton->ItemIndex() + 1;
+    return showsDeviceValue || AtLoad.Changed({CB_Applicaiton});
 }
 
 void TFM_Wirless::SaveApplication() {
@@ -327,6 +341,9 @@ void TFM_Wirless::CB_NetProtectChange(ui::Component*) {
 }
 
 // A click on a masked field empties it, so the user types the secret anew.
+// Each key field empties only itself: the other keys' rows are hidden, and a
+// key emptied behind the user's back would count as changed, to be refused
+// or written empty by a later Save under another key index.
 void TFM_Wirless::WsKey1Click(ui::Component*) { Ed_Key1->SetText(""); }
 void TFM_Wirless::WsKey2Click(ui::Component*) { Ed_Key2->SetText(""); }
 void TFM_Wirless::WsKeyClick(ui::Component*) { Ed_Key3->SetText(""); }

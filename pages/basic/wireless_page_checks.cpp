@@ -156,7 +156,14 @@ bool CheckSecurity(TFM_Wirless& page) {
     const std::string security = page.CB_SecurityMode->Text();
     // A device mode the list could not show is left alone on the device as
     // long as the user has not picked another one: nothing of it is written.
-    if (!page.AuthenticationShown && !page.SecurityModePicked) return true;
+    // That holds in the operating mode the device is in; in another one the
+    // pair would be one no list offers, so the user has to choose.
+    if (!page.AuthenticationShown && !page.SecurityModePicked) {
+        if (!page.AtLoad.Changed({page.CB_APMode})) return true;
+        const std::string text = "The device's security mode cannot be used in '" + page.CB_APMode->Text() +
+                                 "' mode. Please choose an Authentication of this mode.";
+        return Refuse(text, kWarningCaption, page.CB_SecurityMode);
+    }
     if (security == kOpenSystem) return page.CB_dot11Encryption->ItemIndex() != kSecondItem || CheckWep(page);
     if (security == kSharedKey) return CheckWep(page);
     if (security == kWpaPersonal) return CheckWpaPersonal(page);

@@ -396,11 +396,18 @@ void TFM_Wirless::CB_APModeChange(ui::Component*) {
     CB_SecurityModeChange(this);
     GroupBox3->SetCaption(mode == kWdsWithAp ? kWdsWithAp : kWds);
     if (mode == kAccessPoint || mode == kWdsWithAp || mode == kWds) {
-        // Back to what the device said.
+        // Back to what the device said for what the mode leaves free, so that
+        // what another mode forced is not written with this one.
         AtLoad.Restore(CB_SsidBroadcast);
         CB_Chanal->SetItemIndex(LastChannelIndex);
         Ed_UpdateInterval->SetEnabled(true);
         AtLoad.Restore(Ed_UpdateInterval);
+        if (mode == kAccessPoint) {
+            AtLoad.Restore(CB_AuSc);
+            CB_AuScClick(this);
+        }
+        AtLoad.Restore(CB_ChannelWidth);
+        ApplyChannelWidthRule();
     }
     ChooseChannelList();
 }
@@ -429,7 +436,12 @@ void TFM_Wirless::CB_SecurityModeChange(ui::Component* sender) {
     CB_AutoRekeyTypeChange(this);
 }
 
-void TFM_Wirless::CB_AuScClick(ui::Component*) { CB_Chanal->SetEnabled(CB_AuSc->ItemIndex() != kSecondItem); }
+void TFM_Wirless::CB_AuScClick(ui::Component* sender) {
+    CB_Chanal->SetEnabled(CB_AuSc->ItemIndex() != kSecondItem);
+    // The user's switch: the list shows the channel configured (scan off) or
+    // the channel in use (scan on) again.
+    if (sender == CB_AuSc) ChooseChannelList();
+}
 
 void TFM_Wirless::CB_CipherTypeChange(ui::Component*) { ApplyChannelWidthRule(); }
 

@@ -66,7 +66,7 @@ void TFM_Wirless::LoadWirelessBasic() {
     OptDot11ApMode2.FillComboBox(modes);
     Groups.Read(*BasicRequest);
     Groups.Read(*BaseChannelRequest);
-    AtLoad.Take({CB_APMode, CB_SsidBroadcast});
+    AtLoad.Take({CB_APMode, CB_SsidBroadcast, CB_AuSc, CB_ChannelWidth});
     ChooseChannelList();
     LoadWifiMode();
     CB_BandChange(this);
@@ -261,7 +261,7 @@ void TFM_Wirless::FormCreate(ui::Component*) {
     LoadMacClone();
     ArrangeApplicationRow();
     ArrangePage();
-    AtLoad.Take({CB_CipherType, CB_Band});
+    AtLoad.Take({CB_CipherType, CB_Band, CB_Applicaiton});
     Cbox_RadiusSerChange(this);
     Cbox_StatusChange(this);
     CB_AutoRekeyTypeChange(this);
@@ -281,7 +281,7 @@ void TFM_Wirless::Bt_RefreshClick(ui::Component*) {
     ReadSettingsGroups();
     LoadMacClone();
     ArrangePage();
-    AtLoad.Take({CB_CipherType, CB_Band});
+    AtLoad.Take({CB_CipherType, CB_Band, CB_Applicaiton});
     SetEditLimits();
     CB_dot11EncryptionChange(this);
     CB_AutoRekeyTypeChange(this);

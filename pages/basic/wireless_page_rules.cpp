@@ -55,11 +55,13 @@ Rows Without(Rows rows, const Rows& left) {
     return rows;
 }
 
-// The basic settings of the mode; the band only after it was changed.
+// The basic settings of the mode; the band only after it was changed, the
+// channel only when the user picked one.
 Rows BasicRows(const WirelessSaveInput& in) {
     using namespace WirelessBasicRow;
     Rows rows = {Ssid, SsidBroadcast, Channel, ChannelList, AutoChannelScan, ApMode, Band, ChannelWidth};
     if (!in.bandChanged) rows = Without(rows, {Band});
+    if (!in.channelPicked) rows = Without(rows, {Channel});
     if (in.mode == M::WirelessClient) return Without(rows, {SsidBroadcast, Channel, ChannelList, AutoChannelScan});
     if (IsWdsMode(in.mode)) return Without(rows, {ChannelList, AutoChannelScan});
     return Without(rows, {ChannelList});
@@ -209,7 +211,7 @@ SecurityBlock SecurityBlockOf(const std::string& security, bool encryptionOn) {
 
 std::vector<GroupWrite> PlanWirelessWrites(const WirelessSaveInput& in) {
     std::vector<GroupWrite> plan;
-    if (in.japan) plan.push_back({WirelessGroup::Application, {SingleRow::Value}});
+    if (in.writeApplication) plan.push_back({WirelessGroup::Application, {SingleRow::Value}});
     // Multi-SSID runs with Access Point and WDS with AP only.
     if (in.mode != M::AccessPoint && in.mode != M::WdsWithAp && in.multiSsidOn)
         plan.push_back({WirelessGroup::MultiSsidState, {SingleRow::Value}});

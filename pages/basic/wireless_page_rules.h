@@ -81,9 +81,10 @@ struct WirelessSaveInput {
     WirelessMode mode = WirelessMode::AccessPoint;
     // None: the device's security objects stay as they are.
     SecurityBlock security = SecurityBlock::None;
-    bool japan = false;          // the application (indoor or outdoor use) is written
+    bool writeApplication = false;  // the application (indoor or outdoor use) is written
     bool multiSsidOn = false;    // multi-SSID enabled as read
     bool bandChanged = false;    // the band differs from the one read
+    bool channelPicked = false;  // the user picked the channel shown
     std::vector<int> partnerRows;  // WDS partner places that hold an address
     bool cloning = false;        // MAC clone enabled
     bool cloneAddressEmpty = true;
@@ -94,9 +95,11 @@ struct WirelessSaveInput {
     bool radiusSecretUnchanged = false;
 };
 
-// The writes of a Save, in order: the application (Japan only), multi-SSID
+// The writes of a Save, in order: the application (when written), multi-SSID
 // off (WDS and client), the MAC clone (client), the security block with the
 // basic settings inside it, the WDS partners (delete-all, then the
 // addresses), the client's wireless mode, the AP array off (every mode but
-// Access Point).
+// Access Point). The channel goes only when the user picked it: the list
+// shown may lack the device's channel, or show the channel in use instead of
+// the one configured.
 std::vector<GroupWrite> PlanWirelessWrites(const WirelessSaveInput& input);

@@ -51,9 +51,10 @@ WirelessSaveInput TFM_Wirless::SaveInput() const {
     const bool keepSecurity = !AuthenticationShown && !SecurityModePicked;
     in.security = keepSecurity ? SecurityBlock::None
                                : SecurityBlockOf(CB_SecurityMode->Text(), CB_dot11Encryption->Text() == kEnable);
-    in.japan = ED_Country->Text() == kJapan && ApplicationRequest != nullptr;
+    in.writeApplication = ApplicationToWrite();
     in.multiSsidOn = CB_MultEnable->ItemIndex() == kSecondItem;
     in.bandChanged = AtLoad.Changed({CB_Band});
+    in.channelPicked = ChannelPicked && CB_Chanal->ItemIndex() >= 0;
     for (int row = 0; row < kWdsPartners; ++row) {
         const std::string address = Ed_ReMAddra[row]->Text();
         if (!address.empty() && address != kNoMacAddress) in.partnerRows.push_back(row);
@@ -104,7 +105,7 @@ namespace {
 void PrepareWrites(TFM_Wirless& page, const WirelessSaveInput& in, const std::vector<GroupWrite>& plan) {
     if (Plans(plan, WirelessGroup::Application)) page.StoreApplication();
     if (Plans(plan, WirelessGroup::MultiSsidState)) SelectText(page.CB_MultEnable, kDisable);
-    if (in.mode != WirelessMode::WirelessClient) page.CopyComboText(page.CB_Chanal, page.Ed_Channel);
+    if (in.channelPicked) page.CopyComboText(page.CB_Chanal, page.Ed_Channel);
     switch (in.security) {
         case SecurityBlock::Wep:
             SelectText(page.CB_dot11Encryption, kEnable);

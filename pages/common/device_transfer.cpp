@@ -1,10 +1,7 @@
 #include "pages/common/device_transfer.h"
 
-#include <sys/stat.h>
-
 #include "library/snmp/global_session.h"
 #include "library/tftp/server_port.h"
-#include "platform/os/ascii_case.h"
 #include "platform/os/exception.h"
 #include "platform/ui/application.h"
 #include "platform/ui/dialog_service.h"
@@ -34,22 +31,6 @@ void EndModule() {
 FileTransferHooks& TransferHooks() {
     static FileTransferHooks hooks{MainWindowPcAddress, EndModule};
     return hooks;
-}
-
-std::string FileNameOf(const std::string& path) {
-    size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string FolderOf(const std::string& path) {
-    size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return std::string();
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool HasSuffix(const std::string& name, const std::string& suffix) {
-    if (name.size() < suffix.size()) return false;
-    return os::EqualIgnoringCase(name.substr(name.size() - suffix.size()), suffix);
 }
 
 DeviceTransfer::DeviceTransfer(ui::Component* owner, int timeout, int retries)
@@ -96,8 +77,3 @@ void DeviceTransfer::Arm(const std::string& path, VkTFTPDirection direction,
 }
 
 void DeviceTransfer::Disarm() { transfer_->Disarm(); }
-
-bool IsRegularFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}

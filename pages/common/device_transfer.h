@@ -6,16 +6,17 @@
 // the page asks for the PC's address on the device's network (a box says so
 // when there is none), arms the server for the device's address, the file's
 // folder and bare name and the direction, writes the address and name into
-// the device and gives the device its command; the armed transfer reports
-// how the device's transfer ended (library/tftp/armed_transfer.h).
+// the device and gives the device its command (these three steps are
+// TransferChain's, transfer_chain.h); the armed transfer reports how the device's
+// transfer ended (library/tftp/armed_transfer.h).
 //
-// Paths are POSIX paths: the file name is the last path element, its folder
-// everything before it.
+// Paths are POSIX paths (file_names.h).
 
 #include <functional>
 #include <string>
 
 #include "library/tftp/armed_transfer.h"
+#include "pages/common/file_names.h"
 
 namespace ui {
 class Edit;
@@ -36,14 +37,6 @@ struct FileTransferHooks {
 };
 FileTransferHooks& TransferHooks();
 
-// The last path element ("" for a path ending in '/').
-std::string FileNameOf(const std::string& path);
-// Everything before the last path element ("" for a bare name).
-std::string FolderOf(const std::string& path);
-// Whether the name ends in the suffix, case-insensitively.
-bool HasSuffix(const std::string& name, const std::string& suffix);
-// Whether the path names a regular file (following links).
-bool IsRegularFile(const std::string& path);
 
 class DeviceTransfer {
 public:

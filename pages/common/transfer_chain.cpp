@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "library/snmp/request_to_edits.h"
-#include "pages/common/command_write.h"
 #include "library/snmp/write_result.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
@@ -13,6 +12,8 @@ namespace {
 // A failure always has a reason to show, also when the layer gave no text.
 std::string Reason(const std::string& text) { return text.empty() ? "The file transfer failed." : text; }
 
+constexpr char kNotMadeText[] = "The transfer requests were not made.";
+
 }  // namespace
 
 void TransferChain::Start(const std::string& path, VkTFTPDirection direction, int commandPosition, Done done) {
@@ -20,15 +21,24 @@ void TransferChain::Start(const std::string& path, VkTFTPDirection direction, in
     running_ = true;
     done_ = std::move(done);
     join_.Begin([this](const VkTFTPTransferEnd& end) { TransferEnded(end); });
-    if (groups_.server == nullptr || groups_.command == nullptr) return Finish("The transfer requests were not made.");
+    if (groups_.server == nullptr || groups_.command == nullptr) return Finish(kNotMadeText);
     transfer_.Arm(path, direction, [this](const VkTFTPTransferEnd& end) { join_.TransferEnded(end); });
     groups_.remoteName->SetText(FileNameOf(path));
     const VkWriteResult written = WriteNow(*groups_.server);
     if (!written.ok) return Finish(Reason(written.text));
     groups_.commandCombo->SetItemIndex(commandPosition);
-    WriteCommand(*groups_.command, [this](const VkSNMPError& result) {
-        CommandAnswered(result.code != 0 ? Reason(result.text) : std::string());
-    });
+    WriteCommand(*groups_.command, [this](const VkSNMPError& result) { CommandAnswered(result); });
+}
+
+void TransferChain::Upgrade(int position, const CommandDone& done) {
+    if (groups_.upgrade == nullptr) {
+        VkSNMPError notMade;
+        notMade.code = -1;
+        notMade.text = kNotMadeText;
+        return done(notMade);
+    }
+    groups_.upgradeCombo->SetItemIndex(position);
+    WriteCommand(*groups_.upgrade, done);
 }
 
 void TransferChain::Drop() {
@@ -39,10 +49,11 @@ void TransferChain::Drop() {
     done_ = nullptr;
 }
 
-void TransferChain::CommandAnswered(const std::string& failure) {
+void TransferChain::CommandAnswered(const VkSNMPError& result) {
     if (!running_) return;
-    if (!failure.empty()) return Finish(failure);
-    join_.CommandTaken();
+    if (result.code != 0) return Finish(Reason(result.text));
+    if (commandTaken) commandTaken(result.text);
+    if (running_) join_.CommandTaken();
 }
 
 // Both ends are known: the device took the command and the transfer ended.

@@ -3,7 +3,8 @@
 // are known, in either order: the device took the command that starts the
 // transfer, and the armed transfer reported how the transfer ended. Then
 // `next` runs once with that end (Done, Failed or NotStarted); a command the
-// device did not take is the page's own failure and Cancel drops the wait.
+// device did not take is the caller's own failure and Cancel drops the wait.
+// TransferChain (transfer_chain.h) is built on it; pages use the chain.
 //
 //   join.Begin([this](const VkTFTPTransferEnd& end) { ... });
 //   TftpServer.Arm(path, direction, [this](const VkTFTPTransferEnd& end) { join.TransferEnded(end); });

@@ -3,19 +3,18 @@
 #include <utility>
 
 #include "library/common/path.h"
-#include "pages/common/command_write.h"
+#include "pages/common/device_restart.h"
 #include "pages/common/page_controls.h"
+#include "pages/common/transfer_groups.h"
 #include "pages/common/waiting_steps.h"
 #include "platform/os/exception.h"
 #include "platform/ui/button.h"
-#include "platform/ui/combo_box.h"
+#include "platform/ui/color.h"
 #include "platform/ui/dialog_service.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/group_box.h"
 #include "platform/ui/label.h"
 #include "platform/ui/status_bar.h"
-#include "shell/mib_option_lists.h"
-#include "shell/mib_tables.h"
 
 TFM_CfgFile* FM_CfgFile = nullptr;
 
@@ -39,7 +38,6 @@ constexpr int kGet = 0;
 constexpr int kPut = 1;
 constexpr int kConfigSetting = 1;
 constexpr int kConfigSave = 2;
-constexpr int kReboot = 3;
 
 }  // namespace
 
@@ -65,10 +63,7 @@ void TFM_CfgFile::BuildControls() {
     Ed_SaveFile = NewEdit(GroupBox2, "Ed_SaveFile", "", 84, 28, 168);
     Bt_SavBrw = NewButton(GroupBox2, "Bt_SavBrw", "Browse", 258, 26, 64);
     Bt_Upload = NewButton(GroupBox2, "Bt_Upload", "OK", 328, 26, 60);
-    Ed_TfpSrv = NewHiddenEdit(this, "Ed_TfpSrv");
-    Ed_RemoteFile = NewHiddenEdit(this, "Ed_RemoteFile");
-    CB_TfpCom = NewHiddenComboBox(this, "CB_TfpCom", OptTftpCommand);
-    CB_UpgCom = NewHiddenComboBox(this, "CB_UpgCom", OptTftpUpgradeSettingCommand);
+    NewTransferControls(this, TransferPartsOf(*this));
     StatusBar = NewStatusBar(this, "StatusBar", 50);
     Bt_Browse->OnClick = [this](ui::Component* sender) { Bt_BrowseClick(sender); };
     Bt_OK->OnClick = [this](ui::Component* sender) { Bt_OKClick(sender); };
@@ -77,20 +72,15 @@ void TFM_CfgFile::BuildControls() {
 }
 
 void TFM_CfgFile::FormCreate(ui::Component*) {
+    TransferGroupSettings settings;
+    settings.status = StatusBar;
     try {
-        Groups.Make(TftpServerRequest, {"transfer server", VarsTftpServer, SVT_SV, 0, Seconds(100)});
-        TftpServerRequest->BindEdits(TftpServerRow::Address, "%s", Ed_TfpSrv);
-        TftpServerRequest->BindEdits(TftpServerRow::FileName, "%s", Ed_RemoteFile);
-        Groups.Make(UpgradeCommandRequest,
-                    {"upgrade command", VarsTftpUpgradeCommand, SVT_SV, 0, Seconds(300), true});
-        UpgradeCommandRequest->BindComboBox(0, CB_UpgCom);
-        Groups.Make(TftpCommandRequest, {"transfer command", VarsTftpCommand, SVT_SV, 0, Seconds(100), true});
-        TftpCommandRequest->BindComboBox(0, CB_TfpCom);
-        TftpCommandRequest->SetStatusBar(StatusBar);
+        MakeFileTransferGroups(Groups, TransferPartsOf(*this), settings, Transfer);
     } catch (const os::Exception& error) {
         ShowStatus(error.Message());
     }
     Ed_SaveFile->SetReadOnly(true);
+    Ed_SaveFile->SetBackgroundColor(ui::kColorButtonFace);
     TftpServer.Open();
 }
 
@@ -139,52 +129,18 @@ void TFM_CfgFile::Bt_UploadClick(ui::Component*) {
 
 void TFM_CfgFile::StartTransfer(const std::string& path, VkTFTPDirection direction, int commandPosition,
                                 std::function<void()> afterTransfer) {
-    if (TftpServerRequest == nullptr) return;
     ChainRunning = true;
-    transfer_.Begin([this](const VkTFTPTransferEnd& end) { TransferEnded(end); });
-    afterTransfer_ = std::move(afterTransfer);
     ShowStatus("");
     notice_ = std::make_unique<WaitNotice>(this, kNoticeLine1, kNoticeLine2);
-    TftpServer.Arm(path, direction, [this](const VkTFTPTransferEnd& end) { transfer_.TransferEnded(end); });
-    Ed_RemoteFile->SetText(FileNameOf(path));
-    std::string failure;
-    TftpServerRequest->request.onError = [&failure](const VkSNMPError& error) {
-        if (error.code != 0) failure = error.text;
-    };
-    bool written = false;
-    try {
-        written = TftpServerRequest->Set(true, true);
-    } catch (const os::Exception& error) {
-        failure = error.Message();
-    }
-    TftpServerRequest->request.onError = nullptr;
-    if (!written) return Fail(failure);
-    CB_TfpCom->SetItemIndex(commandPosition);
-    WriteCommand(*TftpCommandRequest, [this](const VkSNMPError& result) {
-        if (result.code != 0) return Fail(result.text);
-        transfer_.CommandTaken();
-    });
-}
-
-// The device took the transfer command and its transfer ended.
-void TFM_CfgFile::TransferEnded(const VkTFTPTransferEnd& end) {
-    if (!ChainRunning) return;
-    if (end.kind == VkTFTPTransferEnd::NotStarted) return Fail(TransferNotStartedText);
-    if (end.kind != VkTFTPTransferEnd::Done) return Fail(end.text);
-    std::function<void()> next = std::move(afterTransfer_);
-    next();
-}
-
-void TFM_CfgFile::Upgrade(int position, std::function<void()> next) {
-    CB_UpgCom->SetItemIndex(position);
-    WriteCommand(*UpgradeCommandRequest, [this, next = std::move(next)](const VkSNMPError& result) {
-        if (result.code != 0) return Fail(result.text);
+    Transfer.Start(path, direction, commandPosition, [this, next = std::move(afterTransfer)](const std::string& failure) {
+        if (!failure.empty()) return Fail(failure);
         next();
     });
 }
 
 void TFM_CfgFile::ApplyRestore() {
-    Upgrade(kConfigSave, [this] {
+    Transfer.Upgrade(kConfigSave, [this](const VkSNMPError& result) {
+        if (result.code != 0) return Fail(result.text);
         notice_.reset();
         RunWaitingDialog(kCfgApplySteps, {"", "", "Updating config file..."});
         RebootAfterRestore();
@@ -192,16 +148,18 @@ void TFM_CfgFile::ApplyRestore() {
 }
 
 void TFM_CfgFile::RebootAfterRestore() {
-    Upgrade(kReboot, [this] {
-        RunWaitingDialog(kCfgRestartSteps, {"", "", "Device is restarting..."});
-        std::string version;
-        if (!DeviceAnswers(version)) return Fail(CfgNotBackText);
+    RestartDevice(Transfer, kCfgRestartSteps, [this](const RestartEnd& end) {
+        if (end.refused) return Fail(end.reason);
+        if (!end.back) return Fail(CfgNotBackText);
         Succeed(CfgRestoreOkText);
     });
 }
 
 void TFM_CfgFile::FinishSave() {
-    Upgrade(kConfigSetting, [this] { Succeed(CfgSaveOkText); });
+    Transfer.Upgrade(kConfigSetting, [this](const VkSNMPError& result) {
+        if (result.code != 0) return Fail(result.text);
+        Succeed(CfgSaveOkText);
+    });
 }
 
 void TFM_CfgFile::Succeed(const std::string& text) {

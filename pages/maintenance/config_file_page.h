@@ -5,28 +5,29 @@
 // (pages/common/device_transfer.h); each step of a chain starts from the
 // completion of the one before, whatever its outcome:
 //
-//   restore  checks -> PC address -> arm the fetch -> notice -> address and
-//            name -> Get; once the device took Get and its fetch ended well:
-//            Configsave -> 10-step wait -> Reboot -> 60-step wait -> the
-//            device answers again -> success box
-//   save     checks -> PC address -> arm the upload -> notice -> address and
-//            name -> Put; once the device took Put and the whole file is in
-//            place: configSetting -> success box
+//   restore  checks -> PC address -> notice -> the transfer chain with Get
+//            (pages/common/transfer_chain.h); once the device took Get and
+//            its fetch ended well: Configsave -> 10-step wait -> Reboot ->
+//            60-step wait -> the device answers again -> success box
+//   save     checks -> PC address -> notice -> the transfer chain with Put;
+//            once the device took Put and the whole file is in place:
+//            configSetting -> success box
 //
 // Any failure (a check of the device's answer, the transfer, the device not
 // coming back) ends the chain: the notice goes, the page is enabled, the
-// reason stands in the status line and the failure box shows. The page
-// cannot be closed while a chain runs.
+// reason stands in the status line and the failure box shows. A Reboot the
+// device leaves unanswered is no failure: it may go down first, and its
+// answering after the restart wait decides (pages/common/device_restart.h).
+// The page cannot be closed while a chain runs.
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/device_transfer.h"
 #include "pages/common/page_groups.h"
-#include "pages/common/transfer_join.h"
+#include "pages/common/transfer_chain.h"
 #include "platform/ui/form.h"
 
 class WaitNotice;
@@ -66,6 +67,7 @@ public:
     VkSNMPRequest2Edits* UpgradeCommandRequest = nullptr;
     VkSNMPRequest2Edits* TftpCommandRequest = nullptr;
     DeviceTransfer TftpServer;
+    TransferChain Transfer{TftpServer};
     // A restore or save runs: from its click until its chain ends.
     bool ChainRunning = false;
 
@@ -78,23 +80,18 @@ public:
 
 private:
     void BuildControls();
-    // Arms the transfer, shows the notice, writes the address and name and
-    // gives the transfer command; afterTransfer runs once the device took
-    // the command and its transfer ended well.
+    // Shows the notice and runs the transfer chain; afterTransfer runs once
+    // the device took the command and its transfer ended well.
     void StartTransfer(const std::string& path, VkTFTPDirection direction, int commandPosition,
                        std::function<void()> afterTransfer);
-    void TransferEnded(const VkTFTPTransferEnd& end);
     void ApplyRestore();
     void RebootAfterRestore();
     void FinishSave();
-    void Upgrade(int position, std::function<void()> next);
     void Succeed(const std::string& text);
     void Fail(const std::string& reason);
     void ShowStatus(const std::string& text);
 
     std::unique_ptr<WaitNotice> notice_;
-    std::function<void()> afterTransfer_;
-    TransferJoin transfer_;
 };
 
 extern TFM_CfgFile* FM_CfgFile;

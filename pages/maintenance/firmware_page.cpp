@@ -2,21 +2,19 @@
 
 #include <utility>
 
-#include "pages/common/command_write.h"
+#include "pages/common/device_restart.h"
 #include "pages/common/input_refusal.h"
 #include "pages/common/page_controls.h"
+#include "pages/common/transfer_groups.h"
 #include "pages/common/waiting_steps.h"
 #include "pages/maintenance/firmware_page_vars.h"
 #include "pages/maintenance/ssl_key_reboot_state.h"
 #include "platform/os/exception.h"
 #include "platform/ui/button.h"
-#include "platform/ui/combo_box.h"
 #include "platform/ui/dialog_service.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/label.h"
 #include "platform/ui/status_bar.h"
-#include "shell/mib_option_lists.h"
-#include "shell/mib_tables.h"
 
 TFM_Firmware* FM_Firmware = nullptr;
 
@@ -33,7 +31,6 @@ constexpr int kTftpSends = 3;
 // Positions in the hidden combos (the option lists' order).
 constexpr int kGet = 0;
 constexpr int kFirmwareUpdate = 0;
-constexpr int kReboot = 3;
 constexpr int kCertificateUpdate = 5;
 constexpr int kKeyUpdate = 6;
 
@@ -121,10 +118,7 @@ void TFM_Firmware::BuildControls() {
     EDT_Key = NewEdit(this, "EDT_Key", "", 196, 208, 96);
     Bt_KBrowse = NewButton(this, "Bt_KBrowse", "Browse", 296, 206, 64);
     Bt_KUpload = NewButton(this, "Bt_KUpload", "Upload", 368, 206, 64);
-    Ed_TfpSrv = NewHiddenEdit(this, "Ed_TfpSrv");
-    Ed_RemoteFile = NewHiddenEdit(this, "Ed_RemoteFile");
-    CB_TfpCom = NewHiddenComboBox(this, "CB_TfpCom", OptTftpCommand);
-    CB_UpgCom = NewHiddenComboBox(this, "CB_UpgCom", OptTftpUpgradeSettingCommand);
+    NewTransferControls(this, TransferPartsOf(*this));
     StatusBar = NewStatusBar(this, "StatusBar", 50);
     Bt_Browse->OnClick = [this](ui::Component* sender) { Bt_BrowseClick(sender); };
     Bt_Language->OnClick = [this](ui::Component* sender) { Bt_LanguageClick(sender); };
@@ -137,19 +131,18 @@ void TFM_Firmware::BuildControls() {
 }
 
 void TFM_Firmware::FormCreate(ui::Component*) {
+    TransferGroupSettings settings;
+    settings.serverSeconds = 400;
+    settings.transferSeconds = 150;
+    settings.serverTable = VarsTftpServerFirmware;
+    settings.status = StatusBar;
     try {
-        Groups.Make(TftpServerRequest, {"transfer server", VarsTftpServerFirmware, SVT_SV, 0, Seconds(400)});
-        TftpServerRequest->BindEdits(TftpServerRow::Address, "%s", Ed_TfpSrv);
-        TftpServerRequest->BindEdits(TftpServerRow::FileName, "%s", Ed_RemoteFile);
-        Groups.Make(TftpCommandRequest, {"transfer command", VarsTftpCommand, SVT_SV, 0, Seconds(150), true});
-        TftpCommandRequest->BindComboBox(0, CB_TfpCom);
-        TftpCommandRequest->SetStatusBar(StatusBar);
-        Groups.Make(UpgradeCommandRequest,
-                    {"upgrade command", VarsTftpUpgradeCommand, SVT_SV, 0, Seconds(300), true});
-        UpgradeCommandRequest->BindComboBox(0, CB_UpgCom);
+        MakeFileTransferGroups(Groups, TransferPartsOf(*this), settings, Transfer);
     } catch (const os::Exception& error) {
         ShowStatus(error.Message());
     }
+    // The request layer's text for the taken Get.
+    Transfer.commandTaken = [this](const std::string& answer) { ShowStatus(answer); };
     if (!TftpServer.Open()) return;
     SetUploadsEnabled(true);
     if (SslKeyRebootState == kSslKeyWaitsForReboot) ui::MessageBox(FwRebootReminderText, "Warning");
@@ -194,46 +187,12 @@ void TFM_Firmware::Upload(int operation, ui::Edit* edit) {
     if (!FileChecked(operation, edit)) return;
     Operation = operation;
     ChainRunning = true;
-    transfer_.Begin([this](const VkTFTPTransferEnd& end) { TransferEnded(end); });
     SetUploadsEnabled(false);
     ShowStatus("");
-    const std::string path = edit->Text();
-    TftpServer.Arm(path, VkTFTPDirection::DeviceFetches, [this](const VkTFTPTransferEnd& end) { transfer_.TransferEnded(end); });
-    Ed_RemoteFile->SetText(FileNameOf(path));
-    std::string failure;
-    TftpServerRequest->request.onError = [&failure](const VkSNMPError& error) {
-        if (error.code != 0) failure = error.text;
-    };
-    bool written = false;
-    try {
-        written = TftpServerRequest->Set(true, true);
-    } catch (const os::Exception& error) {
-        failure = error.Message();
-    }
-    TftpServerRequest->request.onError = nullptr;
-    if (!written) return Fail(FwCantPerformText, "Warning", failure);
-    CB_TfpCom->SetItemIndex(kGet);
-    WriteCommand(*TftpCommandRequest, [this](const VkSNMPError& result) {
-        if (result.code != 0) return Fail(FwCantPerformText, "Warning", result.text);
-        ShowStatus(result.text);
-        transfer_.CommandTaken();
-    });
-}
-
-// The device took the transfer command and its transfer ended.
-void TFM_Firmware::TransferEnded(const VkTFTPTransferEnd& end) {
-    if (!ChainRunning) return;
-    if (end.kind == VkTFTPTransferEnd::NotStarted) return Fail(FwCantPerformText, "Warning", TransferNotStartedText);
-    if (end.kind != VkTFTPTransferEnd::Done) return Fail(FwCantPerformText, "Warning", end.text);
-    if (Operation == kFirmware || Operation == kLanguagePack) ContinueFirmware();
-    else ContinueCertificateOrKey();
-}
-
-void TFM_Firmware::Upgrade(int position, std::function<void()> next) {
-    CB_UpgCom->SetItemIndex(position);
-    WriteCommand(*UpgradeCommandRequest, [this, next = std::move(next)](const VkSNMPError& result) {
-        if (result.code != 0) return Fail(FwCantPerformText, "Warning", result.text);
-        next();
+    Transfer.Start(edit->Text(), VkTFTPDirection::DeviceFetches, kGet, [this](const std::string& failure) {
+        if (!failure.empty()) return Fail(FwCantPerformText, "Warning", failure);
+        if (Operation == kFirmware || Operation == kLanguagePack) ContinueFirmware();
+        else ContinueCertificateOrKey();
     });
 }
 
@@ -241,18 +200,18 @@ void TFM_Firmware::ContinueFirmware() {
     const UploadTexts& texts = TextsOf(Operation);
     RunWaitingDialog(kFwLoadSteps, {"", "", texts.loading});
     notice_ = std::make_unique<WaitNotice>(this, texts.updating, kPowerText);
-    Upgrade(kFirmwareUpdate, [this] {
+    Transfer.Upgrade(kFirmwareUpdate, [this](const VkSNMPError& result) {
+        if (result.code != 0) return InstallFailed(result.text);
         notice_.reset();
         RebootAfterUpdate();
     });
 }
 
 void TFM_Firmware::RebootAfterUpdate() {
-    Upgrade(kReboot, [this] {
-        RunWaitingDialog(kFwRestartSteps, {"", "", "Device is restarting..."});
-        std::string version;
-        if (!DeviceAnswers(version)) return Fail(FwNotBackText, "ERROR", FwNotBackText);
-        if (Operation == kFirmware) ShowStatus(version);
+    RestartDevice(Transfer, kFwRestartSteps, [this](const RestartEnd& end) {
+        if (end.refused) return InstallFailed(end.reason);
+        if (!end.back) return Fail(FwNotBackText, "ERROR", FwNotBackText);
+        if (Operation == kFirmware) ShowStatus(end.version);
         SslKeyRebootState = kSslKeyRebooted;
         Finish();
         ui::MessageBox(TextsOf(Operation).success, "OK");
@@ -260,7 +219,8 @@ void TFM_Firmware::RebootAfterUpdate() {
 }
 
 void TFM_Firmware::ContinueCertificateOrKey() {
-    Upgrade(Operation == kCertificate ? kCertificateUpdate : kKeyUpdate, [this] {
+    Transfer.Upgrade(Operation == kCertificate ? kCertificateUpdate : kKeyUpdate, [this](const VkSNMPError& result) {
+        if (result.code != 0) return InstallFailed(result.text);
         RunWaitingDialog(kFwLoadSteps, {"", "", TextsOf(Operation).loading});
         if (Operation == kCertificate) {
             EDT_Certificate->SetText("");
@@ -292,9 +252,13 @@ void TFM_Firmware::Finish() {
 }
 
 void TFM_Firmware::Fail(const std::string& text, const std::string& caption, const std::string& status) {
+    InstallFailed(status);
+    ui::MessageBox(text, caption);
+}
+
+void TFM_Firmware::InstallFailed(const std::string& status) {
     Finish();
     ShowStatus(status);
-    ui::MessageBox(text, caption);
 }
 
 void TFM_Firmware::FormCloseQuery(ui::Component*, bool& canClose) { canClose = !ChainRunning; }

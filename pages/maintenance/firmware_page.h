@@ -2,30 +2,34 @@
 // The Firmware & SSL page ("Tools \ Firmware & SSL"): four files the device
 // fetches from this PC through the page's armed transfer and installs: a
 // firmware image (".bin" or ".tfp"), a language pack (".bin"), an SSL
-// certificate and then its key (".pem"). Each upload checks its file, arms
-// the transfer, writes the address and name and gives Get; every later step
-// starts from the completion of the one before, and only once the device's
-// fetch ended well:
+// certificate and then its key (".pem"). Each upload checks its file and
+// runs the transfer chain with Get (pages/common/transfer_chain.h); every
+// later step starts from the completion of the one before, and only once the
+// device's fetch ended well:
 //
 //   firmware, language pack  5-step wait -> notice -> Firmwareupdate ->
 //                            Reboot -> 60-step wait -> the device answers
 //                            again (the firmware's version shown) -> success
 //   certificate, key         install command -> 5-step wait -> success
 //
+// A failed fetch command or transfer says so in a box and the status line;
+// an install or Reboot the device refuses puts its error text in the status
+// line only. A Reboot left unanswered is no failure: the device may go down
+// first, and its answering after the restart wait decides
+// (pages/common/device_restart.h).
+//
 // From an upload click until its chain ends the other uploads stay disabled
 // and the page cannot be closed. The key can be sent only after a
 // certificate was installed during the same opening; a key installed asks
 // for a restart, and the next opening reminds of it until one happened.
 
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/device_transfer.h"
 #include "pages/common/page_groups.h"
-#include "pages/common/transfer_join.h"
+#include "pages/common/transfer_chain.h"
 #include "platform/ui/form.h"
 
 class WaitNotice;
@@ -74,6 +78,7 @@ public:
     VkSNMPRequest2Edits* TftpCommandRequest = nullptr;
     VkSNMPRequest2Edits* UpgradeCommandRequest = nullptr;
     DeviceTransfer TftpServer;
+    TransferChain Transfer{TftpServer};
     int Operation = kNone;
     bool ChainRunning = false;
     // A certificate was installed during this opening: the key may follow.
@@ -95,18 +100,17 @@ private:
     void Browse(const char* filter, ui::Edit* edit);
     bool FileChecked(int operation, ui::Edit* edit);
     void Upload(int operation, ui::Edit* edit);
-    void TransferEnded(const VkTFTPTransferEnd& end);
     void ContinueFirmware();
     void RebootAfterUpdate();
     void ContinueCertificateOrKey();
-    void Upgrade(int position, std::function<void()> next);
     void SetUploadsEnabled(bool enabled);
     void Finish();
     void Fail(const std::string& text, const std::string& caption, const std::string& status);
+    // An install or Reboot the device refused: its text in the status line.
+    void InstallFailed(const std::string& status);
     void ShowStatus(const std::string& text);
 
     std::unique_ptr<WaitNotice> notice_;
-    TransferJoin transfer_;
 };
 
 extern TFM_Firmware* FM_Firmware;

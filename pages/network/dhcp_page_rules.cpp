@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <iterator>
 
-#include "shell/main_form.h"
+#include "shell/input_validators.h"
 
 namespace {
 
@@ -42,10 +42,10 @@ bool HostFitsMask(const std::string& host, const std::string& mask) {
     const auto hostOctet = FirstOctet(host);
     const auto maskOctet = FirstOctet(mask);
     if (!hostOctet || !maskOctet || *hostOctet >= *maskOctet) return false;
-    return TMainForm::IsValidHostInSubnet(host, mask);
+    return ::IsValidHostInSubnet(host, mask);
 }
 
-bool OptionalHost(const std::string& text) { return text.empty() || TMainForm::IsValidHostAddress(text); }
+bool OptionalHost(const std::string& text) { return text.empty() || ::IsValidHostAddress(text); }
 
 }  // namespace
 
@@ -90,11 +90,11 @@ DhcpRefusal<PoolField> CheckDynamicPool(const PoolInput& in) {
     };
     const Check checks[] = {
         {in.start.empty(), badIp, F::Start, false},
-        {!TMainForm::IsValidLanAddress(in.start), badIp, F::Start, true},
+        {!::IsValidLanAddress(in.start), badIp, F::Start, true},
         {in.range.empty(), "Invalid IP range!", F::Range, false},
         {range < kMinRange || range > kMaxRange, "Invalid IP range!.", F::Range, true},
         {LastOctet(in.start).value_or(0) + range > kOctetLimit - 1, "Invaild IP range!", F::Range, true},
-        {!TMainForm::IsValidSubnetMask(in.mask), "Please input valid SubMask.", F::Mask, true},
+        {!::IsValidSubnetMask(in.mask), "Please input valid SubMask.", F::Mask, true},
         {!HostFitsMask(in.start, in.mask), "Please input valid IP Address.", F::Start, true},
         {!OptionalHost(in.gateway), "Please input valid Gateway.", F::Gateway, true},
         {!OptionalHost(in.wins), "Invalid WINS!", F::Wins, true},
@@ -119,10 +119,10 @@ DhcpRefusal<StaticField> CheckStaticEntry(const StaticInput& in,
     if (in.hostName.empty()) return {1, badName, F::HostName, false};
     if (!IsDhcpNameText(in.hostName)) return {2, badName, F::HostName, false};
     if (in.ip.empty()) return {3, badIp, F::Ip, false};
-    if (!TMainForm::IsValidLanAddress(in.ip)) return {4, badIp, F::Ip, true};
+    if (!::IsValidLanAddress(in.ip)) return {4, badIp, F::Ip, true};
     if (in.mac.size() != 12 || in.mac == "000000000000") return {5, badMac, F::Mac, true};
     if (!macValid(in.mac)) return {6, badMac, F::Mac, true};
-    if (!TMainForm::IsValidSubnetMask(in.mask)) return {7, "Please input valid SubMask.", F::Mask, true};
+    if (!::IsValidSubnetMask(in.mask)) return {7, "Please input valid SubMask.", F::Mask, true};
     if (!HostFitsMask(in.ip, in.mask)) return {8, "Please input valid IP Address.", F::Ip, true};
     if (!OptionalHost(in.gateway)) return {9, "Please input valid Gateway.", F::Gateway, true};
     if (!OptionalHost(in.wins)) return {10, "Please input valid Wins.", F::Wins, true};

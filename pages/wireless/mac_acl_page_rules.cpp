@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "pages/common/device_transfer.h"
+#include "pages/common/file_names.h"
 #include "pages/common/same_value.h"
 
 namespace {

@@ -11,21 +11,18 @@
 // Any failure ends the chain with the failure box and its reason in the
 // status line; after a failed fetch the device is not told to take a list.
 #include "library/common/path.h"
-#include "pages/common/command_write.h"
 #include "pages/common/control_helpers.h"
 #include "pages/common/page_controls.h"
+#include "pages/common/transfer_groups.h"
 #include "pages/common/waiting_steps.h"
 #include "pages/wireless/mac_acl_page.h"
 #include "pages/wireless/mac_acl_page_rules.h"
 #include "platform/os/exception.h"
 #include "platform/ui/button.h"
-#include "platform/ui/combo_box.h"
 #include "platform/ui/dialog_service.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/label.h"
 #include "platform/ui/status_bar.h"
-#include "shell/mib_option_lists.h"
-#include "shell/mib_tables.h"
 
 const char* const AclUpdateOkText = "The ACL file update successfully!";
 const char* const AclSaveOkText = "The ACL file saved successfully!";
@@ -56,11 +53,8 @@ void TFM_FilterMACACL::BuildTransferControls() {
         {Bt_Apply, "Bt_Apply", "Save", 437, 500, 75},
     });
     StatusBar1 = NewStatusBar(this, "StatusBar1", 500);
-    Ed_TfpSrv = NewHiddenEdit(this, "Ed_TfpSrv");
-    Ed_RemoteFile = NewHiddenEdit(this, "Ed_RemoteFile");
+    NewTransferControls(this, TransferPartsOf(*this));
     Ed_SaveFile = NewHiddenEdit(this, "Ed_SaveFile");
-    CB_TfpCom = NewHiddenComboBox(this, "CB_TfpCom", OptTftpCommand);
-    CB_UpgCom = NewHiddenComboBox(this, "CB_UpgCom", OptTftpUpgradeSettingCommand);
     Btn_Browse->OnClick = [this](ui::Component* sender) { Btn_BrowseClick(sender); };
     Btn_Upload->OnClick = [this](ui::Component* sender) { Btn_UploadClick(sender); };
     Btn_Download->OnClick = [this](ui::Component* sender) { Btn_DownloadClick(sender); };
@@ -68,17 +62,11 @@ void TFM_FilterMACACL::BuildTransferControls() {
 }
 
 void TFM_FilterMACACL::MakeTransferGroups() {
+    TransferGroupSettings settings;
+    settings.status = StatusBar1;
+    settings.statusPanel = 0;
     try {
-        Groups.Make(TftpServerRequest, {"transfer server", VarsTftpServer, SVT_SV, 0, Seconds(100)});
-        TftpServerRequest->BindEdits(TftpServerRow::Address, "%s", Ed_TfpSrv);
-        TftpServerRequest->BindEdits(TftpServerRow::FileName, "%s", Ed_RemoteFile);
-        Groups.Make(UpgradeCommandRequest,
-                    {"upgrade command", VarsTftpUpgradeCommand, SVT_SV, 0, Seconds(300), true});
-        UpgradeCommandRequest->BindComboBox(SingleRow::Value, CB_UpgCom);
-        Groups.Make(TftpCommandRequest, {"transfer command", VarsTftpCommand, SVT_SV, 0, Seconds(100), true});
-        TftpCommandRequest->BindComboBox(SingleRow::Value, CB_TfpCom);
-        TftpCommandRequest->SetStatusMemo(StatusBar1, 0);
-        Transfer.Use({TftpServerRequest, Ed_RemoteFile, TftpCommandRequest, CB_TfpCom});
+        MakeFileTransferGroups(Groups, TransferPartsOf(*this), settings, Transfer);
     } catch (const os::Exception& error) {
         ShowStatus(error.Message());
     }
@@ -108,8 +96,7 @@ void TFM_FilterMACACL::Btn_UploadClick(ui::Component*) {
     Transfer.Start(path, VkTFTPDirection::DeviceFetches, kGet, [this](const std::string& failure) {
         if (!failure.empty()) return TransferFailed(failure);
         // Only a list the device has whole is the one it takes.
-        CB_UpgCom->SetItemIndex(kGetAcl);
-        WriteCommand(*UpgradeCommandRequest, [this](const VkSNMPError& result) {
+        Transfer.Upgrade(kGetAcl, [this](const VkSNMPError& result) {
             if (result.code != 0) return TransferFailed(result.text);
             AdoptUploadedList();
         });
@@ -144,8 +131,7 @@ void TFM_FilterMACACL::Btn_DownloadClick(ui::Component*) {
     const std::string path = JoinPath(FolderOf(chosen), AclDownloadName(FileNameOf(chosen)));
     Transfer.Start(path, VkTFTPDirection::DeviceSends, kPutAcl, [this](const std::string& failure) {
         if (!failure.empty()) return TransferFailed(failure);
-        CB_UpgCom->SetItemIndex(kGetAcl);
-        WriteCommand(*UpgradeCommandRequest, [this](const VkSNMPError& result) {
+        Transfer.Upgrade(kGetAcl, [this](const VkSNMPError& result) {
             if (result.code != 0) return TransferFailed(result.text);
             TransferSucceeded(AclSaveOkText);
         });

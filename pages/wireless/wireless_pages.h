@@ -1,6 +1,7 @@
 #pragma once
-// The advanced wireless pages (Performance, WLAN Partition, Grouping) as the
-// main menu's Advanced entries open them.
+// The advanced wireless pages as the main menu's Advanced entries open them:
+// Performance, Wireless MAC ACL, WLAN Partition, Multi-SSID, Schedule,
+// Internal RADIUS Server (hidden entry), Intrusion, AP Array, and Grouping.
 
 // Registers the openers of this folder's pages with the main menu
 // (shell/page_openers.h); the program calls it once before the main window

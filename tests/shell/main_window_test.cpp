@@ -429,7 +429,7 @@ TEST_F(MainWindowTest, ARefusedCommandIsShownAndNothingIsCounted) {
     EXPECT_EQ(Dialogs().Boxes().size(), 1u);
 }
 
-TEST_F(MainWindowTest, EveryRequestOfTheWindowHasItsTimeOutAndMode) {
+TEST_F(MainWindowTest, EveryRequestOfTheWindowHasItsTimeOutModeAndKind) {
     ASSERT_TRUE(started_);
     TMainForm& window = StartMainWindow();
     struct Expected {
@@ -437,22 +437,28 @@ TEST_F(MainWindowTest, EveryRequestOfTheWindowHasItsTimeOutAndMode) {
         VkSNMPRequest2Edits* request;
         int timeout;  // hundredths of a second per try
         bool async;
+        // Scalars get ".0" appended, instances are sent as written; a request
+        // of the wrong kind asks for an object the device does not have.
+        VkSNMPVarListKind kind;
     } const requests[] = {
-        {"LanAddressRequest", window.LanAddressRequest.get(), 100, true},
-        {"DhcpControlRequest", window.DhcpControlRequest.get(), 100, false},
-        {"DeviceIpRequest", window.DeviceIpRequest.get(), 1000, false},
-        {"BandRequest", window.BandRequest.get(), 10000, false},
-        {"DeviceCommandRequest", window.DeviceCommandRequest.get(), 10000, false},
-        {"LedRequest", window.LedRequest.get(), 100, true},
-        {"ApModeRequest", window.ApModeRequest.get(), 1000, false},
+        {"LanAddressRequest", window.LanAddressRequest.get(), 100, true, MVT_SV},
+        {"DhcpControlRequest", window.DhcpControlRequest.get(), 100, false, SVT_SV},
+        {"DeviceIpRequest", window.DeviceIpRequest.get(), 1000, false, MVT_SV},
+        {"BandRequest", window.BandRequest.get(), 10000, false, MVT_SV},
+        {"DeviceCommandRequest", window.DeviceCommandRequest.get(), 10000, false, SVT_SV},
+        {"LedRequest", window.LedRequest.get(), 100, true, MVT_SV},
+        {"ApModeRequest", window.ApModeRequest.get(), 1000, false, MVT_SV},
     };
     for (const Expected& e : requests) {
         ASSERT_NE(e.request, nullptr) << e.name;
         EXPECT_EQ(e.request->request.timeout, e.timeout) << e.name;
         EXPECT_EQ(e.request->async, e.async) << e.name;
+        EXPECT_EQ(e.request->request.vars.kind, e.kind) << e.name;
+        EXPECT_EQ(e.request->request.vars.keyCount, 0) << e.name << ": no table is walked";
     }
     ASSERT_NE(window.ProbeRequest, nullptr);
     EXPECT_EQ(window.ProbeRequest->timeout, 3000);
+    EXPECT_EQ(window.ProbeRequest->vars.kind, SVT_SV);
 }
 
 TEST_F(MainWindowTest, ASilentDeviceStopsTheStartupReadsAtTheFirstTimeOut) {

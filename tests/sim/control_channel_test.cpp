@@ -62,6 +62,23 @@ TEST_F(simControl, ErrorAnswersThePlannedStatusOnceForThatObject) {
     }
 }
 
+// With "after M", the planned status waits for the (M+1)th SET of the object:
+// the SETs before it are carried out and answered as usual.
+TEST_F(simControl, ErrorAfterLetsTheFirstSetsOfThatObjectThrough) {
+    Command(std::string("error ") + E(".3.1.1.0") + " genErr after 2");
+    for (const char* value : {"1", "0"}) {
+        ToolResult passed = Run("snmpset", kV2Write, {E(".3.1.1.0"), "i", value});
+        EXPECT_EQ(0, passed.exitCode) << passed.output;
+        EXPECT_EQ(value, Held(E(".3.1.1.0")));
+    }
+    ToolResult failed = Run("snmpset", kV2Write, {E(".3.1.1.0"), "i", "1"});
+    EXPECT_NE(std::string::npos, failed.output.find("genError")) << failed.output;
+    EXPECT_EQ("0", Held(E(".3.1.1.0")));
+    ToolResult next = Run("snmpset", kV2Write, {E(".3.1.1.0"), "i", "1"});
+    EXPECT_EQ(0, next.exitCode) << next.output;
+    Command(std::string("set ") + E(".3.1.1.0") + " 0");
+}
+
 // A lost SET is neither carried out nor answered, retries included; a SET of
 // another object and the SET after the lost ones go through.
 TEST_F(simControl, LoseLeavesTheNextSetsOfThatObjectUndoneAndUnanswered) {
@@ -106,6 +123,10 @@ TEST_F(simControl, BadCommandsAreRefusedWithAReason) {
         "set E.3.1.1.0",
         "get 1.2.x",
         "error E.3.1.1.0 noSuchStatus",
+        "error E.3.1.1.0 genErr after",
+        "error E.3.1.1.0 genErr before 1",
+        "quietrestart",
+        "quietrestart -2",
         "drop -1",
         "lose E.3.1.1.0",
         "leds 1 1",

@@ -91,6 +91,21 @@ const RestartTrigger kTriggers[] = {
 INSTANTIATE_TEST_SUITE_P(sim, simRestartTrigger, ::testing::ValuesIn(kTriggers),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A quiet restart carries the SET out but the device goes down before its
+// answer leaves: the manager times out, the device boots again, and the
+// restarts after the quiet ones are answered as usual.
+TEST_F(simRestart, AQuietRestartGoesDownWithoutAnsweringItsSet) {
+    Command("quietrestart 1");
+    ToolResult set = Run("snmpset", kV2Write, {E(".4.3.2.5.0"), "i", "4"}, 0, "0.5");
+    EXPECT_NE(0, set.exitCode) << set.output;
+    EXPECT_NE(std::string::npos, set.output.find("Timeout")) << set.output;
+    ASSERT_TRUE(WaitUntilAnswering(10 * kRestartMs));
+    EXPECT_EQ("2", Value(kV3Sha, kEngineBoots)) << "restarted all the same";
+
+    RestartBy({E(".4.2.1.0"), "i", "1"});
+    EXPECT_EQ("3", Value(kV3Sha, kEngineBoots));
+}
+
 TEST_F(simRestart, SaveAndActivateWithZeroesDoesNotRestart) {
     ToolResult save = Run("snmpset", kV2Write,
                           {E(".4.2.3.0"), "i", "1", E(".4.2.4.0"), "i", "0", E(".4.2.1.0"), "i", "0"});

@@ -14,6 +14,7 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/label.h"
 #include "platform/ui/status_bar.h"
+#include "pages/common/page_groups.h"
 #include "shell/page_openers.h"
 #include "tests/pages/page_test_support.h"
 
@@ -242,31 +243,60 @@ TEST_F(LanPageTest, AnUnknownDeviceModeIsReportedAndNothingIsWritten) {
     }
 }
 
-TEST_F(LanPageTest, AnUnansweredModeReadIsReportedAndNothingIsWritten) {
+// A device that does not answer the mode read is not asked for its
+// addresses: the page opens after one time-out, says why, shows no address
+// and writes nothing.
+TEST_F(LanPageTest, AnUnansweredModeReadStopsTheLoadAndNothingIsWritten) {
     ASSERT_TRUE(Started());
     ShortenTimeouts();
     Control("drop 2");  // the mode read and its retry
+    Control("clearlog");
     OpenedPage<TFM_LanCfg> page(FM_LanCfg);
-    EXPECT_EQ(page->ED_IpAddr->Text(), "192.168.0.50");
-    EXPECT_EQ(Status(*page), LanModeUnknownText);
+    for (const std::string& read : Logged("GET"))
+        EXPECT_EQ(read.find(pagetest::DeviceOid(kAddress)), std::string::npos) << "the addresses were asked for";
+    EXPECT_FALSE(page->Groups.WasRead(*page->AddressRequest));
+    for (ui::Edit* edit : {page->ED_IpAddr, page->ED_SubMask, page->ED_DefGw}) EXPECT_EQ(edit->Text(), "");
+    EXPECT_EQ(Status(*page), DeviceSilentText);
     Pick(*page, kDhcp);
     Save(*page);
     EXPECT_TRUE(Logged("SET").empty());
+    EXPECT_EQ(Status(*page), LanNotReadText);
 }
 
-TEST_F(LanPageTest, AFailedAddressReadShowsEveryFieldAndWritesNothing) {
+// Each row: how the address read fails, the status after opening.
+struct FailedReadCase {
+    const char* name;
+    bool silent;  // the device does not answer at all; else it lacks the mask
+    const char* status;
+};
+
+TEST_F(LanPageTest, AFailedAddressReadShowsEveryFieldEmptyAndWritesNothing) {
     ASSERT_TRUE(Started());
-    ShortenTimeouts();
-    Control("down");
-    OpenedPage<TFM_LanCfg> page(FM_LanCfg);
-    Control("up");
-    EXPECT_EQ(page->DeviceIpFrom, kStatic);
-    EXPECT_TRUE(AddressFieldsShown(*page));
-    EXPECT_EQ(Status(*page), LanNotReadText);
-    Type(*page, "192.168.0.60", "255.255.255.0", "192.168.0.254");
-    Save(*page);
-    EXPECT_TRUE(Logged("SET").empty());
-    EXPECT_EQ(Status(*page), LanNotReadText);
+    const FailedReadCase cases[] = {
+        {"silent device", true, DeviceSilentText},
+        {"no subnet mask", false, LanNotReadText},
+    };
+    for (const FailedReadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.silent) {
+            ShortenTimeouts();
+            Control("down");
+        } else {
+            RestartSimWithout("hSubnetMask");
+        }
+        OpenedPage<TFM_LanCfg> page(FM_LanCfg);
+        if (c.silent) Control("up");
+        EXPECT_EQ(page->DeviceIpFrom, kStatic);
+        EXPECT_TRUE(AddressFieldsShown(*page));
+        for (ui::Edit* edit : {page->ED_IpAddr, page->ED_SubMask, page->ED_DefGw})
+            EXPECT_EQ(edit->Text(), "") << edit->Name() << ": nothing read is shown";
+        EXPECT_EQ(Status(*page), c.status);
+        Pick(*page, kStatic);
+        Type(*page, "192.168.0.60", "255.255.255.0", "192.168.0.254");
+        Save(*page);
+        EXPECT_TRUE(Logged("SET").empty());
+        EXPECT_EQ(Status(*page), LanNotReadText);
+    }
 }
 
 class LanPageAccessTest : public LanPageTest, public ::testing::WithParamInterface<pagetest::Access> {};

@@ -144,12 +144,18 @@ TEST_F(WirelessChannelsTest, ChooseChannelListTakesTheListOfBandCountryModeAndAp
         page.CB_Chanal->SetItemIndex(0);
         page.Ed_Channel->SetText("no such channel");
         page.LastChannelIndex = -5;
+        page.ChannelPicked = true;
 
         page.ChooseChannelList();
 
         EXPECT_EQ(Joined(page.CB_Chanal), c.offered);
-        EXPECT_EQ(page.CB_Chanal->ItemIndex(), 0) << "a channel not in the list selects the first entry";
-        EXPECT_EQ(page.LastChannelIndex, 0);
+        // A channel the list lacks selects nothing: the first entry would
+        // pass for the device's channel. A list not filled again keeps its
+        // selection, and the user's pick with it.
+        const int kept = c.used == Holder::None ? 0 : -1;
+        EXPECT_EQ(page.CB_Chanal->ItemIndex(), kept);
+        EXPECT_EQ(page.LastChannelIndex, kept);
+        EXPECT_EQ(page.ChannelPicked, c.used == Holder::None);
         EXPECT_EQ(page.Ed_Channel->Text(), "no such channel");
         // Only the list used gets its default, and keeps it.
         EXPECT_EQ(page.Ed_ChanListA->Text(), c.used == Holder::ListA ? c.offered : c.listA);
@@ -170,7 +176,7 @@ TEST_F(WirelessChannelsTest, ChooseChannelListSelectsTheChannelInUseWhileScannin
     const Case cases[] = {
         {0, "6", "11", "6", 1},    // scan off: the configured channel
         {1, "6", "11", "11", 2},   // scan on: the channel the radio uses
-        {1, "6", "", "1", 0},      // scan on, nothing in use known: the first entry
+        {1, "6", "", "", -1},      // scan on, nothing in use known: none
         {-1, "11", "1", "11", 2},  // no scan state: the configured channel
     };
     for (const Case& c : cases) {
@@ -464,6 +470,18 @@ TEST_F(WirelessChannelsTest, ChannelChangeAppliesTheWidthRule) {
         EXPECT_EQ(page.CB_ChannelWidth->Enabled(), channel == 0) << page.CB_Chanal->Text();
         EXPECT_EQ(page.CB_ChannelWidth->ItemIndex(), channel == 0 ? 1 : 0) << page.CB_Chanal->Text();
     }
+}
+
+// Only the user's pick marks the channel to be written: the load runs the
+// handler too.
+TEST_F(WirelessChannelsTest, OnlyTheUsersChannelChangeCountsAsAPick) {
+    Select(page.CB_APMode, "Access Point");
+    Fill(page.CB_Chanal, {"1", "6", "11"});
+    page.CB_Chanal->SetItemIndex(1);
+    page.CB_ChanalChange(&page);
+    EXPECT_FALSE(page.ChannelPicked);
+    Pick(page.CB_Chanal, "11");
+    EXPECT_TRUE(page.ChannelPicked);
 }
 
 // ---- enabling handlers --------------------------------------------------------------

@@ -86,6 +86,7 @@ public:
     // encryption, every other group filled with valid values.
     void Reset() {
         Select(page.CB_APMode, kAP);
+        page.AtLoad.Set(page.CB_APMode, kAP);  // the device's mode
         page.Ed_SSID->SetText("vap7720");
         Select(page.Cbox_Status, "Disable");
         Select(page.Cbox_MacSource, "Auto");
@@ -588,6 +589,23 @@ std::vector<CheckCase> UnshownSecurityCases() {
                    f.SetPassphrase("short");
                },
                kErrorCaption, "The Passphrase length is between 8 and 63.", "Ed_Passphrase"),
+        // In another operating mode than the device's the pair would be one
+        // no list offers: a security mode of the new mode is asked for.
+        Refuse("unshown after the operating mode changed",
+               [](Fixture& f) {
+                   f.page.AuthenticationShown = false;
+                   Select(f.page.CB_APMode, kClient);
+               },
+               kWarning,
+               "The device's security mode cannot be used in 'Wireless Client' mode. Please choose an "
+               "Authentication of this mode.",
+               "CB_SecurityMode"),
+        Pass("unshown after the operating mode changed, one picked",
+             [](Fixture& f) {
+                 f.page.AuthenticationShown = false;
+                 f.page.SecurityModePicked = true;
+                 Select(f.page.CB_APMode, kClient);
+             }),
         // The other checks still run.
         Refreshed(Refuse("unshown still checks the SSID",
                          [](Fixture& f) {

@@ -852,17 +852,32 @@ TEST_F(WirelessLayoutWarningTest, ModeChangeRestoresTheChannelPositionRead) {
     }
 }
 
-TEST_F(WirelessLayoutWarningTest, ClientToAccessPointKeepsAutomaticScan) {
+// What a mode forces (a client's scan and width, WDS without scan) does not
+// stay when the user goes on to another mode: the device's values come back
+// for what that mode leaves free.
+TEST_F(WirelessLayoutWarningTest, ReturningToAModeBringsBackTheDevicesScanAndWidth) {
     Select(page.CB_dot11Authentication, "opensystem");
+    Fill(page.CB_ChannelWidth, {"20MHz", "Auto 20/40 MHz"});
     page.AtLoad.Set(page.CB_SsidBroadcast, page.CB_SsidBroadcast->ItemText(0));
+    page.AtLoad.Set(page.CB_AuSc, "Enable");
+    page.AtLoad.Set(page.CB_ChannelWidth, "20MHz");
     ChangeMode(kClient);
-    ASSERT_EQ(page.CB_AuSc->ItemIndex(), 1);
+    ASSERT_EQ(page.CB_ChannelWidth->Text(), "Auto 20/40 MHz");
+    ChangeMode(kWds);
+    EXPECT_EQ(page.CB_AuSc->Text(), "Disable");
+    EXPECT_EQ(page.CB_ChannelWidth->Text(), "20MHz");
     ChangeMode(kAP);
-    EXPECT_EQ(page.CB_AuSc->ItemIndex(), 1);
+    EXPECT_EQ(page.CB_AuSc->Text(), "Enable");
     EXPECT_TRUE(page.CB_AuSc->Enabled());
     EXPECT_FALSE(page.CB_Chanal->Enabled());
-    ChangeMode(kWds);
-    EXPECT_EQ(page.CB_AuSc->ItemIndex(), 0);
+    EXPECT_EQ(page.CB_ChannelWidth->Text(), "20MHz");
+    // A device without automatic scan gets its channel list back.
+    page.AtLoad.Set(page.CB_AuSc, "Disable");
+    ChangeMode(kClient);
+    ASSERT_EQ(page.CB_AuSc->Text(), "Enable");
+    ChangeMode(kAP);
+    EXPECT_EQ(page.CB_AuSc->Text(), "Disable");
+    EXPECT_TRUE(page.CB_Chanal->Enabled());
 }
 
 TEST_F(WirelessLayoutWarningTest, SecurityChangeLocksEncryptionForSharedKeyAndPicksAWpaMode) {

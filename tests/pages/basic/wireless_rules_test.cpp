@@ -116,6 +116,7 @@ WirelessSaveInput Input(M mode, SecurityBlock security) {
     WirelessSaveInput in;
     in.mode = mode;
     in.security = security;
+    in.channelPicked = true;
     return in;
 }
 
@@ -130,8 +131,21 @@ std::vector<PlanCase> PlanCases() {
     cases.push_back({"access point, security kept", Input(M::AccessPoint, SecurityBlock::None),
                      {{G::Basic, kApBasic}}});
     {
+        // A channel the user did not pick is not written.
+        WirelessSaveInput in = Input(M::AccessPoint, SecurityBlock::None);
+        in.channelPicked = false;
+        cases.push_back({"access point, no channel picked", in,
+                         {{G::Basic, {B::Ssid, B::SsidBroadcast, B::AutoChannelScan, B::ApMode, B::ChannelWidth}}}});
+        in.mode = M::Wds;
+        cases.push_back({"WDS, no channel picked", in,
+                         {{G::Basic, {B::Ssid, B::SsidBroadcast, B::ApMode, B::ChannelWidth}},
+                          ValueOf(G::RemoteApDeleteAll),
+                          {G::RemoteApList, {}},
+                          ValueOf(G::ApArrayStatus)}});
+    }
+    {
         WirelessSaveInput in = Input(M::AccessPoint, SecurityBlock::Open);
-        in.japan = true;
+        in.writeApplication = true;
         in.bandChanged = true;
         cases.push_back({"Japan, band changed, open", in,
                          {ValueOf(G::Application),

@@ -152,11 +152,11 @@ void TypePassPhrase(TFM_Wirless& page, const std::string& text) {
     page.Ed_ConfirmPass->SetText(text);
 }
 
-// The device's country is Japan unless a fixture says otherwise, so every
-// Save begins with the application.
-const char* const kApp = "application";
-const char* const kApBasic = "ssid broadcast channel scan mode width";
-const char* const kWdsBasic = "ssid broadcast channel mode width";
+// The device's country is Japan on 2.4 GHz unless a fixture says otherwise:
+// its one application item cannot be chosen, so no Save writes it. A channel
+// goes only when the user picked one.
+const char* const kApBasic = "ssid broadcast scan mode width";
+const char* const kWdsBasic = "ssid broadcast mode width";
 const char* const kClientBasic = "ssid mode width";
 const char* const kClone = "clone";
 const char* const kCloneAddress = "cloneSource cloneAddress";
@@ -174,37 +174,37 @@ TEST_F(WirelessSaveTest, EachModeAndSecurityWritesItsGroupsInOrder) {
     auto none = [](TFM_Wirless&) {};
     auto partner = [](TFM_Wirless& page) { page.Ed_ReMAddra[0]->SetText("00907A0A0C09"); };
     const WriteCase cases[] = {
-        {"access point, open", {}, none, {kApp, kApBasic, "auth encryption"}},
+        {"access point, open", {}, none, {kApBasic, "auth encryption"}},
         {"access point, open, band changed",
          {"band5-us"},
          [](TFM_Wirless& page) { Pick(page.CB_Band, "2.4GHz"); },
-         {"ssid broadcast channel scan mode band width", "auth encryption"}},
+         {"ssid broadcast scan mode band width", "auth encryption"}},
         {"access point, shared key, key kept",
          {"ap-wep-shared"},
          none,
-         {kApp, kApBasic, "keyType2", "auth keyIndex encryption"}},
+         {kApBasic, "keyType2", "auth keyIndex encryption"}},
         {"access point, shared key, key typed",
          {"ap-wep-shared"},
          [](TFM_Wirless& page) { TypeKey(page, page.Ed_Key2, "0123456789"); },
-         {kApp, kApBasic, "keyType2 key2", "auth keyIndex encryption"}},
-        {"access point, open with WEP", {"wep-key1"}, none, {kApp, kApBasic, "keyType1", "auth keyIndex encryption"}},
+         {kApBasic, "keyType2 key2", "auth keyIndex encryption"}},
+        {"access point, open with WEP", {"wep-key1"}, none, {kApBasic, "keyType1", "auth keyIndex encryption"}},
         {"access point, WPA-Personal, pass phrase kept",
          {"ap-wpa2-personal"},
          none,
-         {kApp, kApBasic, "cipher groupKeyInterval rekey", "auth"}},
+         {kApBasic, "cipher groupKeyInterval rekey", "auth"}},
         {"access point, WPA-Personal, pass phrase typed",
          {"ap-wpa2-personal"},
          [](TFM_Wirless& page) { TypePassPhrase(page, "another pass"); },
-         {kApp, kApBasic, "passPhrase cipher groupKeyInterval rekey", "auth"}},
+         {kApBasic, "passPhrase cipher groupKeyInterval rekey", "auth"}},
         {"access point, WPA-Enterprise, secret kept",
          {"ap-enterprise"},
          none,
-         {kApp, kApBasic, "protection radiusServer radiusPort radiusKeyInterval", "cipher groupKeyInterval",
+         {kApBasic, "protection radiusServer radiusPort radiusKeyInterval", "cipher groupKeyInterval",
           "auth"}},
         {"access point, WPA-Enterprise, secret typed",
          {"ap-enterprise"},
          [](TFM_Wirless& page) { page.Edt_RadiusSecret->SetText("newsecret"); },
-         {kApp, kApBasic, "protection radiusServer radiusPort radiusSecret radiusKeyInterval",
+         {kApBasic, "protection radiusServer radiusPort radiusSecret radiusKeyInterval",
           "cipher groupKeyInterval", "auth"}},
         {"access point, 802.1X",
          {"ap-8021x"},
@@ -212,57 +212,57 @@ TEST_F(WirelessSaveTest, EachModeAndSecurityWritesItsGroupsInOrder) {
              page.Edt_RadiusServer->SetText("192.168.0.20");
              page.Edt_RadiusSecret->SetText("dot1xsecret");
          },
-         {kApp, kApBasic, "protection radiusServer radiusPort radiusSecret radiusKeyInterval", "groupKeyInterval",
+         {kApBasic, "protection radiusServer radiusPort radiusSecret radiusKeyInterval", "groupKeyInterval",
           "auth"}},
         {"WDS with AP, open",
          {"wds-with-ap"},
          none,
-         {kApp, kWdsBasic, "auth encryption", "deleteAll", "wds1 wds2", "apArray"}},
+         {kWdsBasic, "auth encryption", "deleteAll", "wds1 wds2", "apArray"}},
         {"WDS with AP, WEP",
          {"wds-with-ap", "wep-key1"},
          none,
-         {kApp, kWdsBasic, "keyType1", "auth keyIndex encryption", "deleteAll", "wds1 wds2", "apArray"}},
+         {kWdsBasic, "keyType1", "auth keyIndex encryption", "deleteAll", "wds1 wds2", "apArray"}},
         {"WDS with AP, WPA-Personal",
          {"ap-wpa2-personal", "wds-with-ap"},
          none,
-         {kApp, kWdsBasic, "cipher groupKeyInterval rekey", "auth", "deleteAll", "wds1 wds2", "apArray"}},
+         {kWdsBasic, "cipher groupKeyInterval rekey", "auth", "deleteAll", "wds1 wds2", "apArray"}},
         {"WDS, open",
          {"wds"},
          [&](TFM_Wirless& page) {
              Pick(page.CB_SecurityMode, "Open System");
              partner(page);
          },
-         {kApp, kWdsBasic, "auth encryption", "deleteAll", "wds1", "apArray"}},
+         {kWdsBasic, "auth encryption", "deleteAll", "wds1", "apArray"}},
         {"WDS, WEP",
          {"wds", "wep-key1"},
          partner,
-         {kApp, kWdsBasic, "keyType1", "auth keyIndex encryption", "deleteAll", "wds1", "apArray"}},
+         {kWdsBasic, "keyType1", "auth keyIndex encryption", "deleteAll", "wds1", "apArray"}},
         {"WDS, WPA-Personal with a new pass phrase, multi-SSID on",
          {"ap-multissid", "wds"},
          [&](TFM_Wirless& page) {
              TypePassPhrase(page, "wds pass phrase");
              partner(page);
          },
-         {kApp, "mssid", kWdsBasic, "passPhrase cipher groupKeyInterval rekey", "auth", "deleteAll", "wds1",
+         {"mssid", kWdsBasic, "passPhrase cipher groupKeyInterval rekey", "auth", "deleteAll", "wds1",
           "apArray"}},
         {"client, open",
          {"client"},
          none,
-         {kApp, kClone, kCloneAddress, kClientBasic, "auth encryption", "wifiMode", "apArray"}},
+         {kClone, kCloneAddress, kClientBasic, "auth encryption", "wifiMode", "apArray"}},
         {"client, WEP",
          {"client", "wep-key1"},
          none,
-         {kApp, kClone, kCloneAddress, kClientBasic, "keyType1", kClone, kCloneAddress, "auth keyIndex encryption",
+         {kClone, kCloneAddress, kClientBasic, "keyType1", kClone, kCloneAddress, "auth keyIndex encryption",
           "wifiMode", "apArray"}},
         {"client, WPA-Personal, pass phrase kept",
          {"ap-wpa2-personal", "client"},
          none,
-         {kApp, kClone, kCloneAddress, kClone, kCloneAddress, kClientBasic, "cipher rekey", "auth", "wifiMode",
+         {kClone, kCloneAddress, kClone, kCloneAddress, kClientBasic, "cipher rekey", "auth", "wifiMode",
           "apArray"}},
         {"client, WPA-Personal, pass phrase typed, multi-SSID on",
          {"ap-wpa2-personal", "ap-multissid", "client"},
          [](TFM_Wirless& page) { TypePassPhrase(page, "client pass"); },
-         {kApp, "mssid", kClone, kCloneAddress, kClone, kCloneAddress, kClientBasic, "passPhrase cipher rekey",
+         {"mssid", kClone, kCloneAddress, kClone, kCloneAddress, kClientBasic, "passPhrase cipher rekey",
           "auth", "wifiMode", "apArray"}},
     };
     for (const WriteCase& c : cases) {
@@ -274,6 +274,103 @@ TEST_F(WirelessSaveTest, EachModeAndSecurityWritesItsGroupsInOrder) {
         EXPECT_EQ(SaveAndLogged(*page), c.sets);
         EXPECT_EQ(Status(*page), kSuccess);
         EXPECT_TRUE(page->Bt_Apply->Enabled());
+    }
+}
+
+// Each row: the device before opening (fixtures, then objects set), what the
+// user does, the objects the Save writes with their logged values ("": not
+// written), and the warnings it shows.
+struct UserChoiceCase {
+    const char* name;
+    std::vector<std::string> fixtures;
+    std::vector<std::pair<std::string, std::string>> device;
+    std::function<void(TFM_Wirless&)> change;
+    std::vector<std::pair<std::string, std::string>> written;
+    std::vector<std::string> warnings;
+};
+
+constexpr char kScan[] = "E.2.1.3.3.1.1.1.24.1";
+constexpr char kChannel[] = "E.2.1.3.3.1.1.1.3.1";
+constexpr char kNewKeyText[] = "Please check the Log or E-mail for the new security key!";
+constexpr char kSharedKeyText[] = "Key value is used by SSID! \nTo change Key value affects other SSID settings.";
+
+TEST_F(WirelessSaveTest, WhatTheUserChoseIsWrittenAndWhatThePageChoseIsNot) {
+    ASSERT_TRUE(Started());
+    // A WEP rule of the second multi-SSID entry, enabled, on key 1 with another key.
+    const std::vector<std::pair<std::string, std::string>> wepRule = {
+        {"E.3.3.1.1.1.1", "1"},   {"E.3.3.3.1.2.1.2", "1"}, {"E.3.3.3.1.5.1.2", "1"},
+        {"E.3.3.3.1.6.1.2", "1"}, {"E.3.3.3.1.7.1.2", "1"}, {"E.3.3.3.1.8.1.2", "0987654321"}};
+    const UserChoiceCase cases[] = {
+        {"channel picked",
+         {"ap-wpa2-personal"},
+         {{kScan, "0"}},
+         [](TFM_Wirless& page) { Pick(page.CB_Chanal, "11"); },
+         {{"channel", "integer:11"}},
+         {}},
+        {"cipher picked",
+         {"ap-wpa2-personal"},
+         {},
+         [](TFM_Wirless& page) { Pick(page.CB_CipherType, "TKIP"); },
+         {{"cipher", "integer:3"}, {"width", "integer:1"}},
+         {}},
+        {"periodical key change from 07:30",
+         {"ap-wpa2-personal"},
+         {},
+         [](TFM_Wirless& page) {
+             Pick(page.CB_AutoRekeyType, "Periodical Key Change ");
+             Pick(page.CB_TimeHour, "07");
+             Pick(page.CB_TimeSec, "30");
+         },
+         {{"rekey", "integer:1"}, {"rekeyTime", "string:07:30"}, {"passPhrase", ""}},
+         {kNewKeyText}},
+        {"periodical key change left as read",
+         {"ap-wpa2-personal"},
+         {{"E.2.1.3.3.2.1.1.29.1", "1"}, {"E.2.1.3.3.2.1.1.31.1", "05:15"}, {"E.2.1.3.3.2.1.1.32.1", "24"}},
+         [](TFM_Wirless&) {},
+         {{"rekeyTime", "string:05:15"}, {"rekeyHours", "integer:24"}},
+         {}},
+        {"WEP key another multi-SSID rule uses", {"wep-key1"}, wepRule, [](TFM_Wirless&) {},
+         {{"keyType1", "integer:2"}, {"key1", ""}}, {kSharedKeyText}},
+        // The page's own choices: none of them is written.
+        {"device channel not in the list",
+         {},
+         {{kScan, "0"}, {kChannel, "13"}},
+         [](TFM_Wirless&) {},
+         {{"channel", ""}},
+         {}},
+        {"channel in use shown while scanning",
+         {},
+         {{"E.5.1.2.1.1.8.1", "11"}},
+         [](TFM_Wirless&) {},
+         {{"channel", ""}, {"scan", "integer:1"}},
+         {}},
+        {"application of a 2.4 GHz device in Japan",
+         {},
+         {{"E.2.1.3.3.1.1.1.40.1", "2"}},
+         [](TFM_Wirless&) {},
+         {{"application", ""}},
+         {}},
+        {"scan and width after a mode round trip",
+         {},
+         {{"E.2.1.3.3.1.1.1.29.1", "1"}},
+         [](TFM_Wirless& page) {
+             for (const char* mode : {kClient, kWds, kAP}) Pick(page.CB_APMode, mode);
+         },
+         {{"scan", "integer:1"}, {"width", "integer:1"}, {"mode", "integer:1"}},
+         {}},
+    };
+    for (const UserChoiceCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        UseFixtures(c.fixtures);
+        for (const auto& [oid, value] : c.device) SetValue(oid, value);
+        OpenedPage<TFM_Wirless> page(FM_Wirless);
+        ASSERT_TRUE(WdsWalkDone(*page));
+        c.change(*page);
+        for (const std::string& text : c.warnings) Dialogs().ExpectBox(kWarning, text, ui::Answer::Ok);
+        SaveAndLogged(*page);
+        EXPECT_EQ(Dialogs().PendingCount(), 0u);
+        for (const auto& [object, value] : c.written) EXPECT_EQ(Written(object), value) << object;
+        EXPECT_EQ(Status(*page), kSuccess);
     }
 }
 
@@ -291,7 +388,7 @@ TEST_F(WirelessSaveTest, ASuccessfulSaveReadsThePageAgainAndSaysSo) {
     EXPECT_EQ(Value("E.2.1.3.3.2.1.1.4.1"), "freshphrase1");
     EXPECT_EQ(page->Ed_SSID->Text(), "NewName");
     // The read-back pass phrase is the device's again: a second Save leaves it.
-    EXPECT_EQ(SaveAndLogged(*page), (std::vector<std::string>{kApp, kApBasic, "cipher groupKeyInterval rekey", "auth"}));
+    EXPECT_EQ(SaveAndLogged(*page), (std::vector<std::string>{kApBasic, "cipher groupKeyInterval rekey", "auth"}));
 }
 
 TEST_F(WirelessSaveTest, ARejectedSecurityWriteSaysErrorKeepsTheEarlierWritesAndReadsNothing) {
@@ -300,7 +397,7 @@ TEST_F(WirelessSaveTest, ARejectedSecurityWriteSaysErrorKeepsTheEarlierWritesAnd
     OpenedPage<TFM_Wirless> page(FM_Wirless);
     TypeKey(*page, page->Ed_Key2, "0123456789");
     Control("error " + pagetest::DeviceOid("E.2.1.3.3.2.1.1.1.1") + " genErr");
-    EXPECT_EQ(SaveAndLogged(*page), (std::vector<std::string>{kApp, kApBasic, "keyType2 key2", "auth keyIndex encryption"}));
+    EXPECT_EQ(SaveAndLogged(*page), (std::vector<std::string>{kApBasic, "keyType2 key2", "auth keyIndex encryption"}));
     EXPECT_EQ(Status(*page), kError);
     EXPECT_TRUE(Logged("GET").empty()) << "nothing is read after an error";
     EXPECT_EQ(Value("E.2.1.3.3.2.2.1.3.1.2"), "0123456789") << "the key written before stays";
@@ -314,7 +411,7 @@ TEST_F(WirelessSaveTest, ASecretWhoseWriteFailedIsWrittenAgainByTheNextSave) {
     OpenedPage<TFM_Wirless> page(FM_Wirless);
     TypePassPhrase(*page, "retryphrase1");
     Control("error " + pagetest::DeviceOid("E.2.1.3.3.2.1.1.4.1") + " genErr");
-    const std::vector<std::string> sets = {kApp, kApBasic, "passPhrase cipher groupKeyInterval rekey", "auth"};
+    const std::vector<std::string> sets = {kApBasic, "passPhrase cipher groupKeyInterval rekey", "auth"};
     EXPECT_EQ(SaveAndLogged(*page), sets);
     EXPECT_EQ(Status(*page), kError);
     EXPECT_EQ(Value("E.2.1.3.3.2.1.1.4.1"), "secretpass1");
@@ -331,13 +428,13 @@ TEST_F(WirelessSaveTest, MaskedSecretsTheUserLeftAreNotWrittenBack) {
     OpenedPage<TFM_Wirless> page(FM_Wirless);
     ASSERT_EQ(page->Edt_RadiusSecret->Text(), "*********");
     EXPECT_EQ(SaveAndLogged(*page),
-              (std::vector<std::string>{kApp, kApBasic, "protection radiusServer radiusPort radiusKeyInterval",
+              (std::vector<std::string>{kApBasic, "protection radiusServer radiusPort radiusKeyInterval",
                                         "cipher groupKeyInterval", "auth"}));
     EXPECT_EQ(Status(*page), kSuccess);
     SetValue("E.2.1.3.3.2.1.1.1.1", "6");  // wpa2-psk
     page->Bt_Refresh->Click();
     ASSERT_EQ(page->CB_SecurityMode->Text(), "WPA-Personal");
-    EXPECT_EQ(SaveAndLogged(*page), (std::vector<std::string>{kApp, kApBasic, "cipher groupKeyInterval rekey", "auth"}));
+    EXPECT_EQ(SaveAndLogged(*page), (std::vector<std::string>{kApBasic, "cipher groupKeyInterval rekey", "auth"}));
 }
 
 TEST_F(WirelessSaveTest, AClientSetsItsWirelessModeAndDisablesTheApArray) {
@@ -402,7 +499,7 @@ TEST_F(WirelessSaveTest, ASecurityModeThePageCannotShowIsLeftAsItIs) {
     ASSERT_FALSE(page->AuthenticationShown);
     ASSERT_TRUE(WdsWalkDone(*page));
     page->Ed_SSID->SetText("KeepSecurity");
-    EXPECT_EQ(SaveAndLogged(*page), (std::vector<std::string>{kApp, kWdsBasic, "deleteAll", "wds1 wds2", "apArray"}));
+    EXPECT_EQ(SaveAndLogged(*page), (std::vector<std::string>{kWdsBasic, "deleteAll", "wds1 wds2", "apArray"}));
     EXPECT_EQ(Value("E.2.1.3.3.2.1.1.1.1"), "7");
     EXPECT_EQ(Value("E.2.1.3.3.1.1.1.1.1"), "KeepSecurity");
     // Once the user picks a mode the page offers, it is written.
@@ -411,9 +508,35 @@ TEST_F(WirelessSaveTest, ASecurityModeThePageCannotShowIsLeftAsItIs) {
     Pick(page->CB_WPAMode, "WPA2 Only");
     TypePassPhrase(*page, "wdspass99");
     EXPECT_EQ(SaveAndLogged(*page),
-              (std::vector<std::string>{kApp, kWdsBasic, "passPhrase cipher groupKeyInterval rekey", "auth", "deleteAll",
+              (std::vector<std::string>{kWdsBasic, "passPhrase cipher groupKeyInterval rekey", "auth", "deleteAll",
                                         "wds1 wds2", "apArray"}));
     EXPECT_EQ(Value("E.2.1.3.3.2.1.1.1.1"), "6");  // wpa2-psk
+}
+
+// The device's security is kept only in the operating mode it was read in:
+// in another mode the pair would be one no list offers.
+TEST_F(WirelessSaveTest, AnotherOperatingModeAsksForASecurityModeItCanShow) {
+    ASSERT_TRUE(Started());
+    UseFixtures({"ap-enterprise"});
+    OpenedPage<TFM_Wirless> page(FM_Wirless);
+    ASSERT_TRUE(page->AuthenticationShown);
+    ASSERT_TRUE(WdsWalkDone(*page));
+    Pick(page->CB_APMode, kWds);
+    ASSERT_FALSE(page->AuthenticationShown);
+    Dialogs().ExpectBox(kWarning, "Please input MAC Address.", ui::Answer::Ok);
+    Dialogs().ExpectBox(kWarning,
+                        "The device's security mode cannot be used in 'WDS' mode. Please choose an Authentication "
+                        "of this mode.",
+                        ui::Answer::Ok);
+    EXPECT_TRUE(SaveAndLogged(*page).empty());
+    EXPECT_EQ(Dialogs().PendingCount(), 0u);
+    EXPECT_EQ(Value("E.2.1.3.3.1.1.1.28.1"), "1") << "still an access point";
+    // Back in the device's mode the device's security is kept again.
+    Pick(page->CB_APMode, kAP);
+    ASSERT_TRUE(page->AuthenticationShown);
+    EXPECT_FALSE(SaveAndLogged(*page).empty());
+    EXPECT_EQ(Status(*page), kSuccess);
+    EXPECT_EQ(Value("E.2.1.3.3.2.1.1.1.1"), "7");
 }
 
 // Picking the entry shown in place of a mode the page cannot show is a
@@ -428,7 +551,7 @@ TEST_F(WirelessSaveTest, PickingTheShownEntryOfAnUnshownSecurityModeWritesIt) {
     ASSERT_TRUE(WdsWalkDone(*page));
     Pick(page->CB_SecurityMode, "Open System");
     EXPECT_EQ(SaveAndLogged(*page),
-              (std::vector<std::string>{kApp, kWdsBasic, "auth encryption", "deleteAll", "wds1 wds2", "apArray"}));
+              (std::vector<std::string>{kWdsBasic, "auth encryption", "deleteAll", "wds1 wds2", "apArray"}));
     EXPECT_EQ(Status(*page), kSuccess);
     EXPECT_EQ(Value("E.2.1.3.3.2.1.1.1.1"), "1");  // opensystem
 }
@@ -465,7 +588,7 @@ TEST_F(WirelessSaveTest, AGroupThatWasNotReadIsNotWrittenAndNamed) {
     OpenedPage<TFM_Wirless> page(FM_Wirless);
     ASSERT_FALSE(page->SecurityRequest->lastReadOk);
     page->Ed_SSID->SetText("StillWritten");
-    EXPECT_EQ(SaveAndLogged(*page), (std::vector<std::string>{kApp, kApBasic}));
+    EXPECT_EQ(SaveAndLogged(*page), (std::vector<std::string>{kApBasic}));
     EXPECT_EQ(Status(*page), std::string(kError) + " " + NotReadPrefix + "security");
     EXPECT_TRUE(Logged("GET").empty());
     EXPECT_EQ(Value("E.2.1.3.3.1.1.1.1.1"), "StillWritten");

@@ -11,12 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "library/tftp/tftp_packet.h"
 #include "library/tftp/tftp_server.h"
 #include "pages/common/device_transfer.h"
 #include "pages/maintenance/config_file_page.h"
 #include "pages/maintenance/maintenance_pages.h"
 #include "platform/os/udp_socket.h"
 #include "platform/ui/button.h"
+#include "platform/ui/color.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/status_bar.h"
 #include "shell/page_openers.h"
@@ -170,6 +172,96 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"SaveConfigSettingRefused", false, {std::string("error ") + kUpgradeCommand + " genErr"}, 3,
                     true}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.label); });
+
+// The device may restart before its answer to Reboot leaves: the restore
+// goes on to the restart wait and succeeds once the device answers again.
+// Only an error answer to Reboot is a failure. Either way the device applied
+// the file when it took Configsave.
+struct RebootCase {
+    const char* label;
+    std::vector<std::string> setup;
+    bool succeeds;
+};
+
+void PrintTo(const RebootCase& c, std::ostream* out) { *out << c.label; }
+
+class ConfigFileRebootTest : public ConfigFilePageTest, public ::testing::WithParamInterface<RebootCase> {};
+
+TEST_P(ConfigFileRebootTest, OnlyARefusedRebootFailsTheRestore) {
+    ASSERT_TRUE(Started());
+    const RebootCase& c = GetParam();
+    const std::string source = files.File("restore.dcf");
+    WriteFile(source, std::string(kSysName) + " \"from-file\"\n");
+    OpenedPage<TFM_CfgFile> page(FM_CfgFile);
+    ShortenAnswerWaits({page->TftpServerRequest, page->TftpCommandRequest, page->UpgradeCommandRequest});
+    for (const std::string& command : c.setup) Control(command);
+    if (c.succeeds) Dialogs().ExpectBox("OK", CfgRestoreOkText, Answer::Ok);
+    else Dialogs().ExpectBox("ERROR", CfgFailText, Answer::Ok);
+    Restore(*page, source);
+    const std::vector<std::string> chain{ServerSet("restore.dcf"), Command(kTftpCommand, kGet),
+                                         Command(kUpgradeCommand, kConfigSave), Command(kUpgradeCommand, kReboot)};
+    const std::vector<std::string> sets = Logged("SET");
+    ASSERT_GE(sets.size(), chain.size());
+    EXPECT_EQ(std::vector<std::string>(sets.begin(), sets.begin() + 4), chain);
+    for (size_t i = chain.size(); i < sets.size(); ++i)
+        EXPECT_EQ(sets[i], Command(kUpgradeCommand, kReboot)) << "nothing but Reboot's retry";
+    EXPECT_EQ(Value(kSysName), "from-file");
+    EXPECT_EQ(Status(*page).empty(), c.succeeds);
+    EXPECT_TRUE(page->Enabled());
+    EXPECT_FALSE(page->TftpServer.Transfer().Busy());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, ConfigFileRebootTest,
+    ::testing::Values(RebootCase{"Unanswered", {"quietrestart 2"}, true},
+                      // Configsave passes, Reboot is refused.
+                      RebootCase{"Refused", {std::string("error ") + kUpgradeCommand + " genErr after 1"}, false}),
+    [](const ::testing::TestParamInfo<RebootCase>& info) { return std::string(info.param.label); });
+
+// Another host asking for the armed file, in the armed direction, gets a
+// TFTP error and nothing of the file; the device's own transfer then goes
+// through and the chain ends well.
+TEST_F(ConfigFilePageTest, AnotherHostIsRefusedWhileTheTransferIsArmed) {
+    ASSERT_TRUE(Started());
+    const std::string source = files.File("restore.dcf");
+    WriteFile(source, std::string(kSysName) + " \"from-file\"\n");
+    OpenedPage<TFM_CfgFile> page(FM_CfgFile);
+    struct Case {
+        bool restore;
+        ui::Edit* edit;
+        std::string path;
+        ui::Button* button;
+        const char* success;
+    };
+    const Case cases[] = {
+        {true, page->Ed_UpgFile, source, page->Bt_OK, CfgRestoreOkText},
+        {false, page->Ed_SaveFile, files.File("out.dcf"), page->Bt_Upload, CfgSaveOkText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        c.edit->SetText(c.path);
+        Control("delay 2000");  // the device takes its command only after the stranger asked
+        c.button->Click();
+        ASSERT_TRUE(page->TftpServer.Transfer().Busy());
+        EXPECT_EQ(StrangerAsks(c.restore, FileNameOf(c.path)), tftp::kError);
+        Control("delay 0");
+        Dialogs().ExpectBox("OK", c.success, Answer::Ok);
+        ASSERT_TRUE(RunUntil([&] { return !page->ChainRunning; }, 60000));
+    }
+    EXPECT_EQ(Fetched("restore.dcf"), ReadFile(source));
+    EXPECT_EQ(Value(kSysName), "from-file");
+    EXPECT_NE(ReadFile(files.File("out.dcf")).find(std::string(kSysName) + " from-file"), std::string::npos)
+        << "the device's configuration, nothing of the stranger's";
+    EXPECT_EQ(files.Entries(), (std::vector<std::string>{"out.dcf", "restore.dcf"}));
+}
+
+TEST_F(ConfigFilePageTest, TheSaveFileEditIsReadOnlyOnTheButtonFace) {
+    ASSERT_TRUE(Started());
+    OpenedPage<TFM_CfgFile> page(FM_CfgFile);
+    EXPECT_TRUE(page->Ed_SaveFile->ReadOnly());
+    EXPECT_EQ(page->Ed_SaveFile->BackgroundColor(), ui::kColorButtonFace);
+    EXPECT_NE(page->Ed_UpgFile->BackgroundColor(), ui::kColorButtonFace) << "the edit the user types in stays white";
+}
 
 TEST_F(ConfigFilePageTest, ChecksRefuseBeforeAnythingIsSent) {
     ASSERT_TRUE(Started());

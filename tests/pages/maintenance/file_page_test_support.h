@@ -23,8 +23,8 @@ void WriteFile(const std::string& path, const std::string& content);
 class FilePageTest : public pagetest::PageTest {
 protected:
     FilePageTest();
-    // tftpTimeout: how long (ms, scaled) the device waits for each answer of
-    // the page's server.
+    // tftpTimeout: how long (ms, scaled) the device waits for the page's
+    // server (the simulator's TFTP client gives the whole transfer that long).
     explicit FilePageTest(const std::string& tftpTimeout);
     ~FilePageTest() override;
 
@@ -33,6 +33,11 @@ protected:
     std::string DeviceTransfer();
     // The file the device fetched last under that name.
     std::string Fetched(const std::string& name);
+
+    // Another host (127.0.0.2) asks the page's server to read or to write
+    // the file the device is to move; the opcode of the first answer it gets
+    // (5: a TFTP error), 0 when none came. Runs the loop while it waits.
+    uint16_t StrangerAsks(bool read, const std::string& name);
 
     // The pages wait minutes for a device that does not answer; a test that
     // leaves one of these requests unanswered waits ten seconds per send
