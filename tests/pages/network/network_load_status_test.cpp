@@ -31,7 +31,8 @@ protected:
     std::string StatusAfterOpening(Page*& pointer, const std::function<bool(const Page&)>& settled,
                                    const std::function<std::string(const Page&)>& status) {
         OpenedPage<Page> page(pointer);
-        EXPECT_TRUE(RunUntil([&] { return settled(*page); }));
+        // Some pages walk a table of 256 rows: room for a slow machine.
+        EXPECT_TRUE(RunUntil([&] { return settled(*page); }, 30000));
         return status(*page);
     }
 };

@@ -82,6 +82,11 @@ protected:
     static bool WritesColumn(const std::string& pdu, int column, int row) {
         return pdu.find(DeviceOid(RuleCell(column, row)) + "=") != std::string::npos;
     }
+    // QoS on with something classified: a Save asks nothing.
+    void UseQosWithAClassifier() {
+        SetValue(kStatus, "1");
+        SetValue(kHttp, "1");
+    }
     void UseGapFixture() {
         RestartSim({"--fixture", kFixtures + "/qos_gap.txt"});
         SetValue(kStatus, "1");
@@ -268,8 +273,7 @@ TEST_F(QosPageTest, AFailedStateWriteIsReportedAsFailure) {
 
 TEST_F(QosPageTest, AfterASaveWithARuleLoadedItsAddLeavesTheStateAsSaved) {
     ASSERT_TRUE(Started());
-    SetValue(kStatus, "1");
-    SetValue(kHttp, "1");  // something classified: no warning
+    UseQosWithAClassifier();
     OpenedPage<TFM_QosSetting> page(FM_QosSetting);
     Open(page);
     Choose(*page, 0);
@@ -295,8 +299,7 @@ TEST_F(QosPageTest, AfterASaveWithARuleLoadedItsAddLeavesTheStateAsSaved) {
 
 TEST_F(QosPageTest, TheStateKeptBySaveBelongsToTheLoadedRuleNotToTheNextNewOne) {
     ASSERT_TRUE(Started());
-    SetValue(kStatus, "1");
-    SetValue(kHttp, "1");  // something classified: no warning
+    UseQosWithAClassifier();
     OpenedPage<TFM_QosSetting> page(FM_QosSetting);
     Open(page);
     Choose(*page, 0);
