@@ -39,6 +39,12 @@ VkSNMPRequest2Controls::~VkSNMPRequest2Controls() {
     // this object gone and are dropped.
 }
 
+void VkSNMPRequest2Controls::Abandon() {
+    request.enabled = false;
+    *alive_ = false;
+    busy = false;
+}
+
 bool VkSNMPRequest2Controls::IsTableKind() const {
     return request.vars.kind == MVT_FMV || request.vars.kind == MVT_UMV;
 }

@@ -87,6 +87,13 @@ public:
     bool Set(bool refreshAfterSet, bool collectFromControls, const std::string& selection = std::string(),
              const std::vector<std::string>* values = nullptr);
 
+    // Stops the request for good, without waiting for anything: nothing more
+    // is sent, answers still on their way are dropped (as for a request being
+    // destroyed) and busy ends now. What owns it deletes it later, once no
+    // answer is outstanding (request.pendingCount 0), so the deletion waits
+    // for nothing either.
+    void Abandon();
+
     // The master condition with the master's values put in; empty without.
     std::string MasterFilterText();
 

@@ -1,6 +1,8 @@
 #include "pages/common/control_helpers.h"
 
+#include "pages/common/same_value.h"
 #include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/list_view.h"
 
 int IndexOfText(const ui::ComboBox* combo, const std::string& text) {
@@ -32,4 +34,14 @@ int ColumnOf(const ui::ListView& view, const std::string& caption) {
     for (int column = 0; column < view.ColumnCount(); ++column)
         if (view.ColumnCaption(column) == caption) return column;
     return -1;
+}
+
+void EmptyNoAddress(std::initializer_list<ui::Edit*> edits) {
+    for (ui::Edit* edit : edits)
+        if (edit->Text() == kNoAddress) edit->SetText("");
+}
+
+void FillNoAddress(std::initializer_list<ui::Edit*> edits) {
+    for (ui::Edit* edit : edits)
+        if (edit->Text().empty()) edit->SetText(kNoAddress);
 }

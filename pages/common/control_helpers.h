@@ -9,6 +9,7 @@
 namespace ui {
 class ComboBox;
 class Control;
+class Edit;
 class ListItem;
 class ListView;
 }  // namespace ui
@@ -26,3 +27,8 @@ void EnableControls(std::initializer_list<ui::Control*> controls, bool enabled);
 std::string CellText(const ui::ListItem& row, int column);
 // The column with that caption; -1 when the view has none.
 int ColumnOf(const ui::ListView& view, const std::string& caption);
+
+// An unset address field: shown as an empty edit (edits holding 0.0.0.0 are
+// emptied), written back as 0.0.0.0 (empty edits are filled).
+void EmptyNoAddress(std::initializer_list<ui::Edit*> edits);
+void FillNoAddress(std::initializer_list<ui::Edit*> edits);

@@ -21,6 +21,7 @@ PageGroups::PageGroups(ui::Control* page) : page_(page) {}
 PageGroups::~PageGroups() {
     for (const auto& group : groups_) group->request->request.enabled = false;
     groups_.clear();
+    removed_.clear();
 }
 
 VkSNMPRequest2Edits& PageGroups::Adopt(VkSNMPRequest2Edits* request, Deleter deleter, const GroupSpec& spec) {
@@ -36,8 +37,19 @@ void PageGroups::Remove(const VkSNMPRequest2Controls* group) {
     auto found = std::find_if(groups_.begin(), groups_.end(),
                               [group](const auto& g) { return g->request.get() == group; });
     if (found == groups_.end()) return;
-    (*found)->request->request.enabled = false;
+    std::unique_ptr<Group> removed = std::move(*found);
     groups_.erase(found);
+    removed->request->Abandon();
+    removed_.push_back(std::move(removed));
+    DeleteAnswered();
+}
+
+// Deletes the removed groups no answer is due for any more (their
+// deletion does not wait); the others stay until theirs has come.
+void PageGroups::DeleteAnswered() {
+    removed_.erase(std::remove_if(removed_.begin(), removed_.end(),
+                                  [](const auto& g) { return g->request->request.pendingCount == 0; }),
+                   removed_.end());
 }
 
 PageGroups::Group* PageGroups::Find(const VkSNMPRequest2Controls& group) {
@@ -109,6 +121,8 @@ bool PageGroups::StartRead(VkSNMPRequest2Controls& request) {
         sender->OnGetDone = pageHandler;
         if (result->code != VK_OK) {
             if (Group* g = Find(*sender)) RecordFailure(*g, result->code);
+        } else if (!sender->lastReadOk) {
+            NoteUnread(*sender);  // answered, but without a value it asked for
         }
         if (pageHandler) pageHandler(sender, result);
     };
@@ -141,4 +155,11 @@ std::string PageGroups::LoadText() const {
 
 void SetRowAccess(VkSNMPRequest2Controls& group, std::initializer_list<int> rows, int32_t access) {
     for (int row : rows) group.request.vars.Item(row)->access = access;
+}
+
+void UseOnlyRows(VkSNMPRequest2Controls& group, std::initializer_list<int> rows) {
+    VkSNMPVarList& vars = group.request.vars;
+    for (int row = 0; row < vars.Count(); ++row)
+        vars.Item(row)->access = std::find(rows.begin(), rows.end(), row) != rows.end() ? VkSNMPAccess::readwrite
+                                                                                      : VkSNMPAccess::invalid;
 }

@@ -28,7 +28,8 @@
 // (group_writes.h).
 //
 // Going away. When PageGroups is destroyed, every request is disabled before
-// any is deleted, so answers still on their way reach nothing of the page.
+// any is deleted, so answers still on their way reach nothing of the page. A
+// group taken away earlier (Remove) is stopped the same way at once.
 
 #include <cstdint>
 #include <initializer_list>
@@ -74,7 +75,11 @@ public:
     // object. A group the slot held before is deleted.
     template <class Request>
     Request& Make(Request*& slot, const GroupSpec& spec);
-    // Deletes a group made here (its slot is the page's to clear).
+    // Takes a group made here away (its slot is the page's to clear): it
+    // sends nothing more and its answers still on their way are dropped. It
+    // is deleted at once when no answer is outstanding, else once none is
+    // (or with this object); nothing here waits for the device, so a group
+    // that supersedes a running one (a new walk) is made at once.
     void Remove(const VkSNMPRequest2Controls* group);
 
     // ---- reading ----------------------------------------------------------
@@ -86,8 +91,8 @@ public:
     bool Read(VkSNMPRequest2Controls& group);
     // Starts an asynchronous read unless the device went silent during this
     // load (the group then counts as unread and nothing is sent); false when
-    // nothing was sent. A failed answer is remembered before the group's own
-    // OnGetDone runs.
+    // nothing was sent. A failed answer, or one without a value the group
+    // asked for, is remembered before the group's own OnGetDone runs.
     bool StartRead(VkSNMPRequest2Controls& group);
     // Reads again, synchronously and in the order they were made, the groups
     // whose last synchronous read failed and that this load did not read.
@@ -122,9 +127,12 @@ private:
     Group* Find(const VkSNMPRequest2Controls& group);
     const Group* Find(const VkSNMPRequest2Controls& group) const;
     void RecordFailure(Group& group, int code);
+    void DeleteAnswered();
 
     ui::Control* page_;
     std::vector<std::unique_ptr<Group>> groups_;
+    // Groups taken away while an answer was outstanding.
+    std::vector<std::unique_ptr<Group>> removed_;
     std::vector<std::string> unread_;
     bool silent_ = false;
     bool knownSilent_ = false;  // this load began with the device known silent
@@ -142,3 +150,6 @@ Request& PageGroups::Make(Request*& slot, const GroupSpec& spec) {
 // Sets the access of rows of a group's variable list (which rows a read
 // fetches; see group_writes.h for what a write sends).
 void SetRowAccess(VkSNMPRequest2Controls& group, std::initializer_list<int> rows, int32_t access);
+// A group that uses only some rows of a shared table: those rows are read
+// and written, every other row is left out of both.
+void UseOnlyRows(VkSNMPRequest2Controls& group, std::initializer_list<int> rows);

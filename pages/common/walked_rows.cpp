@@ -4,13 +4,15 @@
 #include "pages/common/same_value.h"
 #include "platform/ui/list_view.h"
 
-void WalkedRows::Show(ui::ListView& visible, const Fill& fill, const Listed& listed) {
+const char* const WalkRunningText = "The list is still being read: try again once it is shown.";
+
+void WalkedRows::Show(ui::ListView& visible, const Fill& fill, const IsListed& listed) {
     visible.ClearItems();
     indexes_.clear();
     if (walked_ == nullptr) return;
     for (int i = 0; i < walked_->ItemCount(); ++i) {
         const ui::ListItem& row = *walked_->Item(i);
-        if (isFree_(row) || (listed && !listed(row))) continue;
+        if (!IsListedRow(row) || (listed && !listed(row))) continue;
         fill(row, *visible.AddItem());
         indexes_.push_back(IndexOf(row));
     }

@@ -12,8 +12,9 @@
 //   ui::ListItem* free = Rules.FirstFree();                 // a new entry's row, wherever it stands
 //
 // A free row is one the page's predicate calls free (an empty name, a zero
-// MAC, 0.0.0.0); Show lists every other row in walk order (or those of them
-// a filter lets through).
+// MAC, 0.0.0.0); Show lists every other row in walk order, or, for a table
+// with rows that are neither free nor whole entries, the rows a second
+// predicate calls listed (and of them, with a filter, those it lets through).
 //
 // A row's index is its caption (the walk's first index column), or the cell
 // given at construction for a table walked with several index columns whose
@@ -31,20 +32,22 @@ class ListView;
 class WalkedRows {
 public:
     using IsFree = std::function<bool(const ui::ListItem& row)>;
+    using IsListed = IsFree;
     using Fill = std::function<void(const ui::ListItem& row, ui::ListItem& shown)>;
-    using Listed = std::function<bool(const ui::ListItem& row)>;
 
     // indexColumn: the cell that holds a row's index (0: the caption).
     explicit WalkedRows(IsFree isFree, int indexColumn = 0)
         : isFree_(std::move(isFree)), indexColumn_(indexColumn) {}
+    // isListed: the rows Show lists; null lists every row that is not free.
+    WalkedRows(IsFree isFree, IsListed isListed) : isFree_(std::move(isFree)), isListed_(std::move(isListed)) {}
 
     // The hidden list the walk fills.
     void Use(ui::ListView* walked) { walked_ = walked; }
 
-    // Replaces the visible list's items: one per row in use (and, with a
-    // filter, listed by it), in walk order, made by fill; remembers the index
-    // of each.
-    void Show(ui::ListView& visible, const Fill& fill, const Listed& listed = nullptr);
+    // Replaces the visible list's items: one per listed row (and, with a
+    // filter, let through by it), in walk order, made by fill; remembers the
+    // index of each.
+    void Show(ui::ListView& visible, const Fill& fill, const IsListed& listed = nullptr);
 
     // The index of a walked row.
     std::string IndexOf(const ui::ListItem& row) const;
@@ -70,11 +73,18 @@ public:
     bool IsFreeRow(const ui::ListItem& row) const { return isFree_(row); }
 
 private:
+    bool IsListedRow(const ui::ListItem& row) const { return isListed_ ? isListed_(row) : !isFree_(row); }
+
     IsFree isFree_;
     int indexColumn_ = 0;
+    IsListed isListed_;
     ui::ListView* walked_ = nullptr;
     std::vector<std::string> indexes_;
 };
+
+// The status text of an action on the rows refused while a walk is still
+// filling the hidden list (the rows are not all there yet).
+extern const char* const WalkRunningText;
 
 // Predicates for the free rows device tables use: the cell in the column is
 // empty / is the address 0.0.0.0 (in any spelling) / is the zero MAC address.

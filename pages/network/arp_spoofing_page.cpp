@@ -1,12 +1,14 @@
 #include "pages/network/arp_spoofing_page.h"
 
 #include "library/common/messages.h"
+#include "library/snmp/write_result.h"
 #include "pages/common/async_write.h"
 #include "pages/common/control_helpers.h"
 #include "pages/common/group_writes.h"
 #include "pages/common/input_refusal.h"
 #include "pages/common/page_controls.h"
-#include "pages/common/same_value.h"
+#include "pages/common/walked_rows.h"
+#include "pages/network/arp_spoofing_page_rules.h"
 #include "pages/network/arp_spoofing_page_vars.h"
 #include "platform/os/exception.h"
 #include "platform/ui/button.h"
@@ -20,6 +22,8 @@
 #include "shell/main_form.h"
 #include "shell/mib_tables.h"
 
+using namespace arp;
+
 TFM_ARPSpoofing* FM_ARPSpoofing = nullptr;
 
 namespace {
@@ -30,8 +34,6 @@ constexpr int kDisableItem = 0;
 constexpr int kEnableItem = 1;
 constexpr int kDeleteItem = 0;  // of OptDot11ARPSpoofingPreventionAction
 constexpr int kAddItem = 1;
-constexpr int kMaxGateways = 8;
-constexpr int kMacLength = 12;
 // A free row of the gateway list reads 0.0.0.0; it is not a gateway.
 constexpr char kUsedRowsOnly[] = "$1<>\"0.0.0.0\"";
 
@@ -161,37 +163,36 @@ void TFM_ARPSpoofing::LV_ListViewUserClick(ui::Component*) {
 
 int TFM_ARPSpoofing::GatewayCount() const { return LV_ListViewUser->ItemCount(); }
 
-bool TFM_ARPSpoofing::ValidEntry() {
-    const std::string ip = Ed_IpAddress->Text();
-    const std::string mac = Ed_MacAddress->Text();
-    if (ip.empty()) return Refuse("The IP Address can not be blank!", "Warning", Ed_IpAddress);
-    if (!TMainForm::IsValidHostAddress(ip)) return RefuseAndClear("Please input valid IP Address.", "Warning", Ed_IpAddress);
-    if (mac.size() != kMacLength) return RefuseAndClear("The length is 12 MAC Address.", "Error", Ed_MacAddress);
-    if (!TMainForm::IsValidMacAddress(mac)) {  // it has shown its message
-        Ed_MacAddress->SetFocus();
-        return false;
+// Shows a refused Add and moves the focus to the field to correct.
+void TFM_ARPSpoofing::RefuseGateway(const GatewayRefusal& refusal) {
+    ui::Edit* edit = refusal.field == GatewayField::Ip    ? Ed_IpAddress
+                     : refusal.field == GatewayField::Mac ? Ed_MacAddress
+                                                          : nullptr;
+    if (refusal.shown) {
+        if (edit != nullptr) edit->SetFocus();
+        return;
     }
-    return true;
+    refusal.clear ? RefuseAndClear(refusal.message, refusal.caption, edit)
+                  : Refuse(refusal.message, refusal.caption, edit);
 }
 
-// No other gateway has the typed IP or MAC (compared by value); `except` is
-// the row being rewritten.
-bool TFM_ARPSpoofing::UniqueEntry(const ui::ListItem* except) {
+Gateway TFM_ARPSpoofing::TypedGateway() const { return {Ed_IpAddress->Text(), Ed_MacAddress->Text()}; }
+
+// The listed gateways but `except` (the row being rewritten).
+std::vector<Gateway> TFM_ARPSpoofing::ListedGateways(const ui::ListItem* except) const {
+    std::vector<Gateway> gateways;
     for (int i = 0; i < LV_ListViewUser->ItemCount(); ++i) {
         const ui::ListItem& row = *LV_ListViewUser->Item(i);
-        if (&row != except && SameAddress(CellText(row, kIpCell), Ed_IpAddress->Text()))
-            return Refuse("The IP Address has already been added in the list!", "Warning", Ed_IpAddress);
+        if (&row != except) gateways.push_back({CellText(row, kIpCell), CellText(row, kMacCell)});
     }
-    for (int i = 0; i < LV_ListViewUser->ItemCount(); ++i) {
-        const ui::ListItem& row = *LV_ListViewUser->Item(i);
-        if (&row != except && SameMacAddress(CellText(row, kMacCell), Ed_MacAddress->Text()))
-            return Refuse("The MAC Address has already been added in the list!", "Warning", Ed_MacAddress);
-    }
-    return true;
+    return gateways;
 }
 
 void TFM_ARPSpoofing::Btn_AddClick(ui::Component*) {
-    if (!ListRead || !ValidEntry()) return;
+    if (!ListRead) return;
+    const GatewayRefusal refusal =
+        CheckGatewayFields(TypedGateway(), [](const std::string& mac) { return TMainForm::IsValidMacAddress(mac); });
+    if (refusal.check != 0) return RefuseGateway(refusal);
     ui::ListItem* selected = LV_ListViewUser->Selected();
     AddMode = selected == nullptr;
     if (AddMode)
@@ -201,11 +202,8 @@ void TFM_ARPSpoofing::Btn_AddClick(ui::Component*) {
 }
 
 void TFM_ARPSpoofing::AddGateway() {
-    if (GatewayCount() >= kMaxGateways) {
-        Refuse("The Max number is 8,is full now!", "Warning", nullptr);
-        return;
-    }
-    if (!UniqueEntry(nullptr)) return;
+    const GatewayRefusal refusal = CheckNewGateway(TypedGateway(), ListedGateways(nullptr));
+    if (refusal.check != 0) return RefuseGateway(refusal);
     CB_Action->SetItemIndex(kAddItem);
     StartWrite(*ArpEntryRequest, true);
 }
@@ -213,7 +211,8 @@ void TFM_ARPSpoofing::AddGateway() {
 // Writes the IP and MAC columns of the selected row, addressed by its index
 // as walked; the request reads the list again after the write.
 void TFM_ARPSpoofing::RewriteGateway(ui::ListItem& row) {
-    if (!UniqueEntry(&row)) return;
+    const GatewayRefusal refusal = CheckUniqueGateway(TypedGateway(), ListedGateways(&row));
+    if (refusal.check != 0) return RefuseGateway(refusal);
     Ed_Index->SetText(row.Caption());
     StartWrite(*ArpListRequest, true);
 }
@@ -233,21 +232,18 @@ void TFM_ARPSpoofing::Btn_DelClick(ui::Component*) {
     StartWrite(*ArpEntryRequest, true);
 }
 
+// Deletes every listed gateway, one write each; refused while the walk is
+// still filling the list, which would leave the gateways not yet listed.
 void TFM_ARPSpoofing::Btn_DelallClick(ui::Component*) {
+    if (ArpListRequest->busy) return ShowStatus(WalkRunningText);
     if (ui::MessageBox("Are you sure delete all the rules?", "Warning", ui::Buttons::OkCancel) != ui::Answer::Ok)
         return;
     CB_Action->SetItemIndex(kDeleteItem);
     bool allDeleted = true;
-    ArpEntryRequest->async = false;
-    try {
-        for (int i = 0; i < LV_ListViewUser->ItemCount(); ++i) {
-            LV_ListViewUser->Item(i)->SetSelected(true);
-            allDeleted = ArpEntryRequest->Set(false, true) && allDeleted;
-        }
-    } catch (const os::Exception&) {
-        allDeleted = false;
+    for (int i = 0; i < LV_ListViewUser->ItemCount(); ++i) {
+        LV_ListViewUser->Item(i)->SetSelected(true);
+        allDeleted = WriteNow(*ArpEntryRequest, false).ok && allDeleted;
     }
-    ArpEntryRequest->async = true;
     Btn_ClearClick(this);
     AddMode = true;
     if (LV_ListViewUser->ItemCount() > 0) ShowStatus(allDeleted ? kSetOk : kSetError);

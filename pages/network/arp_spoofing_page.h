@@ -11,6 +11,7 @@
 // In Wireless Client mode the feature is locked to Disable (Save writes it).
 
 #include <string>
+#include <vector>
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/page_groups.h"
@@ -26,6 +27,11 @@ class ListItem;
 class ListView;
 class StatusBar;
 }  // namespace ui
+
+namespace arp {
+struct Gateway;
+struct GatewayRefusal;
+}  // namespace arp
 
 class TFM_ARPSpoofing : public ui::Form {
 public:
@@ -80,8 +86,9 @@ public:
 private:
     void BuildControls();
     void MakeGroups();
-    bool ValidEntry();
-    bool UniqueEntry(const ui::ListItem* except);
+    arp::Gateway TypedGateway() const;
+    std::vector<arp::Gateway> ListedGateways(const ui::ListItem* except) const;
+    void RefuseGateway(const arp::GatewayRefusal& refusal);
     void AddGateway();
     void RewriteGateway(ui::ListItem& row);
     void ListChanged();

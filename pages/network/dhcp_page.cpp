@@ -23,24 +23,14 @@ TFM_DHCP* FM_DHCP = nullptr;
 
 namespace {
 
-// An empty gateway, WINS or DNS edit stands for the device's 0.0.0.0.
-void EmptyNoAddress(std::initializer_list<ui::Edit*> edits) {
-    for (ui::Edit* edit : edits)
-        if (edit->Text() == kNoAddress) edit->SetText("");
-}
-
-void FillNoAddress(std::initializer_list<ui::Edit*> edits) {
-    for (ui::Edit* edit : edits)
-        if (edit->Text().empty()) edit->SetText(kNoAddress);
-}
-
 void Enable(std::initializer_list<ui::Control*> controls, const std::optional<bool>& enabled) {
     if (enabled) EnableControls(controls, *enabled);
 }
 
 }  // namespace
 
-TFM_DHCP::TFM_DHCP(ui::Component* owner) : ui::Form(owner) {
+TFM_DHCP::TFM_DHCP(ui::Component* owner)
+    : ui::Form(owner), StaticRows(FreeWhenNoAddress(DhcpStaticRow::IpAddress)) {
     SetupPageForm(*this, "FM_DHCP", "Advanced \\ DHCP Server", 470, 430);
     BuildControls();
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
@@ -77,7 +67,9 @@ void TFM_DHCP::MakeDomainNameStatusRequest(int32_t timeout) {
 
 void TFM_DHCP::FormCreate(ui::Component*) {
     try {
-        Groups.Make(DhcpApModeRequest, {"AP mode", VarsDot11ApMode3, MVT_SV, 0, kTimeout})
+        // The AP mode with the library's own time-out: a silent device
+        // stops the load after one short read.
+        Groups.Make(DhcpApModeRequest, {"AP mode", VarsDot11ApMode3, MVT_SV, 0, kLibraryTimeout})
             .BindComboBox(SingleRow::Value, CB_APMode);
         MakePoolRequest(kTimeout);
         MakeServerControlRequest(kTimeout);

@@ -16,6 +16,7 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/page_groups.h"
+#include "pages/common/walked_rows.h"
 #include "platform/ui/form.h"
 
 class New_req2Edit;
@@ -99,8 +100,8 @@ public:
 
     // The static pool has been walked and the visible list shows it.
     bool StaticListRead = false;
-    // The index of each visible entry's row, in the visible list's order.
-    std::vector<std::string> EntryIndexes;
+    // The walked static pool and the entries the visible list shows of it.
+    WalkedRows StaticRows;
     // The lease walks still to complete before the lists count as read.
     int LeaseWalksPending = 0;
     bool LeaseFailed = false;
@@ -146,7 +147,7 @@ private:
     bool SaveStaticPoolEntry();
     bool CheckStaticPoolDuplicates(const ui::ListItem* target);
     ui::ListItem* TargetRow();
-    ui::ListItem* RowOfIndex(const std::string& index) const;
+    void ChooseFreeRow();
     void FillStaticPoolUserList();
     void EnableStaticEntry(bool enabled);
     void ShowStatus(const std::string& text);

@@ -25,16 +25,11 @@
 
 using namespace dhcp;
 
-namespace {
-
-bool IsFreeRow(const ui::ListItem& row) { return SameAddress(CellText(row, DhcpStaticRow::IpAddress), kNoAddress); }
-
-}  // namespace
-
 void TFM_DHCP::MakeStaticRequests() {
     VkSNMPRequest2Edits& pool =
         Groups.Make(StaticPoolRequest, {"static pool", VarsDhcpStaticTable, MVT_UMV, 1, kTimeout, true});
     pool.BindListView(LV_StaticPoolSet, true);
+    StaticRows.Use(LV_StaticPoolSet);
     pool.BindEdits(DhcpStaticRow::Index, "%s", Lb_Index);
     pool.BindComboBox(DhcpStaticRow::Status, CB_StaticStatus);
     pool.BindEdits(DhcpStaticRow::HostName, "%s", ED_StaticHostName);
@@ -90,13 +85,8 @@ void TFM_DHCP::OnStaticPoolGetDone(VkSNMPError* result) {
         return;
     }
     StaticListRead = true;
-    for (int i = 0; i < LV_StaticPoolSet->ItemCount(); ++i) {
-        if (IsFreeRow(*LV_StaticPoolSet->Item(i))) {
-            LV_StaticPoolSet->Item(i)->SetSelected(true);
-            break;
-        }
-    }
     FillStaticPoolUserList();
+    ChooseFreeRow();
     EnableStaticEntry(true);
     Btn_Del->SetEnabled(false);
     ApplyDhcpEnableRules();
@@ -104,52 +94,42 @@ void TFM_DHCP::OnStaticPoolGetDone(VkSNMPError* result) {
     StatusBar2->SetSimpleText(loadText.empty() ? kGetOk : loadText);
 }
 
-// The used rows, with the index of each row kept for choosing it again.
+// The used rows, each with its walked index kept for choosing it again.
 void TFM_DHCP::FillStaticPoolUserList() {
-    User_ListView->ClearItems();
-    EntryIndexes.clear();
-    for (int i = 0; i < LV_StaticPoolSet->ItemCount(); ++i) {
-        const ui::ListItem& row = *LV_StaticPoolSet->Item(i);
-        if (IsFreeRow(row)) continue;
-        ui::ListItem* entry = User_ListView->AddItem();
-        entry->SetCaption(CellText(row, DhcpStaticRow::MacAddress));
-        entry->AddSubItem(CellText(row, DhcpStaticRow::IpAddress));
-        entry->AddSubItem(CellText(row, DhcpStaticRow::HostName));
-        EntryIndexes.push_back(row.Caption());
-    }
-    ED_StaticAssignIP->SetText("");
-    ED_StaticAssignMAC->SetText("");
-    for (ui::Edit* edit : {ED_StaticGateway, ED_StaticWins, ED_StaticDNS})
-        if (edit->Text() == kNoAddress) edit->SetText("");
+    StaticRows.Show(*User_ListView, [](const ui::ListItem& row, ui::ListItem& entry) {
+        entry.SetCaption(CellText(row, DhcpStaticRow::MacAddress));
+        entry.AddSubItem(CellText(row, DhcpStaticRow::IpAddress));
+        entry.AddSubItem(CellText(row, DhcpStaticRow::HostName));
+    });
 }
 
-ui::ListItem* TFM_DHCP::RowOfIndex(const std::string& index) const {
-    for (int i = 0; i < LV_StaticPoolSet->ItemCount(); ++i)
-        if (LV_StaticPoolSet->Item(i)->Caption() == index) return LV_StaticPoolSet->Item(i);
-    return nullptr;
+// The first free row becomes the target (after a walk, or when the user
+// chooses no entry), its edits ready for a new entry; a full table leaves
+// no target.
+void TFM_DHCP::ChooseFreeRow() {
+    LV_StaticPoolSet->SetSelected(StaticRows.FirstFree());
+    ED_StaticAssignIP->SetText("");
+    ED_StaticAssignMAC->SetText("");
+    EmptyNoAddress({ED_StaticGateway, ED_StaticWins, ED_StaticDNS});
 }
 
 // A chosen entry loads its own row; choosing nothing goes back to the first
-// free row for a new entry.
+// free row for a new entry, so that Save adds and overwrites nothing.
 void TFM_DHCP::User_ListViewClick(ui::Component*) {
-    const int position = User_ListView->Selected() ? User_ListView->Selected()->Index() : -1;
-    if (position < 0 || position >= static_cast<int>(EntryIndexes.size())) {
+    ui::ListItem* row = StaticRows.ChosenRow(*User_ListView);
+    if (row == nullptr) {
+        if (StaticListRead) ChooseFreeRow();
         Btn_Del->SetEnabled(false);
         return;
     }
-    if (ui::ListItem* row = RowOfIndex(EntryIndexes[position])) row->SetSelected(true);
-    for (ui::Edit* edit : {ED_StaticGateway, ED_StaticWins, ED_StaticDNS})
-        if (edit->Text() == kNoAddress) edit->SetText("");
+    row->SetSelected(true);
+    EmptyNoAddress({ED_StaticGateway, ED_StaticWins, ED_StaticDNS});
     ApplyDhcpEnableRules();
     Btn_Del->SetEnabled(true);
 }
 
 // The row Save writes: the chosen entry's, else the free row the walk chose.
-ui::ListItem* TFM_DHCP::TargetRow() {
-    ui::ListItem* row = LV_StaticPoolSet->Selected();
-    if (row == nullptr || row->Caption() != Lb_Index->Text()) return nullptr;
-    return row;
-}
+ui::ListItem* TFM_DHCP::TargetRow() { return StaticRows.SelectedIf(Lb_Index->Text()); }
 
 void TFM_DHCP::Btn_AddClick(ui::Component*) {
     if (CB_Fuction2->ItemIndex() != kEnableItem) {
@@ -184,17 +164,15 @@ bool TFM_DHCP::SaveStaticPoolEntry() {
         StatusBar2->SetSimpleText(writes.FailureText(kSetError));
         return false;
     }
-    SetRowAccess(*StaticPoolRequest,
-                 {DhcpStaticRow::Status, DhcpStaticRow::HostName, DhcpStaticRow::IpAddress, DhcpStaticRow::MacAddress,
-                  DhcpStaticRow::Mask, DhcpStaticRow::Gateway, DhcpStaticRow::Dns, DhcpStaticRow::Wins},
-                 VkSNMPAccess::readwrite);
-    SetRowAccess(*StaticPoolRequest, {DhcpStaticRow::DomainName},
-                 CB_DNStatus->ItemIndex() == kDynamicNameItem ? VkSNMPAccess::readonly : VkSNMPAccess::readwrite);
-    for (ui::Edit* edit : {ED_StaticGateway, ED_StaticWins, ED_StaticDNS})
-        if (edit->Text().empty()) edit->SetText(kNoAddress);
+    // The domain name is the device's own while its status is "dynamic".
+    std::vector<int> rows = {DhcpStaticRow::Status,    DhcpStaticRow::HostName, DhcpStaticRow::IpAddress,
+                             DhcpStaticRow::MacAddress, DhcpStaticRow::Mask,    DhcpStaticRow::Gateway,
+                             DhcpStaticRow::Dns,       DhcpStaticRow::Wins};
+    if (CB_DNStatus->ItemIndex() != kDynamicNameItem) rows.push_back(DhcpStaticRow::DomainName);
+    FillNoAddress({ED_StaticGateway, ED_StaticWins, ED_StaticDNS});
     CB_StaticStatus->SetItemIndex(kEnableItem);
     PageControl1->SetEnabled(false);
-    StartWrite(*StaticPoolRequest, false);
+    StartWriteRows(*StaticPoolRequest, rows, false);
     return true;
 }
 
@@ -203,7 +181,7 @@ bool TFM_DHCP::SaveStaticPoolEntry() {
 bool TFM_DHCP::CheckStaticPoolDuplicates(const ui::ListItem* target) {
     for (int i = 0; i < LV_StaticPoolSet->ItemCount(); ++i) {
         const ui::ListItem& row = *LV_StaticPoolSet->Item(i);
-        if (&row == target || IsFreeRow(row)) continue;
+        if (&row == target || StaticRows.IsFreeRow(row)) continue;
         if (SameAddress(CellText(row, DhcpStaticRow::IpAddress), ED_StaticAssignIP->Text()))
             return Refuse("Reject: The IP Address has already existed in Static pool.", "Warning", ED_StaticAssignIP);
         if (SameMacAddress(CellText(row, DhcpStaticRow::MacAddress), ED_StaticAssignMAC->Text()))
@@ -227,13 +205,12 @@ void TFM_DHCP::OnStaticPoolSetDone(VkSNMPError* result) {
 // Deletes the chosen entry's row, by its index, after the user confirms.
 void TFM_DHCP::Bt_DelClick(ui::Component*) {
     if (!StaticListRead || StaticPoolRequest->busy || StaticDeleteRequest->busy) return;
-    const ui::ListItem* entry = User_ListView->Selected();
-    const int position = entry ? entry->Index() : -1;
-    if (position < 0 || position >= static_cast<int>(EntryIndexes.size())) return;
+    const std::string index = StaticRows.ChosenIndex(*User_ListView);
+    if (index.empty()) return;
     if (ui::MessageBox("Are you sure that you want to delete this entry?", "Warning", ui::Buttons::OkCancel) !=
         ui::Answer::Ok)
         return;
-    Ed_DeleteIndex->SetText(EntryIndexes[position]);
+    Ed_DeleteIndex->SetText(index);
     PageControl1->SetEnabled(false);
     StartWrite(*StaticDeleteRequest, false);
 }

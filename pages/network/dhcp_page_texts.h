@@ -11,6 +11,7 @@ namespace dhcp {
 
 constexpr int32_t kTimeout = Seconds(100);
 constexpr int32_t kTabTimeout = Seconds(30);  // the requests made anew on a tab change
+constexpr int32_t kLibraryTimeout = 0;        // the request layer's default
 constexpr int kDisableItem = 0;
 constexpr int kEnableItem = 1;
 constexpr int kWirelessClientItem = 3;  // of OptDot11ApMode2

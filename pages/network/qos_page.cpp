@@ -23,7 +23,8 @@ using namespace qos;
 
 TFM_QosSetting* FM_QosSetting = nullptr;
 
-TFM_QosSetting::TFM_QosSetting(ui::Component* owner) : ui::Form(owner) {
+TFM_QosSetting::TFM_QosSetting(ui::Component* owner)
+    : ui::Form(owner), RuleRows(FreeWhenEmpty(QosRuleRow::Name)) {
     SetupPageForm(*this, "FM_QosSetting", "Advanced \\ QoS Setting", 560, 520);
     BuildControls();
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
@@ -50,6 +51,7 @@ void TFM_QosSetting::MakeRuleGroup() {
     VkSNMPRequest2Edits& rules =
         Groups.Make(QosRulesRequest, {kRulesGroupName, VarsQosRules, MVT_UMV, 1, kTimeout, true});
     rules.BindListView(LV_QosRules, true);
+    RuleRows.Use(LV_QosRules);
     rules.BindLabel(QosRuleRow::Index, LB_Index);
     rules.BindComboBox(QosRuleRow::State, CB_QosRulesState);
     rules.BindEdits(QosRuleRow::Name, "%s", Ed_QosName);
@@ -131,24 +133,18 @@ void TFM_QosSetting::QosRulesGetDone(VkSNMPError* result) {
 // The named rows of the hidden list, each with its check box and its cells;
 // the index of each row is kept for the rule's writes.
 void TFM_QosSetting::FillQosRuleList() {
-    LV_QosRulesUser->ClearItems();
-    RuleIndexes.clear();
-    for (int i = 0; i < LV_QosRules->ItemCount(); ++i) {
-        const ui::ListItem& walked = *LV_QosRules->Item(i);
-        auto cell = [&walked](int row) { return CellText(walked, row); };
-        if (cell(QosRuleRow::Name).empty()) continue;  // a free row
+    RuleRows.Show(*LV_QosRulesUser, [](const ui::ListItem& walked, ui::ListItem& row) {
+        auto cell = [&walked](int column) { return CellText(walked, column); };
         const QosRuleCellsOut cells = QosRuleCells(
             {cell(QosRuleRow::State), cell(QosRuleRow::Name), cell(QosRuleRow::Priority),
              cell(QosRuleRow::ProtocolType), cell(QosRuleRow::HostOneIpStart), cell(QosRuleRow::HostOneIpEnd),
              cell(QosRuleRow::HostOnePortStart), cell(QosRuleRow::HostOnePortEnd), cell(QosRuleRow::HostTwoIpStart),
              cell(QosRuleRow::HostTwoIpEnd), cell(QosRuleRow::HostTwoPortStart), cell(QosRuleRow::HostTwoPortEnd)});
-        ui::ListItem* row = LV_QosRulesUser->AddItem();
-        row->SetCaption(cells.name);
+        row.SetCaption(cells.name);
         for (const std::string& text : {cells.priority, cells.hostOne, cells.hostTwo, cells.protocolPorts})
-            row->AddSubItem(text);
-        row->SetChecked(cells.checked);
-        RuleIndexes.push_back(walked.Caption());
-    }
+            row.AddSubItem(text);
+        row.SetChecked(cells.checked);
+    });
     RuleCount = LV_QosRulesUser->ItemCount();
 }
 

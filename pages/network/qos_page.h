@@ -17,6 +17,7 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/page_groups.h"
+#include "pages/common/walked_rows.h"
 #include "platform/ui/form.h"
 
 class WaitNotice;
@@ -89,11 +90,12 @@ public:
     int RuleCount = 0;
     // The first walk of the rule table has ended (or could not start).
     bool FirstReadDone = true;
-    // The walked index of each listed rule, in list order.
-    std::vector<std::string> RuleIndexes;
-    // A Save with a rule loaded wrote its state: the next Add of it leaves
-    // the state as Save wrote it.
-    bool KeepRuleState = false;
+    // The walked rule table and the rules the visible list shows of it.
+    WalkedRows RuleRows;
+    // The index of the rule that was loaded when a Save wrote the rule
+    // states: its next Add leaves the state as Save wrote it. Clear, or the
+    // choice of another rule, ends it; "" when there is none.
+    std::string KeptStateIndex;
 
     void FormCreate(ui::Component* sender);
     void FormCloseQuery(ui::Component* sender, bool& canClose);
@@ -122,8 +124,6 @@ private:
     void MakeGroups();
     void MakeRuleGroup();
     bool StartRuleRead();
-    ui::ListItem* FreeRow() const;
-    ui::ListItem* RowOfIndex(const std::string& index) const;
     ui::ListItem* TargetRow() const;
     void EmptyZeroEdits();
     bool ApplyRulePlan(const QosRulePlan& plan);

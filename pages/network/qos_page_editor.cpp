@@ -32,26 +32,10 @@ constexpr char kNoTarget[] = "No rule row to write: the rule table was not read 
 
 }  // namespace
 
-ui::ListItem* TFM_QosSetting::FreeRow() const {
-    for (int i = 0; i < LV_QosRules->ItemCount(); ++i)
-        if (CellText(*LV_QosRules->Item(i), QosRuleRow::Name).empty()) return LV_QosRules->Item(i);
-    return nullptr;
-}
-
-ui::ListItem* TFM_QosSetting::RowOfIndex(const std::string& index) const {
-    for (int i = 0; i < LV_QosRules->ItemCount(); ++i)
-        if (LV_QosRules->Item(i)->Caption() == index) return LV_QosRules->Item(i);
-    return nullptr;
-}
-
-bool TFM_QosSetting::RuleTableFull() const { return RuleCount >= kMaxRules || FreeRow() == nullptr; }
+bool TFM_QosSetting::RuleTableFull() const { return RuleCount >= kMaxRules || RuleRows.FirstFree() == nullptr; }
 
 // The row Add writes: the loaded rule's, or the free row Clear chose.
-ui::ListItem* TFM_QosSetting::TargetRow() const {
-    ui::ListItem* row = LV_QosRules->Selected();
-    if (row == nullptr || row->Caption() != LB_Index->Caption()) return nullptr;
-    return row;
-}
+ui::ListItem* TFM_QosSetting::TargetRow() const { return RuleRows.SelectedIf(LB_Index->Caption()); }
 
 // The device's 0 and 0.0.0.0 stand for an empty address or port.
 void TFM_QosSetting::EmptyZeroEdits() {
@@ -62,16 +46,15 @@ void TFM_QosSetting::EmptyZeroEdits() {
 }
 
 void TFM_QosSetting::LV_QosRulesUserClick(ui::Component*) {
-    const ui::ListItem* chosen = LV_QosRulesUser->Selected();
-    const size_t position = chosen != nullptr ? static_cast<size_t>(chosen->Index()) : RuleIndexes.size();
-    ui::ListItem* row = position < RuleIndexes.size() ? RowOfIndex(RuleIndexes[position]) : nullptr;
+    ui::ListItem* row = RuleRows.ChosenRow(*LV_QosRulesUser);
+    if (row == nullptr || row->Caption() != KeptStateIndex) KeptStateIndex.clear();
     if (row != nullptr) {
         row->SetSelected(true);
         Ed_QosRuleDel->SetText(row->Caption());
         SetRuleEditMode(QosEditMode::RuleSelected);
     } else {
         SetRuleEditMode(RuleTableFull() ? QosEditMode::TableFull : QosEditMode::NewRule);
-        LV_QosRules->SetSelected(FreeRow());
+        LV_QosRules->SetSelected(RuleRows.FirstFree());
     }
     EmptyZeroEdits();
     CB_EnableQosChange(this);
@@ -80,8 +63,9 @@ void TFM_QosSetting::LV_QosRulesUserClick(ui::Component*) {
 void TFM_QosSetting::Btn_ClearClick(ui::Component*) {
     RuleCount = LV_QosRulesUser->ItemCount();
     const bool full = RuleTableFull();
+    KeptStateIndex.clear();
     LV_QosRulesUser->SetSelected(nullptr);
-    LV_QosRules->SetSelected(full ? nullptr : FreeRow());
+    LV_QosRules->SetSelected(full ? nullptr : RuleRows.FirstFree());
     EditMode = full ? QosEditMode::TableFull : QosEditMode::NewRule;
     for (ui::Edit* edit : {Ed_QosName, Ed_IpFrom1, Ed_IpTo1, Ed_IpFrom2, Ed_IpTo2, Ed_PortFrom1, Ed_PortTo1,
                            Ed_PortFrom2, Ed_PortTo2, Ed_QosRuleDel})
@@ -97,8 +81,11 @@ void TFM_QosSetting::Btn_ClearClick(ui::Component*) {
 bool TFM_QosSetting::ApplyRulePlan(const QosRulePlan& plan) {
     const QosRuleInput& e = plan.edits;
     const std::pair<ui::Edit*, std::string> texts[] = {{Ed_IpTo1, e.ipTo1},
+                                                       {Ed_PortFrom1, e.portFrom1},
                                                        {Ed_PortTo1, e.portTo1},
+                                                       {Ed_IpFrom2, e.ipFrom2},
                                                        {Ed_IpTo2, e.ipTo2},
+                                                       {Ed_PortFrom2, e.portFrom2},
                                                        {Ed_PortTo2, e.portTo2},
                                                        {Ed_HostOneIpRange, plan.hostOneIpRange},
                                                        {Ed_HostOnePortRange, plan.hostOnePortRange},
@@ -115,17 +102,19 @@ bool TFM_QosSetting::ApplyRulePlan(const QosRulePlan& plan) {
 
 void TFM_QosSetting::Btn_AddClick(ui::Component*) {
     if (QosRulesRequest == nullptr || QosRulesRequest->busy || notice_) return;
-    if (TargetRow() == nullptr) {
+    const ui::ListItem* target = TargetRow();
+    if (target == nullptr) {
         ShowStatus(kNoTarget);
         return;
     }
-    const QosRuleInput input{Ed_QosName->Text(), CB_Protocol->ItemIndex(), Ed_ProtocolName->Text(), Ed_IpFrom1->Text(),
-                             Ed_IpTo1->Text(),   Ed_PortFrom1->Text(),     Ed_PortTo1->Text(),      Ed_IpFrom2->Text(),
-                             Ed_IpTo2->Text(),   Ed_PortFrom2->Text(),     Ed_PortTo2->Text()};
+    const QosRuleInput input{Ed_QosName->Text(), CB_Protocol->ItemIndex(), Ed_ProtocolName->Text(),
+                             Ed_IpFrom1->Text(), Ed_IpTo1->Text(),         Ed_PortFrom1->Text(),
+                             Ed_PortTo1->Text(), Ed_IpFrom2->Text(),       Ed_IpTo2->Text(),
+                             Ed_PortFrom2->Text(), Ed_PortTo2->Text(),     !RuleRows.IsFreeRow(*target)};
     const QosRulePlan plan = PlanQosRule(input);
     if (!ApplyRulePlan(plan)) return;
     std::vector<int> rows = plan.rows;
-    if (std::exchange(KeepRuleState, false))
+    if (std::exchange(KeptStateIndex, {}) == target->Caption())
         rows.erase(std::remove(rows.begin(), rows.end(), QosRuleRow::State), rows.end());
     CB_QosRulesState->SetItemIndex(kEnableItem);
     notice_ = std::make_unique<WaitNotice>(this, kNoticeTitle, kNoticeText);
@@ -156,12 +145,13 @@ void TFM_QosSetting::QosRuleSetDone(VkSNMPError* result) {
 
 void TFM_QosSetting::Btn_DelClick(ui::Component*) {
     const ui::ListItem* chosen = LV_QosRulesUser->Selected();
-    if (chosen == nullptr || static_cast<size_t>(chosen->Index()) >= RuleIndexes.size()) return;
+    const std::string index = RuleRows.ChosenIndex(*LV_QosRulesUser);
+    if (chosen == nullptr || index.empty()) return;
     if (QosRulesRequest == nullptr || RuleDeleteRequest == nullptr || QosRulesRequest->busy || notice_) return;
     if (ui::MessageBox("Are you sure you want to delete " + chosen->Caption() + "?", "Warning",
                        ui::Buttons::OkCancel) != ui::Answer::Ok)
         return;
-    Ed_QosRuleDel->SetText(RuleIndexes[static_cast<size_t>(chosen->Index())]);
+    Ed_QosRuleDel->SetText(index);
     GroupWrites writes(Groups);
     if (!writes.Write(*RuleDeleteRequest, {SingleRow::Value}, QosRulesRequest)) {
         ShowStatus(writes.FailureText("Delete Fail!"));

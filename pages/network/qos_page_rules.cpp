@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 #include "pages/common/same_value.h"
 #include "pages/network/qos_page_vars.h"
@@ -54,8 +55,21 @@ bool IsPort(const std::string& text) {
 
 // One host's port pair: an empty "to" takes "from"; each filled edit is
 // written, the size when both are. Rows: start, end, size of that host.
+// Both ends of a range left empty, for an existing rule: the range is
+// written as unset (both ends `unset`, size 0) so that it goes from the device.
+bool PlanClearedRange(bool existing, std::string& from, std::string& to, std::string& size, const char* unset,
+                      const int (&rows)[3], std::vector<int>& written) {
+    if (!existing || !from.empty() || !to.empty()) return false;
+    from = to = unset;
+    size = kAnyPort;
+    written.insert(written.end(), std::begin(rows), std::end(rows));
+    return true;
+}
+
 std::optional<QosRefusal> PlanPorts(std::string& from, std::string& to, std::string& size, QosField fromField,
-                                    QosField toField, const int (&rows)[3], std::vector<int>& written) {
+                                    QosField toField, const int (&rows)[3], std::vector<int>& written,
+                                    bool existing) {
+    if (PlanClearedRange(existing, from, to, size, kAnyPort, rows, written)) return std::nullopt;
     if (!from.empty()) {
         written.push_back(rows[0]);
         if (!IsPort(from)) return Refusal("Invalid port!", fromField);
@@ -74,6 +88,9 @@ std::optional<QosRefusal> PlanPorts(std::string& from, std::string& to, std::str
 std::optional<QosRefusal> PlanHostTwo(QosRulePlan& plan) {
     std::string& from = plan.edits.ipFrom2;
     std::string& to = plan.edits.ipTo2;
+    static const int kRows[3] = {QosRuleRow::HostTwoIpStart, QosRuleRow::HostTwoIpEnd, QosRuleRow::HostTwoIpRange};
+    if (PlanClearedRange(plan.edits.existing, from, to, plan.hostTwoIpRange, kNoAddress, kRows, plan.rows))
+        return std::nullopt;
     if (!from.empty()) {
         plan.rows.push_back(QosRuleRow::HostTwoIpStart);
         if (!IsValidHostAddress(from)) return Refusal(kInvalidAddress, QosField::IpFrom2, true);
@@ -196,10 +213,10 @@ QosRulePlan PlanQosRule(const QosRuleInput& input) {
         static const int kHostTwo[3] = {QosRuleRow::HostTwoPortStart, QosRuleRow::HostTwoPortEnd,
                                         QosRuleRow::HostTwoPortRange};
         plan.refusal = PlanPorts(in.portFrom1, in.portTo1, plan.hostOnePortRange, QosField::PortFrom1,
-                                 QosField::PortTo1, kHostOne, plan.rows);
+                                 QosField::PortTo1, kHostOne, plan.rows, in.existing);
         if (!plan.refusal)
             plan.refusal = PlanPorts(in.portFrom2, in.portTo2, plan.hostTwoPortRange, QosField::PortFrom2,
-                                     QosField::PortTo2, kHostTwo, plan.rows);
+                                     QosField::PortTo2, kHostTwo, plan.rows, in.existing);
     }
     if (!plan.refusal) plan.refusal = PlanHostTwo(plan);
     if (plan.refusal) plan.rows.clear();

@@ -74,6 +74,10 @@ struct QosRuleInput {
     std::string protocolNumber;
     std::string ipFrom1, ipTo1, portFrom1, portTo1;
     std::string ipFrom2, ipTo2, portFrom2, portTo2;
+    // The rule exists on the device (it was loaded), so a range the user
+    // emptied is written as unset; for a new rule empty means "none" and is
+    // not written.
+    bool existing = false;
 };
 
 struct QosRefusal {
@@ -84,7 +88,9 @@ struct QosRefusal {
 };
 
 // The outcome of Add's checks: the edits as the checks leave them (an empty
-// "to" takes its "from"), the range sizes, and either the refusal or the rows
+// "to" takes its "from"; a range an existing rule's user emptied holds the
+// device's unset values, 0.0.0.0 or 0, with size 0), the range sizes, and
+// either the refusal or the rows
 // of the rule table to write (QosRuleRow, in table order; the state row
 // always among them, the page leaves it out when it keeps the state).
 struct QosRulePlan {

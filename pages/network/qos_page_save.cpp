@@ -16,6 +16,7 @@
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/dialog_service.h"
+#include "platform/ui/label.h"
 #include "platform/ui/list_view.h"
 #include "shell/mib_tables.h"
 
@@ -38,14 +39,15 @@ bool TFM_QosSetting::NoRuleEnabled() const {
 // Writes the listed rules' states; false with the reason when they were not
 // written. No rule listed: nothing to write.
 bool TFM_QosSetting::SaveRuleStates(std::string& failure) {
-    if (RuleIndexes.empty()) return true;
+    const std::vector<std::string>& indexes = RuleRows.Indexes();
+    if (indexes.empty()) return true;
     if (!Groups.WasRead(*QosRulesRequest)) {
         failure = std::string(NotReadPrefix) + kRulesGroupName;
         return false;
     }
     std::vector<QosRuleState> states;
-    for (size_t i = 0; i < RuleIndexes.size(); ++i)
-        states.push_back({RuleIndexes[i], LV_QosRulesUser->Item(static_cast<int>(i))->Checked()});
+    for (size_t i = 0; i < indexes.size(); ++i)
+        states.push_back({indexes[i], LV_QosRulesUser->Item(static_cast<int>(i))->Checked()});
     return WriteQosRuleStates(states, kTimeout, failure);
 }
 
@@ -64,7 +66,7 @@ void TFM_QosSetting::Btn_ApplyClick(ui::Component*) {
             return;
         }
         std::vector<QosRuleState> probe;
-        for (const std::string& index : RuleIndexes) probe.push_back({index, false});
+        for (const std::string& index : RuleRows.Indexes()) probe.push_back({index, false});
         std::string failure;
         if (!probe.empty() && !ReadQosRuleStates(probe, kTimeout, failure)) {
             ShowStatus(failure);  // the device did not answer for them: nothing is written
@@ -80,7 +82,7 @@ void TFM_QosSetting::Btn_ApplyClick(ui::Component*) {
             writes.AllWritten() ? kSetOk : writes.FailureText(kSetError) + (failure.empty() ? "" : " " + failure);
         ShowStatus(text);
         if (EditMode == QosEditMode::RuleSelected) {
-            KeepRuleState = true;  // the loaded rule's next Add leaves the state Save wrote
+            KeptStateIndex = LB_Index->Caption();  // its next Add leaves the state Save wrote
         } else {
             readRules = true;
             if (text != kSetOk) afterRead_ = text;

@@ -24,9 +24,6 @@ public:
         for (size_t i = 0; i < states.size(); ++i)
             request_.vars.Item(static_cast<int>(i))->value = states[i].enabled ? "1" : "0";
         request_.timeout = timeout;
-        request_.onError = [this](const VkSNMPError& result) {
-            if (result.code != VK_OK && error_.empty()) error_ = result.text;
-        };
     }
 
     bool Read(std::string& error) {
@@ -40,12 +37,16 @@ private:
     template <class Exchange>
     bool Run(std::string& error, Exchange exchange) {
         bool ok = false;
+        std::string raisedText;
+        request_.ClearFailure();
         try {
             exchange(ok);
         } catch (const os::Exception& raised) {
             ok = false;
-            if (error_.empty()) error_ = raised.Message();
+            raisedText = raised.Message();
         }
+        // The first failure the request reported, else what it raised.
+        error_ = request_.Failure().code != VK_OK ? request_.Failure().text : raisedText;
         if (ok && request_.missingCount > 0) {
             ok = false;
             error_ = MessageText(VK_ERR_NO_SUCH_NAME);

@@ -16,7 +16,7 @@ constexpr long kMinBandwidth = 1;
 constexpr long kMaxBandwidth = 150;
 constexpr long kMinLimit = 1;
 constexpr long kMaxLimit = 100;
-constexpr long kMinPort = 1;
+constexpr long kMinPort = 0;  // "0-0": a class the device leaves without ports
 constexpr long kMaxPort = 65535;
 
 const char* const kNoSsid = "Disable";

@@ -74,7 +74,7 @@ std::optional<Refusal> CheckLimit(const std::string& limit);
 // first "-"; a text without "-" has an empty start and the whole text as end.
 std::pair<std::string, std::string> SplitPortRange(const std::string& text);
 // A user port range typed as start and end (field 0 start, 1 end): each,
-// without blanks around it, digits only and 1 to 65535, the start not above
+// without blanks around it, digits only and 0 to 65535, the start not above
 // the end. On success `joined` is "start-end" as numbers.
 std::optional<Refusal> CheckPortRange(const std::string& start, const std::string& end, std::string* joined);
 

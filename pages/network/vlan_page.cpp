@@ -23,7 +23,19 @@ using namespace vlan;
 
 TFM_VlanSetting* FM_VlanSetting = nullptr;
 
-TFM_VlanSetting::TFM_VlanSetting(ui::Component* owner) : ui::Form(owner) {
+namespace {
+
+bool IsFreeRow(const ui::ListItem& row) {
+    return IsFreeVlanRow(CellText(row, VlanGroupRow::Vid), CellText(row, VlanGroupRow::Name));
+}
+
+bool IsListedRow(const ui::ListItem& row) {
+    return IsListedVlan(CellText(row, VlanGroupRow::Vid), CellText(row, VlanGroupRow::Name));
+}
+
+}  // namespace
+
+TFM_VlanSetting::TFM_VlanSetting(ui::Component* owner) : ui::Form(owner), VlanRows(IsFreeRow, IsListedRow) {
     SetupPageForm(*this, "FM_VlanSetting", "Advanced \\ VLAN", 560, 520);
     BuildControls();
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
@@ -32,8 +44,7 @@ TFM_VlanSetting::TFM_VlanSetting(ui::Component* owner) : ui::Form(owner) {
 void TFM_VlanSetting::MakeRequests() {
     VkSNMPRequest2Edits& apMode =
         Groups.Make(ApModeRequest, {"AP mode", VarsWirelessBasic, MVT_SV, 0, kApModeTimeout, true});
-    for (int row = 0; row < WirelessBasicRow::Count; ++row)
-        SetRowAccess(apMode, {row}, row == WirelessBasicRow::ApMode ? VkSNMPAccess::readwrite : VkSNMPAccess::invalid);
+    UseOnlyRows(apMode, {WirelessBasicRow::ApMode});
     apMode.BindComboBox(WirelessBasicRow::ApMode, CB_APMode);
     apMode.SetStatusMemo(StatusBar, 0);
     // The management limit reports nowhere of its own: only the warnings use it.
@@ -53,6 +64,7 @@ void TFM_VlanSetting::MakeRequests() {
     VkSNMPRequest2Edits& list =
         Groups.Make(VlanListRequest, {"VLAN list", VarsVlanGroupList, MVT_UMV, 1, kTimeout, true});
     list.BindListView(LV_VlanList, true);
+    VlanRows.Use(LV_VlanList);
     list.BindEdits(VlanGroupRow::Index, "%s", LB_Index);
     list.BindEdits(VlanGroupRow::Vid, "%u", Ed_VlanID);
     list.BindEdits(VlanGroupRow::Name, "%s", Ed_VlanName);
@@ -123,7 +135,7 @@ void TFM_VlanSetting::PortListGetDone(VkSNMPError* result) {
     }
     FillPortList();
     FillPortListPvids();
-    ShowStatus(kGetOk);
+    ShowReadEnd();
 }
 
 void TFM_VlanSetting::VlanListGetDone(VkSNMPError* result) {
@@ -138,28 +150,27 @@ void TFM_VlanSetting::VlanListGetDone(VkSNMPError* result) {
     PageControl1->SetActivePageIndex(kVlanListTab);
     EnableControls({Btn_VlanEdit, Btn_VlanDelete}, false);
     ApplyEnableRules();
-    ShowStatus(kGetOk);
+    ShowReadEnd();
+}
+
+// The end of a walk: "Get OK!" only when its load read every group; what
+// the load could not read stays in the status line.
+void TFM_VlanSetting::ShowReadEnd() {
+    const std::string loadText = Groups.LoadText();
+    ShowStatus(loadText.empty() ? kGetOk : loadText);
 }
 
 void TFM_VlanSetting::FillVlanList() {
-    LV_VlanListUser->ClearItems();
-    VlanRowIndexes.clear();
-    for (int i = 0; i < LV_VlanList->ItemCount(); ++i) {
-        const ui::ListItem& row = *LV_VlanList->Item(i);
-        const std::string vid = CellText(row, VlanGroupRow::Vid);
-        const std::string name = CellText(row, VlanGroupRow::Name);
-        if (!IsListedVlan(vid, name)) continue;
+    VlanRows.Show(*LV_VlanListUser, [](const ui::ListItem& row, ui::ListItem& item) {
         std::vector<std::string> memberships;
         for (int port = 0; port < kPortCount; ++port)
             memberships.push_back(CellText(row, VlanGroupRow::FirstPort + port));
         const PortLabels labels = MembershipLabels(memberships);
-        ui::ListItem* item = LV_VlanListUser->AddItem();
-        item->SetCaption(vid);
-        item->AddSubItem(name);
-        item->AddSubItem(labels.untagged);
-        item->AddSubItem(labels.tagged);
-        VlanRowIndexes.push_back(row.Caption());
-    }
+        item.SetCaption(CellText(row, VlanGroupRow::Vid));
+        item.AddSubItem(CellText(row, VlanGroupRow::Name));
+        item.AddSubItem(labels.untagged);
+        item.AddSubItem(labels.tagged);
+    });
 }
 
 // The visible port list only when the device listed each of the 18 ports.

@@ -17,6 +17,7 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/page_groups.h"
+#include "pages/common/walked_rows.h"
 #include "pages/network/vlan_page_rules.h"
 #include "platform/ui/form.h"
 
@@ -100,8 +101,8 @@ public:
     bool FirstChange = false;
     // The VLAN table has been walked and the visible list shows it.
     bool VlanListRead = false;
-    // The walked index of each listed VLAN, in the visible list's order.
-    std::vector<std::string> VlanRowIndexes;
+    // The walked VLAN table and the VLANs the visible list shows of it.
+    WalkedRows VlanRows;
 
     void FormCreate(ui::Component* sender);
     void CB_VlanStatusChange(ui::Component* sender);
@@ -141,10 +142,7 @@ private:
     void ShowFirstChangeWarning();
     void ApplyEnableRules();
     void SelectFreeRow();
-    ui::ListItem* FreeRow() const;
-    ui::ListItem* RowOfIndex(const std::string& index) const;
     ui::ListItem* TargetRow() const;
-    ui::ListItem* ChosenVlanRow() const;
     std::vector<std::string> OtherVids(const ui::ListItem* target) const;
     void ClearAddForm();
     void LoadMemberships(const ui::ListItem& row);
@@ -154,6 +152,7 @@ private:
     void ReturnToVlanList();
     bool VlanOn() const;
     bool DynamicMode() const;
+    void ShowReadEnd();
     void ShowStatus(const std::string& text);
 };
 

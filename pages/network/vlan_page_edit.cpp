@@ -20,31 +20,10 @@
 
 using namespace vlan;
 
-namespace {
-
-bool IsFreeRow(const ui::ListItem& row) {
-    return IsFreeVlanRow(CellText(row, VlanGroupRow::Vid), CellText(row, VlanGroupRow::Name));
-}
-
-}  // namespace
-
-ui::ListItem* TFM_VlanSetting::FreeRow() const {
-    for (int i = 0; i < LV_VlanList->ItemCount(); ++i)
-        if (IsFreeRow(*LV_VlanList->Item(i))) return LV_VlanList->Item(i);
-    return nullptr;
-}
-
-ui::ListItem* TFM_VlanSetting::RowOfIndex(const std::string& index) const {
-    for (int i = 0; i < LV_VlanList->ItemCount(); ++i)
-        if (LV_VlanList->Item(i)->Caption() == index) return LV_VlanList->Item(i);
-    return nullptr;
-}
-
 // The free row becomes the target of the next save, its values shown
 // emptied; a full table leaves no target at all.
 void TFM_VlanSetting::SelectFreeRow() {
-    ui::ListItem* row = FreeRow();
-    LV_VlanList->SetSelected(row);
+    LV_VlanList->SetSelected(VlanRows.FirstFree());
     Ed_VlanID->SetText("");
     Ed_VlanName->SetText("");
 }
@@ -52,31 +31,24 @@ void TFM_VlanSetting::SelectFreeRow() {
 // The row a save writes: the one Edit loaded, else the free row chosen for
 // a new VLAN; null when there is none.
 ui::ListItem* TFM_VlanSetting::TargetRow() const {
-    ui::ListItem* row = LV_VlanList->Selected();
-    if (row == nullptr || row->Caption() != LB_Index->Text()) return nullptr;
-    return Editing != IsFreeRow(*row) ? row : nullptr;
-}
-
-// The table row of the VLAN chosen in the visible list; null when none is.
-ui::ListItem* TFM_VlanSetting::ChosenVlanRow() const {
-    const ui::ListItem* entry = LV_VlanListUser->Selected();
-    if (entry == nullptr || entry->Index() >= static_cast<int>(VlanRowIndexes.size())) return nullptr;
-    return RowOfIndex(VlanRowIndexes[entry->Index()]);
+    ui::ListItem* row = VlanRows.SelectedIf(LB_Index->Text());
+    if (row == nullptr) return nullptr;
+    return Editing != VlanRows.IsFreeRow(*row) ? row : nullptr;
 }
 
 std::vector<std::string> TFM_VlanSetting::OtherVids(const ui::ListItem* target) const {
     std::vector<std::string> vids;
     for (int i = 0; i < LV_VlanListUser->ItemCount(); ++i)
-        if (target == nullptr || VlanRowIndexes[i] != target->Caption())
+        if (target == nullptr || VlanRows.IndexAt(i) != target->Caption())
             vids.push_back(LV_VlanListUser->Item(i)->Caption());
     return vids;
 }
 
 void TFM_VlanSetting::LV_VlanListUserClick(ui::Component*) {
-    ui::ListItem* row = ChosenVlanRow();
+    ui::ListItem* row = VlanRows.ChosenRow(*LV_VlanListUser);
     if (row == nullptr) {
         EnableControls({Btn_VlanEdit, Btn_VlanDelete}, false);
-        LV_VlanList->SetSelected(FreeRow());
+        LV_VlanList->SetSelected(VlanRows.FirstFree());
         return;
     }
     row->SetSelected(true);
@@ -89,7 +61,7 @@ void TFM_VlanSetting::Btn_VlanEditClick(ui::Component*) {
     if (FirstChange) ShowFirstChangeWarning();
     PageControl1->SetActivePageIndex(kEditTab);
     const ui::ListItem* row = LV_VlanList->Selected();
-    if (row != nullptr && !IsFreeRow(*row)) {
+    if (row != nullptr && !VlanRows.IsFreeRow(*row)) {
         Ed_VlanID->SetText(CellText(*row, VlanGroupRow::Vid));
         Ed_VlanName->SetText(CellText(*row, VlanGroupRow::Name));
         LoadMemberships(*row);
@@ -160,7 +132,7 @@ void TFM_VlanSetting::AddButtonClick(ui::Component*) {
 
 void TFM_VlanSetting::Btn_VlanDeleteClick(ui::Component*) {
     if (LV_VlanListUser->Selected() == nullptr || !VlanListRead || VlanListRequest->busy) return;
-    if (ui::ListItem* row = ChosenVlanRow()) {
+    if (ui::ListItem* row = VlanRows.ChosenRow(*LV_VlanListUser)) {
         row->SetSelected(true);
         const std::string question = "Are you sure you want to delete " + CellText(*row, VlanGroupRow::Name) + "?";
         if (ui::MessageBox(question, "warning", ui::Buttons::OkCancel) == ui::Answer::Ok) {

@@ -9,6 +9,7 @@
 #include "pages/common/group_writes.h"
 #include "pages/common/input_refusal.h"
 #include "pages/common/page_controls.h"
+#include "pages/network/web_redirection_page_rules.h"
 #include "pages/network/web_redirection_page_vars.h"
 #include "platform/os/exception.h"
 #include "platform/ui/button.h"
@@ -22,6 +23,8 @@
 #include "shell/main_form.h"
 #include "shell/mib_tables.h"
 
+using namespace webredirect;
+
 TFM_WebRedirection* FM_WebRedirection = nullptr;
 
 namespace {
@@ -32,18 +35,16 @@ constexpr int kWirelessClientItem = 3;
 constexpr int kEnableItem = 1;  // of OptDot11WebRedirectionAccountStatus
 constexpr int kDeleteItem = 0;  // of OptDot11WebRedirectionAccountAction
 constexpr int kAddItem = 1;
-constexpr int kMaxAccounts = 256;
 constexpr int kTextLength = 64;
 // The hidden list's cells: the caption is the row's index.
 constexpr int kNameCell = 1;
 constexpr int kStatusCell = 3;
 constexpr char kEnabled[] = "Enable";
 
-const char* const kOneEnabledText = "When Web Redirection enable,at least 1 account must be enable!";
-
 }  // namespace
 
-TFM_WebRedirection::TFM_WebRedirection(ui::Component* owner) : ui::Form(owner) {
+TFM_WebRedirection::TFM_WebRedirection(ui::Component* owner)
+    : ui::Form(owner), AccountRows(FreeWhenEmpty(kNameCell)) {
     SetupPageForm(*this, "FM_WebRedirection", "Advanced \\ Web Redirection", 420, 418);
     BuildControls();
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
@@ -106,6 +107,7 @@ void TFM_WebRedirection::MakeGroups() {
     VkSNMPRequest2Edits& list =
         Groups.Make(WebListRequest, {"account list", VarsWebRedirectionAccountList, MVT_UMV, 1, kTimeout, true});
     list.BindListView(LV_AccountGet, true);
+    AccountRows.Use(LV_AccountGet);
     list.BindEdits(WebListRow::Index, "%s", Ed_Index);
     list.BindEdits(WebListRow::Name, "%s", Ed_Username);
     list.BindEdits(WebListRow::Password, "%s", Ed_Password);
@@ -145,29 +147,18 @@ void TFM_WebRedirection::FormClose(ui::Component*, ui::CloseAction&) {
 // ---- the lists ------------------------------------------------------------------
 
 void TFM_WebRedirection::FillWebAccountList() {
-    LV_AccountToUser->ClearItems();
-    VisibleIndex.clear();
-    for (int i = 0; i < LV_AccountGet->ItemCount(); ++i) {
-        const ui::ListItem& walked = *LV_AccountGet->Item(i);
-        const std::string name = CellText(walked, kNameCell);
-        if (name.empty()) continue;  // a free row
-        ui::ListItem* row = LV_AccountToUser->AddItem();
-        row->SetCaption(kEnabled);
-        row->AddSubItem(name);
-        row->SetChecked(CellText(walked, kStatusCell) == kEnabled);
-        VisibleIndex.push_back(walked.Caption());
-    }
+    AccountRows.Show(*LV_AccountToUser, [](const ui::ListItem& walked, ui::ListItem& row) {
+        row.SetCaption(kEnabled);
+        row.AddSubItem(CellText(walked, kNameCell));
+        row.SetChecked(CellText(walked, kStatusCell) == kEnabled);
+    });
 }
 
 bool TFM_WebRedirection::SelectAccountRow(int visible) {
-    if (visible < 0 || visible >= AccountCount()) return false;
-    for (int i = 0; i < LV_AccountGet->ItemCount(); ++i) {
-        ui::ListItem* walked = LV_AccountGet->Item(i);
-        if (walked->Caption() != VisibleIndex[visible]) continue;
-        walked->SetSelected(true);
-        return true;
-    }
-    return false;
+    ui::ListItem* walked = AccountRows.RowOfIndex(AccountRows.IndexAt(visible));
+    if (walked == nullptr) return false;
+    walked->SetSelected(true);
+    return true;
 }
 
 void TFM_WebRedirection::LV_AccountToUserClick(ui::Component*) {
@@ -191,21 +182,27 @@ void TFM_WebRedirection::ReadList() { Groups.StartRead(*WebListRequest); }
 
 // ---- Add ------------------------------------------------------------------------
 
-bool TFM_WebRedirection::ValidAccount() {
-    if (Ed_Username->Text().empty()) return Refuse("The User Name can not be blank!", "Warning", Ed_Username);
-    const std::string password = Ed_Password->Text();
-    if (!password.empty() && !TMainForm::HasNoEdgeBlank(password))
-        return Refuse("The first character and last character can't be blank.", "Warning", Ed_Password);
+// Shows a refusal with its focus; true when there is one.
+bool TFM_WebRedirection::Refused(const AccountRefusal& refusal) {
+    if (refusal.check == 0) return false;
+    ui::Edit* edit = refusal.field == AccountField::Name       ? Ed_Username
+                     : refusal.field == AccountField::Password ? Ed_Password
+                                                               : nullptr;
+    Refuse(refusal.message, "Warning", edit);
     return true;
 }
 
-// Another account (not `except`, a row of the hidden list) has the typed name.
-bool TFM_WebRedirection::NameTaken(const ui::ListItem* except) const {
+bool TFM_WebRedirection::ValidAccount() {
+    return !Refused(CheckAccountFields(Ed_Username->Text(), Ed_Password->Text()));
+}
+
+std::vector<std::string> TFM_WebRedirection::AccountNames(const ui::ListItem* except) const {
+    std::vector<std::string> names;
     for (int i = 0; i < LV_AccountGet->ItemCount(); ++i) {
         const ui::ListItem* walked = LV_AccountGet->Item(i);
-        if (walked != except && CellText(*walked, kNameCell) == Ed_Username->Text()) return true;
+        if (walked != except) names.push_back(CellText(*walked, kNameCell));
     }
-    return false;
+    return names;
 }
 
 void TFM_WebRedirection::Btn_AddClick(ui::Component*) {
@@ -217,14 +214,7 @@ void TFM_WebRedirection::Btn_AddClick(ui::Component*) {
 }
 
 void TFM_WebRedirection::AddAccount() {
-    if (AccountCount() >= kMaxAccounts) {
-        Refuse("The max number is 256,is full now!", "Warning", nullptr);
-        return;
-    }
-    if (NameTaken(nullptr)) {
-        Refuse("Can not use the same name!", "Warning", Ed_Username);
-        return;
-    }
+    if (Refused(CheckNewAccount(Ed_Username->Text(), AccountCount(), AccountNames(nullptr)))) return;
     // An empty password is not written.
     if (Ed_Password->Text().empty())
         SendAccountAction(kAddItem, {WebAccountRow::Name, WebAccountRow::Status, WebAccountRow::Action});
@@ -241,10 +231,7 @@ void TFM_WebRedirection::RewriteAccount() {
         ReadList();
         return;
     }
-    if (NameTaken(loaded)) {
-        Refuse("Can not use the same name!", "Warning", Ed_Username);
-        return;
-    }
+    if (Refused(CheckRenamedAccount(Ed_Username->Text(), AccountNames(loaded)))) return;
     Ed_Index->SetText(loaded->Caption());
     const bool written = SecretUnchanged(*WebListRequest, WebListRow::Password, Ed_Password)
                              ? WriteSelectedRow({WebListRow::Name, WebListRow::Status})
@@ -274,22 +261,20 @@ void TFM_WebRedirection::SendAccountAction(int action, std::initializer_list<int
 void TFM_WebRedirection::Btn_DelClick(ui::Component*) {
     const ui::ListItem* row = LV_AccountToUser->Selected();
     if (row == nullptr) return;
-    if (LV_AccountToUser->ItemCount() <= 1 && SavedStatus) {
-        Refuse(kOneEnabledText, "Warning", nullptr);
-        return;
-    }
+    if (Refused(CheckDelete(LV_AccountToUser->ItemCount(), SavedStatus))) return;
     if (!SelectAccountRow(row->Index())) return;
     // The device finds the account by its name; its password is not sent.
     SendAccountAction(kDeleteItem, {WebAccountRow::Name, WebAccountRow::Status, WebAccountRow::Action});
 }
 
+// Writes the feature's switch, then each listed account's enabled state
+// into its own row; refused while the walk is still filling the list (the
+// visible rows and their indexes are not all there yet).
 void TFM_WebRedirection::Btn_SaveClick(ui::Component*) {
-    bool anyEnabled = false;
-    for (int i = 0; i < LV_AccountToUser->ItemCount(); ++i) anyEnabled = anyEnabled || LV_AccountToUser->Item(i)->Checked();
-    if (Ckb_Status->Checked() && !anyEnabled) {
-        Refuse(kOneEnabledText, "Warning", nullptr);
-        return;
-    }
+    if (WebListRequest->busy) return ShowStatus(WalkRunningText);
+    std::vector<bool> enabled;
+    for (int i = 0; i < LV_AccountToUser->ItemCount(); ++i) enabled.push_back(LV_AccountToUser->Item(i)->Checked());
+    if (Refused(CheckSave(Ckb_Status->Checked(), enabled))) return;
     GroupWrites writes(Groups);
     bool saved = writes.Write(*WebStatusRequest, {SingleRow::Value});
     if (saved) SavedStatus = Ckb_Status->Checked();
@@ -325,7 +310,9 @@ void TFM_WebRedirection::WebListGetDone(VkSNMPError* result) {
     if (result->code != VK_OK) {
         ShowStatus("Get Error!");
     } else {
-        ShowStatus(afterRead_.empty() ? "Get OK!" : afterRead_);
+        // What a load could not read stays in view: the walk alone is no "OK".
+        const std::string loadText = Groups.LoadText();
+        ShowStatus(!afterRead_.empty() ? afterRead_ : loadText.empty() ? "Get OK!" : loadText);
     }
     afterRead_.clear();
 }

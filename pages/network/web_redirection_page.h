@@ -17,6 +17,7 @@
 
 #include "library/snmp/request_to_edits.h"
 #include "pages/common/page_groups.h"
+#include "pages/common/walked_rows.h"
 #include "platform/ui/form.h"
 
 namespace ui {
@@ -30,6 +31,10 @@ class ListItem;
 class ListView;
 class StatusBar;
 }  // namespace ui
+
+namespace webredirect {
+struct AccountRefusal;
+}
 
 class TFM_WebRedirection : public ui::Form {
 public:
@@ -66,8 +71,8 @@ public:
     bool AddMode = false;
     // "Enable Web Redirection" as read, then as last saved.
     bool SavedStatus = false;
-    // The walked index of each visible row, in visible order.
-    std::vector<std::string> VisibleIndex;
+    // The walked account rows and the accounts the visible list shows of them.
+    WalkedRows AccountRows;
 
     void FormCreate(ui::Component* sender);
     void FormClose(ui::Component* sender, ui::CloseAction& action);
@@ -82,13 +87,15 @@ public:
     void WebListGetDone(VkSNMPError* result);
 
     // The accounts listed (named rows only).
-    int AccountCount() const { return static_cast<int>(VisibleIndex.size()); }
+    int AccountCount() const { return AccountRows.UsedCount(); }
 
 private:
     void BuildControls();
     void MakeGroups();
     bool ValidAccount();
-    bool NameTaken(const ui::ListItem* except) const;
+    // The names of the walked accounts but `except` (a row of the hidden list).
+    std::vector<std::string> AccountNames(const ui::ListItem* except) const;
+    bool Refused(const webredirect::AccountRefusal& refusal);
     void AddAccount();
     void RewriteAccount();
     // Selects the hidden row of a visible one (by its walked index), which

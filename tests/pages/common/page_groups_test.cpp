@@ -92,4 +92,66 @@ TEST_F(PageGroupsTest, ReadFailedAgainReadsOnlyWhatAnEarlierLoadMissed) {
     EXPECT_EQ(groups.LoadText(), "");
 }
 
+TEST_F(PageGroupsTest, ARemovedGroupIsGoneAtOnceAndItsLateAnswerReachesNothing) {
+    ASSERT_TRUE(Started());
+    VkSNMPRequest2Edits* walk = nullptr;
+    auto* shown = new ui::Edit(form);
+    groups.Make(walk, {"LAN settings", VarsLanAddress, MVT_SV, 0, Seconds(2), true});
+    walk->BindEdits(LanAddressRow::Address, "%s", shown);
+    bool answered = false;
+    walk->OnGetDone = [&](VkSNMPRequest2Controls*, VkSNMPError*) { answered = true; };
+    Control("delay 300");
+    groups.BeginLoad();
+    ASSERT_TRUE(groups.StartRead(*walk));
+    // Removing it runs no message loop (nothing queued runs inside) and
+    // leaves it sending nothing more.
+    bool inRemove = false;
+    bool ranInRemove = false;
+    Later(0, [&] { ranInRemove = inRemove; });
+    inRemove = true;
+    groups.Remove(walk);
+    inRemove = false;
+    EXPECT_FALSE(ranInRemove) << "the removal waited for the answer";
+    Control("delay 0");
+    RunUntil([] { return false; }, 300);  // the answer arrives to nothing
+    EXPECT_FALSE(answered);
+    EXPECT_EQ(shown->Text(), "");
+    // The next removal deletes what is no longer awaited; a group made in its
+    // place reads as usual.
+    VkSNMPRequest2Edits* again = nullptr;
+    groups.Make(again, {"LAN settings", VarsLanAddress, MVT_SV, 0, Seconds(2)});
+    groups.BeginLoad();
+    EXPECT_TRUE(groups.Read(*again));
+}
+
+TEST_F(PageGroupsTest, AnAnsweredReadWithoutItsObjectCountsAsUnread) {
+    ASSERT_TRUE(Started());
+    RestartSimWithout("dot11ApMode");
+    VkSNMPRequest2Edits* mode = nullptr;
+    groups.Make(mode, {"AP mode", VarsDot11ApMode, MVT_SV, 0, Seconds(2), true});
+    bool done = false;
+    mode->OnGetDone = [&](VkSNMPRequest2Controls*, VkSNMPError*) { done = true; };
+    groups.BeginLoad();
+    ASSERT_TRUE(groups.StartRead(*mode));
+    ASSERT_TRUE(RunUntil([&] { return done; }));
+    EXPECT_FALSE(groups.WasRead(*mode));
+    EXPECT_EQ(groups.LoadText(), std::string(NotReadPrefix) + "AP mode");
+}
+
+TEST_F(PageGroupsTest, AGroupOfASharedTableUsesOnlyItsRows) {
+    ASSERT_TRUE(Started());
+    VkSNMPRequest2Edits* basic = nullptr;
+    groups.Make(basic, {"AP mode", VarsWirelessBasic, MVT_SV, 0, Seconds(2)});
+    UseOnlyRows(*basic, {WirelessBasicRow::ApMode});
+    for (int row = 0; row < WirelessBasicRow::Count; ++row)
+        EXPECT_EQ(basic->request.vars.Item(row)->access,
+                  row == WirelessBasicRow::ApMode ? VkSNMPAccess::readwrite : VkSNMPAccess::invalid)
+            << row;
+    Control("clearlog");
+    groups.BeginLoad();
+    EXPECT_TRUE(groups.Read(*basic));
+    ASSERT_EQ(Logged("GET").size(), 1u);
+    EXPECT_EQ(Logged("GET")[0].find(' '), std::string::npos) << "one object asked: " << Logged("GET")[0];
+}
+
 }  // namespace

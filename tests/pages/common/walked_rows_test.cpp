@@ -176,4 +176,31 @@ TEST_F(WalkedRowsSelectionTest, RowsCanBeNamedByAnIndexCellAndShownThroughAFilte
     EXPECT_EQ(rows.SelectedIf("1"), nullptr) << "the caption is no index here";
 }
 
+TEST_F(WalkedRowsSelectionTest, ATableWithHalfRowsListsOnlyWhatItsListedPredicateAccepts) {
+    // A row is free with neither name nor number, listed with both; a row
+    // with one of them is neither (the device's half-made entry).
+    ui::Form form(nullptr);
+    auto* hidden = new ui::ListView(&form);
+    auto* visible = new ui::ListView(&form);
+    const auto both = [](const ui::ListItem& row) { return !row.SubItem(0).empty() && row.SubItem(1) != "0"; };
+    const auto neither = [](const ui::ListItem& row) { return row.SubItem(0).empty() && row.SubItem(1) == "0"; };
+    WalkedRows rows{neither, both};
+    rows.Use(hidden);
+    const struct {
+        const char* index;
+        const char* name;
+        const char* number;
+    } walked[] = {{"1", "a", "10"}, {"2", "b", "0"}, {"3", "", "0"}, {"4", "", "30"}, {"5", "e", "50"}};
+    for (const auto& w : walked) {
+        ui::ListItem* item = hidden->AddItem();
+        item->SetCaption(w.index);
+        item->AddSubItem(w.name);
+        item->AddSubItem(w.number);
+    }
+    rows.Show(*visible, [](const ui::ListItem& row, ui::ListItem& shown) { shown.SetCaption(row.SubItem(0)); });
+    EXPECT_EQ(rows.Indexes(), (std::vector<std::string>{"1", "5"}));
+    EXPECT_EQ(visible->ItemCount(), 2);
+    EXPECT_EQ(rows.FirstFree()->Caption(), "3") << "the half rows are not free either";
+}
+
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "library/common/messages.h"
+#include "pages/common/walked_rows.h"
 #include "pages/network/arp_spoofing_page.h"
 #include "pages/network/network_pages.h"
 #include "platform/ui/button.h"
@@ -349,6 +350,25 @@ TEST_F(ArpPageTest, DeleteAllAsksThenDeletesEveryGatewayAndReadsTheListOnce) {
     EXPECT_EQ(Status(*page), "Set OK!");
     EXPECT_FALSE(page->Btn_Delall->Enabled());
     EXPECT_EQ(Value(ListIp(3)), "0.0.0.0");
+}
+
+TEST_F(ArpPageTest, DeleteAllIsRefusedWhileTheListIsBeingWalked) {
+    ASSERT_TRUE(Started());
+    SetValue(kStatus, "1");
+    OpenedPage<TFM_ARPSpoofing> page(FM_ARPSpoofing);
+    Open(page);
+    ASSERT_TRUE(page->Btn_Delall->Enabled());
+    Control("delay 300");
+    Type(*page, "10.1.1.1", "00aa00bb00cc");
+    page->Btn_Add->Click();  // its answer starts a walk of the list
+    ASSERT_TRUE(RunUntil([&] { return page->ArpListRequest->busy && !page->ArpEntryRequest->busy; }));
+    Control("clearlog");
+    page->Btn_Delall->Click();  // no question: nothing is deleted
+    EXPECT_EQ(Status(*page), WalkRunningText);
+    Control("delay 0");
+    ASSERT_TRUE(Settle(*page));
+    EXPECT_TRUE(Logged("SET").empty());
+    EXPECT_EQ(Listed(*page).back(), "3 10.1.1.1 00AA00BB00CC");
 }
 
 TEST_F(ArpPageTest, AFailedDeleteInDeleteAllIsReported) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "library/snmp/global_session.h"
 #include "pages/network/dhcp_page.h"
 #include "pages/network/network_pages.h"
 #include "platform/ui/button.h"
@@ -291,6 +292,50 @@ TEST_F(DhcpPageTest, AChosenEntryAfterTheGapIsRewrittenInItsOwnRow) {
     EXPECT_EQ(Rows(*page->User_ListView).back(), "00907A000030 192.168.0.30 cam2");
 }
 
+TEST_F(DhcpPageTest, ChoosingNothingAfterAnEntryMakesSaveAddAndKeepsTheEntry) {
+    ASSERT_TRUE(Started());
+    UseGapFixture();
+    OpenedPage<TFM_DHCP> page(FM_DHCP);
+    OpenStaticTab(page);
+    Choose(*page, 0);
+    ASSERT_EQ(page->Lb_Index->Text(), "1");
+    page->User_ListView->SetSelected(nullptr);
+    page->User_ListView->OnClick(page->User_ListView);
+    EXPECT_EQ(page->Lb_Index->Text(), "2") << "back to the first free row";
+    EXPECT_EQ(page->ED_StaticAssignIP->Text(), "");
+    EXPECT_FALSE(page->Btn_Del->Enabled());
+    TypeEntry(*page, "nas", "192.168.0.40", "00907a000040");
+    Act(*page, page->Btn_Add);
+    EXPECT_EQ(Value(StaticCell(kHostColumn, 1)), "printer");
+    EXPECT_EQ(Value(StaticCell(kHostColumn, 2)), "nas");
+    EXPECT_EQ(Rows(*page->User_ListView),
+              (Texts{"00907A000020 192.168.0.20 printer", "00907A000040 192.168.0.40 nas",
+                     "00907A000030 192.168.0.30 camera"}));
+}
+
+TEST_F(DhcpPageTest, AStaticEntryWritesItsDomainNameUnlessTheDeviceTakesItDynamically) {
+    ASSERT_TRUE(Started());
+    const std::string domainCell = DeviceOid(StaticCell(10, 2));
+    const struct {
+        const char* status;
+        bool written;
+    } cases[] = {{"0", true}, {"1", false}, {"2", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("domain-name status ") + c.status);
+        UseGapFixture();
+        SetValue(kNameStatus, c.status);
+        OpenedPage<TFM_DHCP> page(FM_DHCP);
+        OpenStaticTab(page);
+        TypeEntry(*page, "nas", "192.168.0.40", "00907a000040");
+        page->ED_StaticDoname->SetText("lan");
+        Act(*page, page->Btn_Add);
+        const Texts sets = Logged("SET");
+        ASSERT_EQ(sets.size(), 2u) << "the static switch, then the entry";
+        EXPECT_NE(sets[1].find(DeviceOid(StaticCell(kHostColumn, 2)) + "=string:nas"), std::string::npos);
+        EXPECT_EQ(sets[1].find(domainCell) != std::string::npos, c.written) << sets[1];
+    }
+}
+
 TEST_F(DhcpPageTest, DuplicateAddressesAreFoundByValue) {
     ASSERT_TRUE(Started());
     UseGapFixture();
@@ -379,6 +424,37 @@ TEST_F(DhcpPageTest, ClosingWithWalksOutstandingIsSafe) {
     EXPECT_EQ(FM_DHCP, nullptr);
     Control("delay 0");
     RunUntil([] { return false; }, 100);  // the late answers arrive to nothing
+}
+
+TEST_F(DhcpPageTest, ANewLeaseRefreshTakesTheRunningOnesPlaceWithoutWaitingForIt) {
+    ASSERT_TRUE(Started());
+    UseGapFixture();
+    OpenedPage<TFM_DHCP> page(FM_DHCP);
+    Open(page);
+    Control("delay 400");
+    page->Bt_RefreshStaticPool->Click();
+    ASSERT_GT(page->LeaseWalksPending, 0);
+    // A message loop run inside the second click would run this there.
+    bool inClick = false;
+    bool ranInClick = false;
+    Later(0, [&] { ranInClick = inClick; });
+    inClick = true;
+    page->Bt_RefreshStaticPool->Click();
+    inClick = false;
+    EXPECT_FALSE(ranInClick) << "the click waited for the earlier refresh's answers";
+    Control("delay 0");
+    ASSERT_TRUE(Settle(*page));
+    EXPECT_EQ(Rows(*page->LV_StaticPool), (Texts{"printer 00907A000020 192.168.0.20", "camera 00907A000030 192.168.0.30"}))
+        << "each lease once";
+    EXPECT_EQ(page->StatusBar4->SimpleText(), "Get OK");
+}
+
+TEST_F(DhcpPageTest, TheApModeIsReadWithTheLibrarysTimeOut) {
+    ASSERT_TRUE(Started());
+    OpenedPage<TFM_DHCP> page(FM_DHCP);
+    Open(page);
+    EXPECT_EQ(page->DhcpApModeRequest->request.timeout, GlobalSNMPTimeout);
+    EXPECT_EQ(page->DynamicPoolRequest->request.timeout, 10000);
 }
 
 TEST_F(DhcpPageTest, TheMenuEntryOpensThePage) {

@@ -247,4 +247,45 @@ TEST(QosAdd, EmptyEndsTakeTheirStartsAndTheSizesFollow) {
     EXPECT_EQ(plan.hostOnePortRange, "") << "no port written";
 }
 
+TEST(QosAdd, AnEmptiedRangeOfAnExistingRuleIsWrittenUnsetOfANewRuleNot) {
+    const Rows hostTwo = {QosRuleRow::HostTwoIpStart, QosRuleRow::HostTwoIpEnd, QosRuleRow::HostTwoIpRange};
+    const Rows ports = {QosRuleRow::HostOnePortStart, QosRuleRow::HostOnePortEnd, QosRuleRow::HostOnePortRange,
+                        QosRuleRow::HostTwoPortStart, QosRuleRow::HostTwoPortEnd, QosRuleRow::HostTwoPortRange};
+    struct Case {
+        const char* what;
+        bool existing;
+        int protocol;
+        const char* ipFrom2;
+        Rows more;
+        const char* ipEdit;   // host 2's start and end as written
+        const char* ipRange;  // host 2's size as written ("" not written)
+        const char* port;     // each port edit as written
+    };
+    const Case cases[] = {
+        {"new rule, TCP, all empty", false, QosProtocolItem::Tcp, "", {}, "", "", ""},
+        {"new rule, Any, host 2 empty", false, QosProtocolItem::Any, "", {}, "", "", ""},
+        {"existing rule, TCP, all empty", true, QosProtocolItem::Tcp, "", With(hostTwo, ports), "0.0.0.0", "0", "0"},
+        {"existing rule, Any: no ports to clear", true, QosProtocolItem::Any, "", hostTwo, "0.0.0.0", "0", ""},
+        {"existing rule, host 2 typed", true, QosProtocolItem::Any, "10.0.0.5", hostTwo, "10.0.0.5", "1", ""},
+    };
+    for (const Case& c : cases) {
+        QosRuleInput in = ValidRule();
+        in.existing = c.existing;
+        in.protocolItem = c.protocol;
+        in.ipFrom2 = c.ipFrom2;
+        const QosRulePlan plan = PlanQosRule(in);
+        ASSERT_FALSE(plan.refusal) << c.what;
+        EXPECT_EQ(plan.rows, With(kAlwaysWritten, c.more)) << c.what;
+        EXPECT_EQ(plan.edits.ipFrom2, c.ipEdit) << c.what;
+        EXPECT_EQ(plan.edits.ipTo2, c.ipEdit) << c.what;
+        EXPECT_EQ(plan.hostTwoIpRange, c.ipRange) << c.what;
+        for (const std::string* port : {&plan.edits.portFrom1, &plan.edits.portTo1, &plan.edits.portFrom2,
+                                        &plan.edits.portTo2})
+            EXPECT_EQ(*port, c.port) << c.what;
+        const std::string portRange = c.port[0] != '\0' ? "0" : "";
+        EXPECT_EQ(plan.hostOnePortRange, portRange) << c.what;
+        EXPECT_EQ(plan.hostTwoPortRange, portRange) << c.what;
+    }
+}
+
 }  // namespace

@@ -82,6 +82,11 @@ protected:
     static bool WritesColumn(const std::string& pdu, int column, int row) {
         return pdu.find(DeviceOid(RuleCell(column, row)) + "=") != std::string::npos;
     }
+    // QoS on with something classified: a Save asks nothing.
+    void UseQosWithAClassifier() {
+        SetValue(kStatus, "1");
+        SetValue(kHttp, "1");
+    }
     void UseGapFixture() {
         RestartSim({"--fixture", kFixtures + "/qos_gap.txt"});
         SetValue(kStatus, "1");
@@ -268,8 +273,7 @@ TEST_F(QosPageTest, AFailedStateWriteIsReportedAsFailure) {
 
 TEST_F(QosPageTest, AfterASaveWithARuleLoadedItsAddLeavesTheStateAsSaved) {
     ASSERT_TRUE(Started());
-    SetValue(kStatus, "1");
-    SetValue(kHttp, "1");  // something classified: no warning
+    UseQosWithAClassifier();
     OpenedPage<TFM_QosSetting> page(FM_QosSetting);
     Open(page);
     Choose(*page, 0);
@@ -291,6 +295,45 @@ TEST_F(QosPageTest, AfterASaveWithARuleLoadedItsAddLeavesTheStateAsSaved) {
     Act(*page, page->Btn_Add);
     ASSERT_EQ(Logged("SET").size(), 2u);
     EXPECT_TRUE(Writes(Logged("SET")[1], kStateColumn, 1, "integer:1"));
+}
+
+TEST_F(QosPageTest, TheStateKeptBySaveBelongsToTheLoadedRuleNotToTheNextNewOne) {
+    ASSERT_TRUE(Started());
+    UseQosWithAClassifier();
+    OpenedPage<TFM_QosSetting> page(FM_QosSetting);
+    Open(page);
+    Choose(*page, 0);
+    Act(*page, page->Btn_Apply);
+    ASSERT_EQ(Status(*page), "Set OK!");
+    page->Btn_Clear->Click();
+    ASSERT_EQ(page->LB_Index->Caption(), "3");
+    TypeRule(*page, "newrule", "192.168.0.70");
+    Act(*page, page->Btn_Add);
+    ASSERT_EQ(Logged("SET").size(), 2u);
+    EXPECT_TRUE(Writes(Logged("SET")[1], kStateColumn, 3, "integer:1")) << Logged("SET")[1];
+    EXPECT_EQ(Value(RuleCell(kStateColumn, 3)), "1");
+    EXPECT_EQ(Rows(*page->LV_QosRulesUser).back().substr(0, 3), "[x]");
+    // (The loaded rule's own next Add: AfterASaveWithARuleLoadedItsAddLeavesTheStateAsSaved.)
+}
+
+TEST_F(QosPageTest, HostTwoEmptiedInALoadedRuleIsWrittenAsUnset) {
+    ASSERT_TRUE(Started());
+    UseGapFixture();
+    OpenedPage<TFM_QosSetting> page(FM_QosSetting);
+    Open(page);
+    Choose(*page, 1);
+    ASSERT_EQ(page->Ed_IpFrom2->Text(), "10.0.0.1");
+    page->Ed_IpFrom2->SetText("");
+    page->Ed_IpTo2->SetText("");
+    Act(*page, page->Btn_Add);
+    ASSERT_EQ(Logged("SET").size(), 2u);
+    const std::string rule = Logged("SET")[1];
+    EXPECT_TRUE(Writes(rule, 13, 3, "ipaddress:0.0.0.0")) << rule;
+    EXPECT_TRUE(Writes(rule, 14, 3, "ipaddress:0.0.0.0")) << rule;
+    EXPECT_TRUE(Writes(rule, 15, 3, "integer:0")) << rule;
+    EXPECT_EQ(Value(RuleCell(13, 3)), "0.0.0.0");
+    EXPECT_NE(Rows(*page->LV_QosRulesUser).back().find("192.168.0.61 | any |"), std::string::npos)
+        << Rows(*page->LV_QosRulesUser).back();
 }
 
 TEST_F(QosPageTest, AFullTableRefusesAddAndSavesAll64StatesInOnePdu) {

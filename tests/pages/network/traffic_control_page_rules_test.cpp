@@ -108,7 +108,7 @@ TEST(TrafficPorts, ARangeSplitsAtItsFirstDash) {
     EXPECT_EQ(SplitPortRange("-"), (Split{"", ""}));
 }
 
-TEST(TrafficPorts, EveryUserRangeIsDigitsFrom1To65535InOrder) {
+TEST(TrafficPorts, EveryUserRangeIsDigitsFrom0To65535InOrder) {
     struct Case {
         const char* start;
         const char* end;
@@ -126,7 +126,9 @@ TEST(TrafficPorts, EveryUserRangeIsDigitsFrom1To65535InOrder) {
         {"80", "", 1, true, ""},
         {"-5", "80", 0, true, ""},
         {"+5", "80", 0, true, ""},
-        {"0", "80", 0, true, ""},
+        {"0", "80", -1, false, "0-80"},
+        {"0", "0", -1, false, "0-0"},  // a class the device leaves without ports
+        {"00", "0", -1, false, "0-0"},
         {"80", "65536", 1, true, ""},
         {"99999", "99999", 0, true, ""},
         {"8a", "90", 0, true, ""},

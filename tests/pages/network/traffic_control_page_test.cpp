@@ -328,6 +328,22 @@ TEST_F(TrafficPageTest, QosSaveChecksEveryRangeThenMakesItsFiveWrites) {
     EXPECT_EQ(page->StatusBar2->SimpleText(), "Save OK!");
 }
 
+TEST_F(TrafficPageTest, UserClassesTheDeviceLeavesAt0To0AreSavedAsTheyAre) {
+    ASSERT_TRUE(Started());
+    UseFixture();
+    for (const char* oid : {"E.3.9.2.2.2.1.1.5.6", "E.3.9.2.2.2.1.1.5.7", "E.3.9.2.2.2.1.1.5.8"})
+        SetValue(oid, sim::QuoteToken("0-0"));
+    OpenedPage<TFM_TrafficCtrl> page(FM_TrafficCtrl);
+    Open(page);
+    EXPECT_EQ(page->PortStartEdits[1]->Text(), "0");
+    Act(*page, page->Bt_QosApply);
+    const Texts sets = Logged("SET");
+    ASSERT_EQ(sets.size(), 5u);
+    for (const char* oid : {"E.3.9.2.2.2.1.1.5.6", "E.3.9.2.2.2.1.1.5.7", "E.3.9.2.2.2.1.1.5.8"})
+        EXPECT_NE(sets[4].find(Set(oid, "string", sim::QuoteToken("0-0"))), std::string::npos) << sets[4];
+    EXPECT_EQ(page->StatusBar2->SimpleText(), "Save OK!");
+}
+
 TEST_F(TrafficPageTest, QosOnWithoutBandwidthIsShownAsTheDeviceHasItAndOnlyTheUserIsRefused) {
     ASSERT_TRUE(Started());
     SetValue(kQosState, "1");

@@ -70,6 +70,12 @@ protected:
         page.PageControl1->OnChange(page.PageControl1);
         EXPECT_TRUE(Settle(page));
     }
+    // The tab change alone, without waiting for what it started.
+    static void ChooseTabNow(TFM_VlanSetting& page, ui::TabSheet* tab) {
+        for (int i = 0; i < page.PageControl1->PageCount(); ++i)
+            if (page.PageControl1->Page(i) == tab) page.PageControl1->SetActivePageIndex(i);
+        page.PageControl1->OnChange(page.PageControl1);
+    }
     void Act(TFM_VlanSetting& page, ui::Button* button) {
         Control("clearlog");
         button->Click();
@@ -377,6 +383,65 @@ TEST_F(VlanPageTest, TheFirstChangeWarnsOnceAndTheTopSaveShowsTheArpEntryForACli
     }
     delete MainForm;
     MainForm = nullptr;
+}
+
+TEST_F(VlanPageTest, AddWritesNoRowWhenTheStatusWriteFailsAndKeepsTheForm) {
+    ASSERT_TRUE(Started());
+    UseFixture("vlan_gap.txt", true);
+    OpenedPage<TFM_VlanSetting> page(FM_VlanSetting);
+    Open(page);
+    TypeNewVlan(*page, "40", "lab");
+    Control("error " + DeviceOid(kStatus) + " genErr");
+    Act(*page, page->AddButton);
+    for (const std::string& set : Logged("SET")) EXPECT_FALSE(Has(set, DeviceOid(Cell(kVidColumn, 2)))) << set;
+    EXPECT_EQ(Value(Cell(kVidColumn, 2)), "0");
+    EXPECT_EQ(Status(*page).rfind("Set Error!", 0), 0u) << Status(*page);
+    EXPECT_EQ(page->PageControl1->Page(page->PageControl1->ActivePageIndex()), page->TabSheet_EditVlan);
+    EXPECT_EQ(page->Ed_VlanID->Text(), "40");
+    EXPECT_EQ(page->Ed_VlanName->Text(), "lab");
+}
+
+TEST_F(VlanPageTest, TheTopSaveShowsTheArpEntryOnlyForAClientThatEnablesVlan) {
+    ASSERT_TRUE(Started());
+    const struct {
+        const char* apMode;
+        const char* status;
+        bool shown;
+    } cases[] = {{"4", "Enable", true}, {"4", "Disable", false}, {"1", "Enable", false}, {"1", "Disable", false}};
+    MainForm = new TMainForm(nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("AP mode ") + c.apMode + ", " + c.status);
+        MainForm->ARPSpoofingPreventionSettings1->SetVisible(false);
+        SetValue(kApMode, c.apMode);
+        OpenedPage<TFM_VlanSetting> page(FM_VlanSetting);
+        Open(page);
+        pagetest::Select(page->CB_VlanStatus, c.status);
+        Act(*page, page->Btn_Save);
+        EXPECT_EQ(Status(*page), "Set OK!");
+        EXPECT_EQ(MainForm->ARPSpoofingPreventionSettings1->Visible(), c.shown);
+    }
+    delete MainForm;
+    MainForm = nullptr;
+}
+
+TEST_F(VlanPageTest, ANewPortListWalkTakesTheRunningOnesPlaceWithoutWaitingForIt) {
+    ASSERT_TRUE(Started());
+    OpenedPage<TFM_VlanSetting> page(FM_VlanSetting);
+    Open(page);
+    Control("delay 200");
+    ChooseTabNow(*page, page->TabSheet_PortList);
+    ASSERT_TRUE(page->PortListRequest->busy);
+    bool inClick = false;
+    bool ranInClick = false;
+    Later(0, [&] { ranInClick = inClick; });
+    inClick = true;
+    ChooseTabNow(*page, page->TabSheet_PortList);
+    inClick = false;
+    EXPECT_FALSE(ranInClick) << "the tab change waited for the earlier walk's answers";
+    Control("delay 0");
+    ASSERT_TRUE(Settle(*page));
+    EXPECT_EQ(page->LV_PortList->ItemCount(), 18) << "each port once";
+    EXPECT_EQ(Status(*page), "Get OK!");
 }
 
 TEST_F(VlanPageTest, ClosingWithAWriteOutstandingIsSafe) {

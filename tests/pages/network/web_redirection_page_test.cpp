@@ -13,6 +13,7 @@
 
 #include "library/common/messages.h"
 #include "pages/network/network_pages.h"
+#include "pages/common/walked_rows.h"
 #include "pages/network/web_redirection_page.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
@@ -102,7 +103,7 @@ TEST_F(WebPageTest, OpensWithTheFeatureAndTheNamedAccounts) {
     EXPECT_TRUE(page->Ckb_Status->Enabled());
     EXPECT_TRUE(page->SavedStatus);
     EXPECT_EQ(Listed(*page), (Texts{"guest +", "staff -", "ops +"})) << "the free row is not listed";
-    EXPECT_EQ(page->VisibleIndex, (Texts{"1", "3", "4"}));
+    EXPECT_EQ(page->AccountRows.Indexes(), (Texts{"1", "3", "4"}));
     EXPECT_EQ(page->LV_AccountToUser->Item(0)->Caption(), "Enable");
     EXPECT_EQ(page->LV_AccountToUser->ColumnCaption(0), "Status");
     EXPECT_EQ(page->LV_AccountToUser->ColumnWidth(0), 100);
@@ -233,6 +234,23 @@ TEST_F(WebPageTest, SaveWritesTheFeatureThenEachAccountsStateIntoItsOwnRow) {
     Act(*page, page->Btn_Save);
     EXPECT_EQ(Logged("SET"), (Texts{StatusSet(1), RowStatusSet(1, 0), RowStatusSet(3, 1)}));
     EXPECT_EQ(Status(*page), "Save Error!");
+}
+
+TEST_F(WebPageTest, SaveIsRefusedWhileTheListIsBeingWalked) {
+    ASSERT_TRUE(Started());
+    OpenedPage<TFM_WebRedirection> page(FM_WebRedirection);
+    Open(page);
+    Control("delay 300");
+    Type(*page, "visitor", "");
+    page->Btn_Add->Click();  // its answer starts a walk of the list
+    ASSERT_TRUE(RunUntil([&] { return page->WebListRequest->busy && !page->WebAccountRequest->busy; }));
+    Control("clearlog");
+    page->Btn_Save->Click();
+    EXPECT_EQ(Status(*page), WalkRunningText);
+    Control("delay 0");
+    ASSERT_TRUE(Settle(*page));
+    EXPECT_TRUE(Logged("SET").empty());
+    EXPECT_EQ(Listed(*page), (Texts{"guest +", "staff -", "visitor +"}));
 }
 
 TEST_F(WebPageTest, TheFeatureNeedsAnEnabledAccount) {
