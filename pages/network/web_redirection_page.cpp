@@ -45,7 +45,7 @@ constexpr char kEnabled[] = "Enable";
 
 TFM_WebRedirection::TFM_WebRedirection(ui::Component* owner)
     : ui::Form(owner), AccountRows(FreeWhenEmpty(kNameCell)) {
-    SetupPageForm(*this, "FM_WebRedirection", "Advanced \\ Web Redirection", 420, 418);
+    SetupPageForm(*this, "FM_WebRedirection", "Advanced \\ Web Redirection", 420, 424);
     BuildControls();
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
     OnClose = [this](ui::Component* sender, ui::CloseAction& action) { FormClose(sender, action); };
