@@ -17,7 +17,7 @@
 #include "platform/ui/list_view.h"
 #include "platform/ui/status_bar.h"
 #include "shell/local_address_discovery.h"
-#include "tests/pages/maintenance/file_page_test_support.h"
+#include "tests/pages/file_page_test_support.h"
 
 namespace {
 

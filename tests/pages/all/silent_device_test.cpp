@@ -23,7 +23,7 @@
 #include "pages/common/page_groups.h"
 #include "shell/device_liveness.h"
 #include "shell/page_openers.h"
-#include "tests/pages/maintenance/file_page_test_support.h"
+#include "tests/pages/file_page_test_support.h"
 
 namespace {
 

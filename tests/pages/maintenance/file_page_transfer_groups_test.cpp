@@ -10,7 +10,7 @@
 #include "pages/maintenance/firmware_page.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
-#include "tests/pages/maintenance/file_page_test_support.h"
+#include "tests/pages/file_page_test_support.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/status_bar.h"
 #include "shell/page_openers.h"
-#include "tests/pages/maintenance/file_page_test_support.h"
+#include "tests/pages/file_page_test_support.h"
 
 namespace {
 

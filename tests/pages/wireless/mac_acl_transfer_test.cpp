@@ -20,7 +20,7 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/list_view.h"
 #include "platform/ui/status_bar.h"
-#include "tests/pages/maintenance/file_page_test_support.h"
+#include "tests/pages/file_page_test_support.h"
 #include "tests/pages/wireless/wireless_test_pdus.h"
 
 namespace {

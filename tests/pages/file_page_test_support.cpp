@@ -1,4 +1,4 @@
-#include "tests/pages/maintenance/file_page_test_support.h"
+#include "tests/pages/file_page_test_support.h"
 
 #include <cstdlib>
 #include <fstream>
