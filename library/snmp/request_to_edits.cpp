@@ -248,6 +248,7 @@ void VkSNMPRequest2Edits::UnhookControl(VkControlBinding& binding, int k) {
 }
 
 void VkSNMPRequest2Edits::OnControlChange(ui::Component* sender) {
+    NotePicked(sender);
     // Copies first: a page's handler may unbind.
     std::vector<ui::NotifyEvent> handlers;
     for (const auto& binding : bindings)

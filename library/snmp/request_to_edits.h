@@ -32,9 +32,10 @@
 // a combo box's or radio group's list has, a check box's value that is
 // neither its first entry (unchecked) nor its second (checked), or that is
 // not a truth value, a value of another type than the variable's, a cell the
-// walked row lacks. Such a variable is left out of a write while its controls
-// still show what they showed for it (the device keeps its value); once the
-// user picks or types a value, it is written. A cell the walk did not return
+// walked row lacks. Such a variable is left out of a write (the device keeps
+// its value) until the user picks an entry of its combo box or radio group,
+// or, for its other controls, while they still show what they showed for it;
+// a selection the program makes by itself does not count as a pick. A cell the walk did not return
 // is never written from the selected row. NotUnderstood names them.
 //
 // Change tracking: a bound combo box's change event and a check box's or
@@ -158,6 +159,7 @@ private:
     void NoteNotUnderstood(const VkControlBinding& binding);
     // Whether a collected variable stays out of the write (and is left out).
     bool LeftOutOfWrite(int item);
+    void NotePicked(ui::Component* sender);
     std::string CollectPart(VkControlBinding& binding, const VkOptionList* list);
     void CollectVariable(int item);
 
@@ -170,4 +172,7 @@ private:
     std::map<const ui::ListItem*, RowMarks> rowMarks_;
     RowMarks shownMarks_;
     std::map<int, std::vector<ShownState>> notUnderstood_;
+    // The variables whose combo box or radio group the user picked in since
+    // they were shown.
+    std::vector<int> picked_;
 };

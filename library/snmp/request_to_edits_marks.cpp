@@ -6,7 +6,9 @@
 
 #include "library/snmp/control_state.h"
 #include "library/snmp/request_to_edits.h"
+#include "platform/ui/combo_box.h"
 #include "platform/ui/list_view.h"
+#include "platform/ui/radio_group.h"
 
 namespace {
 
@@ -40,13 +42,30 @@ std::vector<int> VkSNMPRequest2Edits::NotUnderstood() const {
     return items;
 }
 
+// Whether the control is one only the user's pick changes (the program's
+// own selection, a default, does not count).
+static bool IsPickedControl(const ui::Control* control) {
+    return dynamic_cast<const ui::ComboBox*>(control) != nullptr ||
+           dynamic_cast<const ui::RadioGroup*>(control) != nullptr;
+}
+
 bool VkSNMPRequest2Edits::LeftOutOfWrite(int item) {
     bool leftOut = listView != nullptr && listView->Selected() != nullptr && Holds(shownMarks_.missing, item);
     auto noted = notUnderstood_.find(item);
     if (!leftOut && noted != notUnderstood_.end()) {
-        leftOut = std::all_of(noted->second.begin(), noted->second.end(),
-                              [](const ShownState& shown) { return ControlState(shown.control) == shown.state; });
+        const std::vector<ShownState>& shown = noted->second;
+        const bool picked = Holds(picked_, item);
+        leftOut = std::all_of(shown.begin(), shown.end(), [picked](const ShownState& state) {
+            return IsPickedControl(state.control) ? !picked : ControlState(state.control) == state.state;
+        });
     }
     if (leftOut) request.LeaveOutOfNextWrite(item);
     return leftOut;
+}
+
+void VkSNMPRequest2Edits::NotePicked(ui::Component* sender) {
+    for (const auto& binding : bindings)
+        for (ui::Control* control : binding->controls)
+            if (control == sender && IsPickedControl(control) && !Holds(picked_, binding->item))
+                picked_.push_back(binding->item);
 }

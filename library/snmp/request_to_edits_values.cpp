@@ -1,6 +1,8 @@
 // VkSNMPRequest2Edits: showing values in the bound controls and collecting
 // them back, through the values' octet form.
 
+#include <algorithm>
+
 #include "library/common/messages.h"
 #include "library/snmp/choice_items.h"
 #include "library/snmp/multi_edit_layout.h"
@@ -86,10 +88,13 @@ const VkOptionList* VkSNMPRequest2Edits::ListOf(const VkControlBinding& binding)
 // ---- showing ---------------------------------------------------------------------
 
 void VkSNMPRequest2Edits::ValuesToControls(int item) {
-    if (item == -1)
+    if (item == -1) {
         notUnderstood_.clear();
-    else
+        picked_.clear();
+    } else {
         notUnderstood_.erase(item);
+        picked_.erase(std::remove(picked_.begin(), picked_.end(), item), picked_.end());
+    }
     // By index: a page's click handler run by a shown value may unbind.
     for (size_t b = 0; b < bindings.size(); ++b) {
         VkControlBinding& binding = *bindings[b];

@@ -6,6 +6,7 @@
 
 const char* const DeviceSilentText = "The device does not answer: the rest of the settings were not read.";
 const char* const NotReadPrefix = "Not read from the device: ";
+const char* const NotUnderstoodPrefix = "Values the module does not understand, kept unless you change them: ";
 
 struct PageGroups::Group {
     std::unique_ptr<VkSNMPRequest2Edits, Deleter> request;
@@ -138,9 +139,28 @@ bool PageGroups::WasRead(const VkSNMPRequest2Controls& group) const { return !gr
 
 std::string PageGroups::LoadText() const {
     if (silent_) return DeviceSilentText;
-    if (unread_.empty()) return std::string();
-    std::string text = NotReadPrefix;
-    for (size_t i = 0; i < unread_.size(); ++i) text += (i > 0 ? ", " : "") + unread_[i];
+    std::string text;
+    if (!unread_.empty()) {
+        text = NotReadPrefix;
+        for (size_t i = 0; i < unread_.size(); ++i) text += (i > 0 ? ", " : "") + unread_[i];
+    }
+    const std::string unknown = NotUnderstoodText();
+    if (!unknown.empty()) text += (text.empty() ? "" : " ") + unknown;
+    return text;
+}
+
+std::string PageGroups::NotUnderstoodText() const {
+    std::vector<std::string> names;
+    for (const auto& group : groups_) {
+        const VkSNMPRequest2Edits& request = *group->request;
+        for (int item : request.NotUnderstood()) {
+            const std::string& name = request.request.vars.Item(item)->name;
+            if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+        }
+    }
+    if (names.empty()) return std::string();
+    std::string text = NotUnderstoodPrefix;
+    for (size_t i = 0; i < names.size(); ++i) text += (i > 0 ? ", " : "") + names[i];
     return text;
 }
 

@@ -56,6 +56,10 @@ constexpr int32_t Seconds(int32_t seconds) { return seconds * 100; }
 extern const char* const DeviceSilentText;
 // Put before the names of the groups that were not read.
 extern const char* const NotReadPrefix;
+// Put before the names of the settings whose values the controls cannot show
+// (request_to_edits.h): Save keeps them as they are unless the user changes
+// them.
+extern const char* const NotUnderstoodPrefix;
 
 class PageGroups {
 public:
@@ -97,8 +101,12 @@ public:
     // The names of the groups not read in this load, in reading order.
     const std::vector<std::string>& Unread() const { return unread_; }
     // The end of a load in a status line: DeviceSilentText, or
-    // NotReadPrefix and the unread groups' names, or "" when all was read.
+    // NotReadPrefix and the unread groups' names, followed by
+    // NotUnderstoodText when there is one; "" when all was read and understood.
     std::string LoadText() const;
+    // NotUnderstoodPrefix and the names of the settings (objects) of every
+    // group that hold values the controls cannot show; "" when there are none.
+    std::string NotUnderstoodText() const;
     // The name the group was made with ("" for a request not made here).
     std::string NameOf(const VkSNMPRequest2Controls& group) const;
 
