@@ -104,7 +104,10 @@ namespace {
 void PrepareWrites(TFM_Wirless& page, const WirelessSaveInput& in, const std::vector<GroupWrite>& plan) {
     if (Plans(plan, WirelessGroup::Application)) page.StoreApplication();
     if (Plans(plan, WirelessGroup::MultiSsidState)) SelectText(page.CB_MultEnable, kDisable);
-    if (in.mode != WirelessMode::WirelessClient) page.CopyComboText(page.CB_Chanal, page.Ed_Channel);
+    // A channel the list cannot show stays as the device has it unless the
+    // user picks one.
+    if (in.mode != WirelessMode::WirelessClient && page.CB_Chanal->ItemIndex() >= 0)
+        page.CopyComboText(page.CB_Chanal, page.Ed_Channel);
     switch (in.security) {
         case SecurityBlock::Wep:
             SelectText(page.CB_dot11Encryption, kEnable);

@@ -29,6 +29,7 @@
 #include "shell/page_openers.h"
 #include "tests/pages/hostile/hostile_fixtures.h"
 #include "tests/pages/page_test_support.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -124,6 +125,7 @@ protected:
         std::map<std::string, std::string> before;  // every object before Save, by OID
         std::vector<std::string> sets;              // the SET lines after it
         std::vector<std::string> boxes;
+        bool over = false;  // the page closed: the visit's steps end
     };
 
     std::map<std::string, std::string> DeviceValues() {
@@ -134,13 +136,15 @@ protected:
     }
 
     // Runs `then` once `ready` has held, checked every 20 ms; after 20 s
-    // without it, notes `what` and runs `then`.
-    void When(std::function<bool()> ready, std::function<void()> then, std::string what, Visit& visit,
-              Clock::time_point started = Clock::now()) {
-        Later(20, [=, &visit] {
+    // without it, notes `what` and runs `then`. Nothing runs once the visit
+    // is over (its page closed).
+    static void When(std::function<bool()> ready, std::function<void()> then, std::string what,
+                     std::shared_ptr<Visit> visit, Clock::time_point started = Clock::now()) {
+        Later(20, [=] {
+            if (visit->over) return;
             if (ready()) return then();
             if (Clock::now() - started > std::chrono::seconds(20)) {
-                visit.problems.push_back(what);
+                visit->problems.push_back(what);
                 return then();
             }
             When(ready, then, what, visit, started);
@@ -148,7 +152,7 @@ protected:
     }
 
     // Nothing exchanged for a while: the page's reads (or writes) are over.
-    std::function<bool()> Quiet() {
+    static std::function<bool()> Quiet() {
         auto since = std::make_shared<Clock::time_point>(Clock::now());
         return [since] {
             if (!SnmpIdle()) *since = Clock::now();
@@ -156,52 +160,55 @@ protected:
         };
     }
 
-    void PressSaves(QPointer<QWidget> page, const Stop& stop, size_t next, Visit& visit) {
+    void PressSaves(QPointer<QWidget> page, const Stop& stop, size_t next, std::shared_ptr<Visit> visit) {
         if (page == nullptr || next == stop.saves.size()) return CloseAfterSaves(page, visit);
         auto* button = page->findChild<QAbstractButton*>(stop.saves[next]);
-        if (button == nullptr) visit.problems.push_back(std::string("no button ") + stop.saves[next]);
+        if (button == nullptr) visit->problems.push_back(std::string("no button ") + stop.saves[next]);
         if (button != nullptr && button->isEnabled()) button->click();
-        When(Quiet(), [=, &visit] { PressSaves(page, stop, next + 1, visit); }, "a Save kept writing", visit);
+        When(Quiet(), [=] { PressSaves(page, stop, next + 1, visit); }, "a Save kept writing", visit);
     }
 
-    void CloseAfterSaves(QPointer<QWidget> page, Visit& visit) {
+    void CloseAfterSaves(QPointer<QWidget> page, std::shared_ptr<Visit> visit) {
         for (const std::string& line : Sim().Control("log").lines)
-            if (line.rfind("SET ", 0) == 0) visit.sets.push_back(line);
-        Close(page, 100);
+            if (line.rfind("SET ", 0) == 0) visit->sets.push_back(line);
+        Close(page, 100, visit);
     }
 
-    void Close(QPointer<QWidget> page, int triesLeft) {
-        if (page == nullptr || !page->isVisible()) return;
+    // Asks the page to close as its close box does, again while it refuses.
+    static void Close(QPointer<QWidget> page, int triesLeft, std::shared_ptr<Visit> visit) {
+        if (visit->over || page == nullptr || !page->isVisible()) return;
         if (triesLeft == 0) return page->hide();
         page->close();
-        Later(20, [=] { Close(page, triesLeft - 1); });
+        Later(20, [=] { Close(page, triesLeft - 1, visit); });
     }
 
     Visit VisitPage(const Stop& stop) {
-        Visit visit;
+        auto visit = std::make_shared<Visit>();
         AnsweringDialogs dialogs;
         When([] { return QApplication::activeModalWidget() != nullptr; },
-             [&] {
+             [this, stop, visit] {
                  QPointer<QWidget> page = QApplication::activeModalWidget();
                  When(Quiet(),
-                      [&, page] {
-                          visit.before = DeviceValues();
+                      [this, stop, visit, page] {
+                          visit->before = DeviceValues();
                           Sim().Control("clearlog");
                           PressSaves(page, stop, 0, visit);
                       },
                       "the page kept reading", visit);
              },
              "the page did not open", visit);
-        if (!OpenRegisteredPage(stop.entry)) visit.problems.push_back("no page registered");
-        visit.boxes = dialogs.boxes;
-        return visit;
+        if (!OpenRegisteredPage(stop.entry)) visit->problems.push_back("no page registered");
+        visit->over = true;
+        visit->boxes = dialogs.boxes;
+        return *visit;
     }
 };
 
 TEST_P(HostileAnswers, SaveWithoutTypingWritesOnlyValuesReadUnchanged) {
     ASSERT_TRUE(Started());
     RegisterAllPages();
-    const std::string fixture = ::testing::TempDir() + "/hostile-fixture.txt";
+    support::TempFolder folder;
+    const std::string fixture = folder.Path() + "/hostile-fixture.txt";
     std::ofstream(fixture) << GetParam().lines;
     for (const Stop& stop : kStops) {
         SCOPED_TRACE(stop.entry);

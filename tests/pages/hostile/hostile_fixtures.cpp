@@ -108,6 +108,7 @@ std::vector<Fixture> MakeFixtures(const std::string& objectFolder) {
         {"switches neither on nor off", ValueLines(all, "integer", "2147483647")},
         {"texts where numbers belong", RetypeLines(all, "integer", "string", "\"1\"")},
         {"numbers where texts belong", RetypeLines(all, "string", "integer", "1")},
+        {"texts where addresses belong", RetypeLines(all, "ipaddress", "string", "\"1\"")},
         {"cells left out", RemovalLines(all, firstRow)},
         {"sparse tables", RemovalLines(all, sparse)},
         {"over-long texts", ValueLines(all, "string", "\"" + std::string(120, 'x') + "\"")},
