@@ -18,6 +18,7 @@
 #include "platform/ui/form.h"
 #include "platform/ui/list_view.h"
 #include "platform/ui/radio_group.h"
+#include "platform/ui/status_bar.h"
 #include "tests/library/snmp/snmp_session_env.h"
 
 namespace {
@@ -40,6 +41,8 @@ retype   E.97.1.4.0 string "5"
 rName    E.97.2.1.2.[1-2] string  rw - "name"
 rValue   E.97.2.1.3.[1-2] integer rw - 10
 remove   E.97.2.1.3.[1-1]
+tGate    E.97.3.1.2.[1-3] integer ro - 4
+retype   E.97.3.1.2.2 string "4"
 )";
 
 const VkOptionEntry kModeRows[] = {{1, "Off"}, {2, "On"}, {}};
@@ -67,6 +70,11 @@ void Pick(ui::ComboBox* combo, int index) {
     combo->SetItemIndex(index);
     if (combo->OnChange) combo->OnChange(combo);
 }
+
+const VkSNMPVarEntry kGates[] = {
+    {ROOT ".3.1.1", "gIndex", integer, VkSNMPAccess::notaccess},
+    {ROOT ".3.1.2", "gValue", integer, VkSNMPAccess::readonly},
+    {}};
 
 class UnknownValues : public ::testing::Test {
 protected:
@@ -201,6 +209,36 @@ TEST_F(UnknownValues, ACellTheWalkDidNotReturnIsNeverWrittenFromItsRow) {
     view_->SetSelected(view_->Item(1));
     EXPECT_TRUE(group->Set(false, true));
     EXPECT_EQ(Written(), (Texts{"2.1.2.2", "2.1.3.2"}));
+}
+
+// A row filter over a value that could not be read (another type) leaves
+// that row out; the read fails with a plain text, not the expression's.
+TEST_F(UnknownValues, ARowTheFilterCannotReadIsLeftOutAndTheReadFails) {
+    for (bool async : {false, true}) {
+        SCOPED_TRACE(async ? "asynchronous" : "synchronous");
+        auto group = NewGroup(kGates, MVT_UMV, 1);
+        group->async = async;
+        group->BindListView(view_, true);
+        group->request.rowFilter = "$1<>0";
+        ui::StatusBar* status = new ui::StatusBar(&form_);
+        group->SetStatusBar(status);
+        VkSNMPError done;
+        bool finished = false;
+        group->OnGetDone = [&](VkSNMPRequest2Controls*, VkSNMPError* result) {
+            done = *result;
+            finished = true;
+        };
+        group->Get();
+        if (async) ASSERT_TRUE(snmptest::RunUntil([&] { return finished; }));
+        EXPECT_EQ(view_->ItemCount(), 2);
+        EXPECT_FALSE(group->lastReadOk);
+        if (async) {
+            EXPECT_NE(done.code, 0);
+            EXPECT_EQ(done.text, UndecodedRowsText);
+        } else {
+            EXPECT_NE(status->SimpleText().find(UndecodedRowsText), std::string::npos) << status->SimpleText();
+        }
+    }
 }
 
 }  // namespace
