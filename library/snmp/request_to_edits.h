@@ -119,6 +119,10 @@ public:
     // The variables the controls show without understanding them (see above),
     // as the last showing left them.
     std::vector<int> NotUnderstood() const;
+    // Counts the selection of a bound combo box or radio group as the user's
+    // pick: for a page that puts what the user picked in a control of its
+    // own into the bound one.
+    void NotePicked(ui::Component* control);
 
     void HookControl(VkControlBinding& binding, int k);
     void UnhookControl(VkControlBinding& binding, int k);
@@ -159,7 +163,6 @@ private:
     void NoteNotUnderstood(const VkControlBinding& binding);
     // Whether a collected variable stays out of the write (and is left out).
     bool LeftOutOfWrite(int item);
-    void NotePicked(ui::Component* sender);
     std::string CollectPart(VkControlBinding& binding, const VkOptionList* list);
     void CollectVariable(int item);
 

@@ -202,4 +202,7 @@ void TFM_Wirless::StoreAuthentication(ui::ComboBox* authentication, ui::ComboBox
     if (wpaMode->ItemIndex() < 0) wpa = wpaMode->ItemCount() > 0 ? wpaMode->ItemText(0) : std::string();
     const char* chosen = AuthenticationOf(WirelessModeOf(CB_APMode->Text()), securityMode->Text(), wpa);
     if (chosen != nullptr) SelectText(authentication, chosen);
+    // What the user picked as security mode is the user's pick of the
+    // authentication too, also over a value the page did not understand.
+    if (SecurityModePicked && SecurityRequest != nullptr) SecurityRequest->NotePicked(authentication);
 }
