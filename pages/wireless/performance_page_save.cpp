@@ -114,7 +114,10 @@ bool TFM_Performace::ShownByDevice(const ui::Control* control) const {
 
 void TFM_Performace::PrepareWrites() {
     if (ApMode() != kApWirelessClient) {
-        if (ModeCombo()->ItemIndex() != kModeLegacy)
+        // A rate the page does not know (none of the band's, not a text at
+        // all) stays as the device has it unless the user changes the mode.
+        const bool rateKnown = DataRateIndex(DataRateItems(Band(), false, true), Ed_TRate->Text()) >= 0;
+        if (ModeCombo()->ItemIndex() != kModeLegacy && (rateKnown || AtShow.Changed({ModeCombo()})))
             Ed_TRate->SetText("Auto");
         else if (CB_DRate->ItemIndex() >= 0)
             Ed_TRate->SetText(Trim(CB_DRate->Text()));
