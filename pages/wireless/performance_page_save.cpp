@@ -117,10 +117,11 @@ void TFM_Performace::PrepareWrites() {
         // A rate the page does not know (none of the band's, not a text at
         // all) stays as the device has it unless the user changes the mode.
         const bool rateKnown = DataRateIndex(DataRateItems(Band(), false, true), Ed_TRate->Text()) >= 0;
-        if (ModeCombo()->ItemIndex() != kModeLegacy && (rateKnown || AtShow.Changed({ModeCombo()})))
-            Ed_TRate->SetText("Auto");
-        else if (CB_DRate->ItemIndex() >= 0)
+        if (ModeCombo()->ItemIndex() != kModeLegacy) {
+            if (rateKnown || AtShow.Changed({ModeCombo()})) Ed_TRate->SetText("Auto");
+        } else if (CB_DRate->ItemIndex() >= 0) {
             Ed_TRate->SetText(Trim(CB_DRate->Text()));
+        }
     }
     CopyMulticastRate(CB_RateBand, Band() == kBand24 ? Ed_RateGBand : Ed_RateABand);
 }

@@ -144,15 +144,15 @@ protected:
         return values;
     }
 
-    // Runs `then` once `ready` has held, checked every 20 ms; after 20 s
-    // without it, notes `what` and runs `then`. Nothing runs once the visit
+    // Runs `then` once `ready` has held, checked every 20 ms; after 60 s
+    // (a loaded machine) without it, notes `what` and runs `then`. Nothing runs once the visit
     // is over (its page closed).
     static void When(std::function<bool()> ready, std::function<void()> then, std::string what,
                      std::shared_ptr<Visit> visit, Clock::time_point started = Clock::now()) {
         Later(20, [=] {
             if (visit->over) return;
             if (ready()) return then();
-            if (Clock::now() - started > std::chrono::seconds(20)) {
+            if (Clock::now() - started > std::chrono::seconds(60)) {
                 visit->problems.push_back(what);
                 return then();
             }
@@ -161,11 +161,13 @@ protected:
     }
 
     // Nothing exchanged for a while: the page's reads (or writes) are over.
+    // The while is long: a synchronous walk lets timers run between its
+    // steps, and a Save pressed there would run inside the page's load.
     static std::function<bool()> Quiet() {
         auto since = std::make_shared<Clock::time_point>(Clock::now());
         return [since] {
             if (!SnmpIdle()) *since = Clock::now();
-            return Clock::now() - *since >= std::chrono::milliseconds(150);
+            return Clock::now() - *since >= std::chrono::milliseconds(1500);
         };
     }
 
@@ -247,3 +249,4 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, HostileAnswers, ::testing::ValuesIn(Fixtures(
 });
 
 }  // namespace
+
