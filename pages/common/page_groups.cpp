@@ -153,6 +153,7 @@ std::string PageGroups::NotUnderstoodText() const {
     std::vector<std::string> names;
     for (const auto& group : groups_) {
         const VkSNMPRequest2Edits& request = *group->request;
+        if (!WasRead(request)) continue;  // placeholders, named among the groups not read
         for (int item : request.NotUnderstood()) {
             const std::string& name = request.request.vars.Item(item)->name;
             if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);

@@ -105,7 +105,8 @@ public:
     // NotUnderstoodText when there is one; "" when all was read and understood.
     std::string LoadText() const;
     // NotUnderstoodPrefix and the names of the settings (objects) of every
-    // group that hold values the controls cannot show; "" when there are none.
+    // group read that hold values the controls cannot show; "" when there are
+    // none.
     std::string NotUnderstoodText() const;
     // The name the group was made with ("" for a request not made here).
     std::string NameOf(const VkSNMPRequest2Controls& group) const;
