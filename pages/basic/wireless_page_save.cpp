@@ -132,8 +132,12 @@ void PrepareWrites(TFM_Wirless& page, const WirelessSaveInput& in, const std::ve
     }
     if (Plans(plan, WirelessGroup::RemoteApDeleteAll)) page.CB_RemoveMac->SetItemIndex(kDeleteAll);
     if (Plans(plan, WirelessGroup::WifiMode)) {
+        // The mode the plan requires is written over any value the page did
+        // not understand.
+        ui::ComboBox* mode = page.WifiModeBand == kBand5Item ? page.CB_WMode2 : page.CB_WMode1;
         page.CB_WMode1->SetItemIndex(kFirstWifiMode);
         if (page.WifiModeBand == kBand5Item) page.CB_WMode2->SetItemIndex(kFirstWifiMode);
+        if (page.WifiModeRequest != nullptr) page.WifiModeRequest->NotePicked(mode);
     }
     if (Plans(plan, WirelessGroup::ApArrayStatus)) SelectText(page.CB_APArryStatus, kDisable);
 }
