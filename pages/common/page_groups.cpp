@@ -18,6 +18,7 @@ struct PageGroups::Group {
 PageGroups::PageGroups(ui::Control* page) : page_(page) {}
 
 PageGroups::~PageGroups() {
+    closing_ = true;
     for (const auto& group : groups_) group->request->request.enabled = false;
     groups_.clear();
 }
@@ -40,6 +41,7 @@ void PageGroups::Remove(const VkSNMPRequest2Controls* group) {
 }
 
 PageGroups::Group* PageGroups::Find(const VkSNMPRequest2Controls& group) {
+    if (closing_) return nullptr;
     for (const auto& g : groups_)
         if (g->request.get() == &group) return g.get();
     return nullptr;
@@ -150,6 +152,9 @@ std::string PageGroups::LoadText() const {
 }
 
 std::string PageGroups::NotUnderstoodText() const {
+    // A request being deleted waits for its answers, and a page's completion
+    // may ask for this meanwhile: the groups are no longer there to ask.
+    if (closing_) return std::string();
     std::vector<std::string> names;
     for (const auto& group : groups_) {
         const VkSNMPRequest2Edits& request = *group->request;

@@ -124,6 +124,7 @@ private:
     std::vector<std::unique_ptr<Group>> groups_;
     std::vector<std::string> unread_;
     bool silent_ = false;
+    bool closing_ = false;  // the groups are being deleted
     uint64_t load_ = 0;
 };
 
