@@ -122,6 +122,17 @@ std::string Get(const Tokens& args, ControlTargets& t) {
     return Ok(QuoteToken(FormatValue(t.device.Read(*entry))) + "\n");
 }
 
+// Every object as a read answers it: "<oid>=<syntax>:<value>", the form of
+// the PDU log's bindings.
+std::string Values(const Tokens& args, ControlTargets& t) {
+    if (args.size() != 1) return Fail("usage: values");
+    std::string data;
+    for (const auto& [oid, entry] : t.device.Store().Entries())
+        data += FormatOid(oid) + "=" + SyntaxName(entry.def.syntax) + ":" +
+                QuoteToken(FormatValue(t.device.Read(entry))) + "\n";
+    return Ok(data);
+}
+
 std::string Leds(const Tokens& args, ControlTargets& t) {
     long modes[3];
     for (size_t i = 0; i < 3; ++i)
@@ -181,6 +192,7 @@ const Command kCommands[] = {
     {"quietrestart", &QuietRestart},
     {"set", &Set},
     {"get", &Get},
+    {"values", &Values},
     {"leds", &Leds},
     {"log", &Log},
     {"clearlog", [](const Tokens&, ControlTargets& t) { t.log.Clear(); return Ok(); }},

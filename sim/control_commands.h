@@ -24,6 +24,8 @@
 //   set OID VALUE            store a value (typed as the object is); in a
 //                            scanned table, what the next scan finds
 //   get OID                  one data line: the value
+//   values                   one data line per object, "<oid>=<syntax>:<value>"
+//                            as the PDU log shows bindings
 //   leds L24 L5 LAN          set the three LED modes
 //   log                      one data line per received PDU
 //   clearlog                 empty the PDU log

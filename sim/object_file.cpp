@@ -133,6 +133,51 @@ bool LoadValue(const std::vector<std::string>& tokens, ObjectStore& store, std::
     return true;
 }
 
+// The objects a fixture line names: one OID, or a column's rows "prefix.[a-b]".
+bool ObjectsOf(const std::string& text, std::vector<Oid>& oids, std::string& error) {
+    std::string prefix;
+    std::vector<long> rows;
+    bool isTable = false;
+    Oid column;
+    if (!ParseRows(text, prefix, rows, isTable, error)) return false;
+    if (!ParseOid(prefix, column)) return Fail(error, "bad OID " + text);
+    oids.clear();
+    for (long row : rows) {
+        oids.push_back(column);
+        if (isTable) oids.back().push_back(static_cast<uint32_t>(row));
+    }
+    return true;
+}
+
+// "remove <oid>": the device lacks the objects (a table's cells left out).
+bool LoadRemoval(const std::vector<std::string>& tokens, ObjectStore& store, std::string& error) {
+    std::vector<Oid> oids;
+    if (!ObjectsOf(tokens[1], oids, error)) return false;
+    for (const Oid& oid : oids)
+        if (!store.Remove(oid)) return Fail(error, "no such object " + FormatOid(oid));
+    return true;
+}
+
+// "retype <oid> <syntax> <value>": the device answers the objects with
+// another type than their own, and takes any value of that type.
+bool LoadRetype(const std::vector<std::string>& tokens, ObjectStore& store, std::string& error) {
+    std::vector<Oid> oids;
+    Syntax syntax;
+    Value value;
+    if (!ObjectsOf(tokens[1], oids, error)) return false;
+    if (!ParseSyntax(tokens[2], syntax)) return Fail(error, "bad syntax " + tokens[2]);
+    if (!ParseValue(syntax, tokens[3], value)) return Fail(error, "bad value " + tokens[3]);
+    for (const Oid& oid : oids) {
+        ObjectStore::Entry* entry = store.Find(oid);
+        if (entry == nullptr) return Fail(error, "no such object " + FormatOid(oid));
+        entry->def.syntax = syntax;
+        entry->def.allowed.clear();
+        entry->def.initial = value;
+        entry->value = value;
+    }
+    return true;
+}
+
 std::vector<std::string> TextFilesOf(const std::string& folder) {
     std::vector<std::string> names;
     if (DIR* dir = opendir(folder.c_str())) {
@@ -152,6 +197,8 @@ std::vector<std::string> TextFilesOf(const std::string& folder) {
 bool LoadObjectLine(const std::vector<std::string>& tokens, ObjectStore& store,
                     std::string& error) {
     if (tokens.empty()) return true;
+    if (tokens[0] == "remove" && tokens.size() == 2) return LoadRemoval(tokens, store, error);
+    if (tokens[0] == "retype" && tokens.size() == 4) return LoadRetype(tokens, store, error);
     if (tokens.size() == 6) return LoadDefinition(tokens, store, error);
     if (tokens.size() == 2) return LoadValue(tokens, store, error);
     return Fail(error, "expected 6 tokens (a definition) or 2 (a value), found " +

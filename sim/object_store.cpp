@@ -23,6 +23,8 @@ const ObjectStore::Entry* ObjectStore::Next(const Oid& oid, const Oid& within) c
     return &it->second;
 }
 
+bool ObjectStore::Remove(const Oid& oid) { return entries_.erase(oid) > 0; }
+
 void ObjectStore::Put(const Oid& oid, const Value& value) {
     auto it = entries_.find(oid);
     if (it != entries_.end()) it->second.value = value;

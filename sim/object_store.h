@@ -25,6 +25,10 @@ public:
     // The first object after `oid` that lies in the subtree `within`, or null.
     const Entry* Next(const Oid& oid, const Oid& within) const;
 
+    // Takes an object away (a fixture's agent that lacks it); false when
+    // there was none.
+    bool Remove(const Oid& oid);
+
     // Replaces the value of an existing object (the caller has checked it).
     void Put(const Oid& oid, const Value& value);
 

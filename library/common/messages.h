@@ -105,6 +105,7 @@ enum : int {
     VK_ERR_BAD_CONTROL_TYPE = -521,
     VK_ERR_TOO_FEW_CONTROLS = -522,
     VK_ERR_UNKNOWN = -528,                // MapSNMPStatus for any status outside its ranges
+    VK_ERR_WALK_UNENDING = -529,          // a walk that had not ended after its most steps (own text)
 };
 
 // The text of a code of the whole space above (TFTP codes excepted), from the

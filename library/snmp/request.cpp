@@ -3,12 +3,18 @@
 #include "library/common/messages.h"
 #include "library/snmp/global_session.h"
 #include "library/snmp/num_list.h"
+#include "library/snmp/syntax_value.h"
+#include "library/snmp/walk_row.h"
 #include "platform/os/clock.h"
 #include "platform/ui/application.h"
 
 namespace {
 
 const char* const kNotDone = "(NOTDONE)";
+
+std::string WalkUnendingText(int32_t steps) {
+    return "The device's table did not end: the walk stopped after " + std::to_string(steps) + " steps.";
+}
 constexpr int kDestructorWaitMs = 6000;
 
 // What a write changes on the list and puts back afterwards.
@@ -123,6 +129,9 @@ std::vector<VkSNMPVarBind> VkSNMPRequest::BuildPdu(int mode) {
     if (mode == 1 && (vars.kind == SVT_SV || vars.kind == MVT_SV)) RaiseError(VK_ERR_GETNEXT_SINGLE);
     if (mode == 2 && vars.kind > MVT_UMV) RaiseError(VK_ERR_BAD_LIST_KIND);
     std::string rowIndex = mode == 2 && IsTableKind() ? BuildRowIndex() : std::string();
+    // What LeaveOutOfNextWrite marked holds for this write only.
+    std::vector<bool> leftOut;
+    if (mode == 2) leftOut.swap(leftOut_);
     std::vector<VkSNMPVarBind> bindings;
     for (int i = 0; i < vars.Count(); ++i) {
         VkSNMPVarItem& item = *vars.Item(i);
@@ -132,7 +141,8 @@ std::vector<VkSNMPVarBind> VkSNMPRequest::BuildPdu(int mode) {
             oid = BaseOid(i) + (vars.kind == SVT_SV ? ".0" : "");
         } else if (mode == 1 && vars.IsRequested(i)) {
             oid = item.instanceOid;
-        } else if (mode == 2 && vars.IsWritable(i) && !(IsTableKind() && i < vars.keyCount)) {
+        } else if (mode == 2 && vars.IsWritable(i) && !(IsTableKind() && i < vars.keyCount) &&
+                   !Marked(leftOut, i)) {
             if (vars.kind == SVT_SV) oid = BaseOid(i) + ".0";
             else if (vars.kind == MVT_SV) oid = BaseOid(i);
             else oid = BaseOid(i) + "." + (rowIndex.empty() ? std::string("0") : rowIndex);
@@ -187,6 +197,18 @@ VkSnmpPduContent VkSNMPRequest::MakePdu(int operation, std::vector<VkSNMPVarBind
     return pdu;
 }
 
+bool VkSNMPRequest::Marked(const std::vector<bool>& marks, int item) {
+    return item >= 0 && item < static_cast<int>(marks.size()) && marks[static_cast<size_t>(item)];
+}
+
+void VkSNMPRequest::Mark(std::vector<bool>& marks, int item, bool marked) {
+    if (item < 0) return;
+    if (item >= static_cast<int>(marks.size())) marks.resize(static_cast<size_t>(item) + 1, false);
+    marks[static_cast<size_t>(item)] = marked;
+}
+
+void VkSNMPRequest::LeaveOutOfNextWrite(int item) { Mark(leftOut_, item, true); }
+
 void VkSNMPRequest::ApplySelection(const std::string& selection, const std::vector<std::string>* values) {
     if (selection.empty()) return;
     VkNumList<int> chosen(',');
@@ -221,40 +243,99 @@ bool VkSNMPRequest::IsMissing(const VkSNMPVarBind& binding) const {
            (binding.Type() == VkAsnType::noSuchObject || binding.Type() == VkAsnType::noSuchInstance);
 }
 
+void VkSNMPRequest::ReportWalkUnending() {
+    ++errorCount;
+    VkSNMPError error;
+    error.code = VK_ERR_WALK_UNENDING;
+    error.text = WalkUnendingText(maxWalkSteps);
+    error.errorCount = errorCount;
+    if (onError) onError(error);
+}
+
+void VkSNMPRequest::StartWalk() {
+    walkSteps_ = 0;
+    lastRow_.clear();
+    ended_.assign(static_cast<size_t>(vars.Count()), false);
+}
+
 VkSNMPRequest::AnswerEnd VkSNMPRequest::ReadAnswer(const std::vector<VkSNMPVarBind>& bindings,
                                                    bool reportNoSuchName) {
+    if (IsTableKind()) return ReadRow(bindings, reportNoSuchName);
     std::size_t j = 0;
-    std::size_t ended = 0;
-    std::string suffix;
     missingCount = 0;
     for (int i = 0; i < vars.Count(); ++i) {
+        Mark(missing_, i, false);
+        Mark(mistyped_, i, false);
         if (!vars.IsRequested(i)) continue;
         // A binding the answer lacks reads as one without value.
         VkSNMPVarBind binding = j < bindings.size() ? bindings[j] : VkSNMPVarBind();
-        std::string received = OidToText(binding.oid);
-        std::string base = BaseOid(i);
+        ++j;
         VkSNMPVarItem& item = *vars.Item(i);
+        if (reportNoSuchName) {
+            if (item.instanceOid == OidToText(binding.oid)) return AnswerEnd::quietStop;
+            Report(VK_ERR_NO_SUCH_NAME);
+        }
+        if (IsMissing(binding)) ++missingCount;
+        Mark(mistyped_, i, !CarriesSyntax(item.syntax, binding));
+        VbToValue(i, binding);
+        item.instanceOid = OidToText(binding.oid);
+    }
+    for (int i = 0; i < vars.Count(); ++i) ApplyExpression(i, true);
+    return AnswerEnd::tableEnd;
+}
+
+// One step of a walk: the row is the least index after the last row taken
+// among the columns that have not ended (walk_row.h); a column that ended or
+// whose answer lies past the row has no cell in it. Once every column ended,
+// the walk has.
+VkSNMPRequest::AnswerEnd VkSNMPRequest::ReadRow(const std::vector<VkSNMPVarBind>& bindings,
+                                                bool reportNoSuchName) {
+    if (ended_.size() != static_cast<size_t>(vars.Count())) ended_.assign(static_cast<size_t>(vars.Count()), false);
+    missingCount = 0;
+    std::vector<int> columns;
+    std::vector<VkSNMPVarBind> answers;
+    std::vector<VkWalkCell> cells;
+    for (int i = 0; i < vars.Count(); ++i) {
+        Mark(missing_, i, false);
+        Mark(mistyped_, i, false);
+        if (!vars.IsRequested(i)) continue;
+        const std::size_t j = answers.size();
+        answers.push_back(j < bindings.size() ? bindings[j] : VkSNMPVarBind());
+        std::string received = OidToText(answers.back().oid);
+        std::string base = BaseOid(i);
+        const VkSNMPVarItem& item = *vars.Item(i);
         if (reportNoSuchName) {
             if (item.instanceOid == received) return AnswerEnd::quietStop;
             Report(VK_ERR_NO_SUCH_NAME);
         }
-        if (IsColumnEnd(base, item.instanceOid, received)) {
-            ++ended;
-            item.value = kNotDone;
-            std::string rowIndex = BuildRowIndex();
-            item.instanceOid = rowIndex.empty() ? base : base + "." + rowIndex;
-        } else {
-            if (IsMissing(binding)) ++missingCount;
-            VbToValue(i, binding);
-            item.instanceOid = received;
-        }
-        if (suffix.empty() && received.size() > base.size()) suffix = received.substr(base.size() + 1);
-        ++j;
+        VkWalkCell cell;
+        cell.ended = ended_[static_cast<size_t>(i)] || IsColumnEnd(base, item.instanceOid, received);
+        if (!cell.ended) cell.index = received.substr(base.size() + 1);
+        columns.push_back(i);
+        cells.push_back(cell);
     }
-    if (ended == j) return AnswerEnd::tableEnd;
-    if (IsTableKind()) DecodeRowIndex(suffix);
+    const std::string row = WalkRowOf(cells, lastRow_);
+    const std::string at = row.empty() ? lastRow_ : row;
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        const int i = columns[k];
+        VkSNMPVarItem& item = *vars.Item(i);
+        ended_[static_cast<size_t>(i)] = cells[k].ended;
+        if (row.empty()) {
+            item.value = kNotDone;
+        } else if (!cells[k].ended && CompareIndex(cells[k].index, row) == 0) {
+            Mark(mistyped_, i, !CarriesSyntax(item.syntax, answers[k]));
+            VbToValue(i, answers[k]);
+        } else {
+            Mark(missing_, i, true);
+            item.value = NoValueText(item.syntax);
+        }
+        item.instanceOid = at.empty() ? BaseOid(i) : BaseOid(i) + "." + at;
+    }
+    if (row.empty()) return AnswerEnd::tableEnd;
+    lastRow_ = row;
+    DecodeRowIndex(row);
     for (int i = 0; i < vars.Count(); ++i) ApplyExpression(i, true);
-    return IsTableKind() ? AnswerEnd::row : AnswerEnd::tableEnd;
+    return AnswerEnd::row;
 }
 
 bool VkSNMPRequest::RepeatsFirstItem(const std::vector<VkSNMPVarBind>& bindings) const {
@@ -281,6 +362,8 @@ bool VkSNMPRequest::GetSync(bool& ok, bool first) {
         Report(VK_ERR_BAD_LIST_KIND);
         return false;
     }
+    if (first) StartWalk();
+    ++walkSteps_;
     VkSnmpOutcome outcome = snmpengine::Exchange(target, MakePdu(operation, sent));
     int code = MapSNMPStatus(outcome.status).code;
     bool walkEnd = IsTableKind() && code == VK_ERR_NO_SUCH_NAME;
@@ -291,6 +374,11 @@ bool VkSNMPRequest::GetSync(bool& ok, bool first) {
     AnswerEnd end = ReadAnswer(outcome.answered ? outcome.bindings : sent, walkEnd);
     if (end == AnswerEnd::quietStop) {
         ok = false;
+        return false;
+    }
+    if (end == AnswerEnd::row && walkSteps_ >= maxWalkSteps) {
+        ok = false;
+        ReportWalkUnending();
         return false;
     }
     return end == AnswerEnd::row;
@@ -307,6 +395,8 @@ void VkSNMPRequest::GetAsync(VkSNMPResultCallback callback, void* userData, bool
     }
     // A new walk makes the answers of any walk still under way stale.
     if (first && IsTableKind()) ++walkGeneration_;
+    if (first) StartWalk();
+    ++walkSteps_;
     VkSNMPAsyncContext context;
     context.isRead = true;
     context.walk = IsTableKind();
@@ -320,6 +410,7 @@ bool VkSNMPRequest::SetSync(bool& ok, bool readBack, const std::string& selectio
                             const std::vector<std::string>* values) {
     ok = true;
     if (!enabled) {
+        leftOut_.clear();
         ok = false;
         return false;
     }
@@ -337,12 +428,16 @@ bool VkSNMPRequest::SetSync(bool& ok, bool readBack, const std::string& selectio
         Report(code);
     }
     if (!readBack) return false;
+    StartWalk();  // the answer holds the row written, whatever was walked before
     return ReadAnswer(outcome.answered ? outcome.bindings : sent, false) == AnswerEnd::row;
 }
 
 void VkSNMPRequest::SetAsync(VkSNMPResultCallback callback, void* userData, bool readBack,
                              const std::string& selection, const std::vector<std::string>* values) {
-    if (!enabled) return;
+    if (!enabled) {
+        leftOut_.clear();
+        return;
+    }
     std::vector<ItemState> saved = Snapshot(vars);
     ApplySelection(selection, values);
     for (int i = 0; i < vars.Count(); ++i) ApplyExpression(i, false);
@@ -382,8 +477,16 @@ void VkSNMPRequest::OnAsyncResponse(const VkSNMPAsyncContext& context, const VkS
     if (walkEnd) {
         if (RepeatsFirstItem(outcome.bindings)) result.SetStatus(0);
     } else if (result.code == 0 && context.isRead) {
+        if (!context.walk) StartWalk();  // a write's answer holds the row written
         AnswerEnd end = ReadAnswer(outcome.bindings, false);
         result.endOfTable = end == AnswerEnd::tableEnd || !IsTableKind();
+        if (context.walk && end == AnswerEnd::row && walkSteps_ >= maxWalkSteps) {
+            ReportWalkUnending();
+            result.code = VK_ERR_WALK_UNENDING;
+            result.text = WalkUnendingText(maxWalkSteps);
+            result.errorCount = errorCount;
+            result.endOfTable = true;
+        }
     }
     if (context.callback) context.callback(context.userData, &result, &vars);
 }

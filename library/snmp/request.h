@@ -17,8 +17,17 @@
 // one result per send to the result callback, from the pump; a refused send
 // is such a result too. A read with first set on a walked table restarts the
 // walk: answers of an earlier walk of the same request still outstanding are
-// dropped. The destructor waits (processing messages) up to 6000 ms for
-// outstanding answers; answers arriving later are dropped.
+// dropped.
+//
+// A walk only moves forward: each step takes the least row index the columns
+// answered after the last row taken; a column whose answer is not after that
+// row has ended. A cell the agent left out of a row reads as no value and is
+// marked (CellMissing), a value of another type than the item's too
+// (Mistyped). A walk that has not ended after maxWalkSteps steps fails with
+// VK_ERR_WALK_UNENDING rather than asking for ever.
+//
+// The destructor waits (processing messages) up to 6000 ms for outstanding
+// answers; answers arriving later are dropped.
 //
 // Raised (os::Exception, code in HelpContext): -509 address, -510 walk step on
 // a scalar or instance list, -511 syntax, -512/-513 expressions, -514 short
@@ -87,6 +96,13 @@ public:
     // instead of swapping onError around the call.
     const VkSNMPError& Failure() const { return failure_; }
     void ClearFailure() { failure_ = VkSNMPError{}; }
+    // What the last answer gave item i: no cell in the walked row (the agent
+    // left it out), a value of another type than the item's syntax.
+    bool CellMissing(int item) const { return Marked(missing_, item); }
+    bool Mistyped(int item) const { return Marked(mistyped_, item); }
+    // Leaves item i out of the next write, whatever its access (once: the
+    // write after it sends it again).
+    void LeaveOutOfNextWrite(int item);
     bool MatchesRowFilter() { return EvaluateCondition(rowFilter); }
 
     VkSNMPErrorCallback onError;
@@ -116,6 +132,9 @@ public:
     // noSuchObject or noSuchInstance in place of a scalar's or instance's
     // value): the device lacks them.
     int32_t missingCount = 0;
+    // The most steps (sends) one walk takes; the walk fails when its last
+    // allowed step still gives a row.
+    int32_t maxWalkSteps = 10000;
 
     // Internal steps (public for the control-bound requests and tests).
     VkSnmpTarget MakeTarget() const;
@@ -134,6 +153,11 @@ private:
     int ReadOperation() const;
     void Report(int code);
     AnswerEnd ReadAnswer(const std::vector<VkSNMPVarBind>& bindings, bool reportNoSuchName);
+    AnswerEnd ReadRow(const std::vector<VkSNMPVarBind>& bindings, bool reportNoSuchName);
+    void ReportWalkUnending();
+    void StartWalk();
+    static bool Marked(const std::vector<bool>& marks, int item);
+    static void Mark(std::vector<bool>& marks, int item, bool marked);
     bool RepeatsFirstItem(const std::vector<VkSNMPVarBind>& bindings) const;
     bool IsMissing(const VkSNMPVarBind& binding) const;
     void ApplySelection(const std::string& selection, const std::vector<std::string>* values);
@@ -142,4 +166,11 @@ private:
     std::shared_ptr<VkSNMPRequest*> self_;
     uint64_t walkGeneration_ = 0;
     VkSNMPError failure_;
+    // The walk under way: its steps, the last row taken, the ended columns.
+    int32_t walkSteps_ = 0;
+    std::string lastRow_;
+    std::vector<bool> ended_;
+    std::vector<bool> missing_;
+    std::vector<bool> mistyped_;
+    std::vector<bool> leftOut_;
 };

@@ -9,6 +9,9 @@
 #include "platform/ui/memo.h"
 #include "platform/ui/status_bar.h"
 
+const char* const UndecodedRowsText =
+    "The device answered values that could not be read: those rows were left out.";
+
 namespace {
 
 // Runs a step while busy: an os::Exception clears busy and goes on to the
@@ -133,8 +136,18 @@ VkSNMPResultCallback VkSNMPRequest2Controls::Completion(
 
 // ---- Get ------------------------------------------------------------------------
 
+bool VkSNMPRequest2Controls::RowMatches(const std::string& condition) {
+    try {
+        return request.MatchesCondition(condition) && request.MatchesRowFilter();
+    } catch (const os::Exception& error) {
+        if (error.HelpContext() != VK_ERR_NULL_IN_EXPRESSION) throw;
+        ++undecodedRows_;
+        return false;
+    }
+}
+
 void VkSNMPRequest2Controls::HandRow(const std::string& condition) {
-    if (!request.MatchesCondition(condition) || !request.MatchesRowFilter()) return;
+    if (!RowMatches(condition)) return;
     AddRow();
     ++rowCount;
 }
@@ -150,10 +163,15 @@ void VkSNMPRequest2Controls::ReadSync(bool& ok) {
     }
     // A walk that ran to its end may leave ok false without any failure.
     lastReadOk = request.enabled && request.errorCount == errorsBefore && (ok || IsTableKind()) &&
-                 request.missingCount == 0;
+                 request.missingCount == 0 && undecodedRows_ == 0;
     AfterGet();
     busy = false;
-    if (ok) ReportSuccess();
+    if (undecodedRows_ > 0) {
+        ok = false;
+        ShowFailure(UndecodedRowsText);
+    } else if (ok) {
+        ReportSuccess();
+    }
 }
 
 bool VkSNMPRequest2Controls::Get() {
@@ -162,6 +180,7 @@ bool VkSNMPRequest2Controls::Get() {
     lastReadOk = false;
     BeforeGet();
     rowCount = 0;
+    undecodedRows_ = 0;
     busy = true;
     if (!async) {
         WhileBusy(busy, [&] { ReadSync(ok); });
@@ -211,10 +230,17 @@ void VkSNMPRequest2Controls::OnGetResponse(VkSNMPError* result) {
 }
 
 void VkSNMPRequest2Controls::FinishGet(VkSNMPError* result) {
-    lastReadOk = request.missingCount == 0;
+    lastReadOk = request.missingCount == 0 && undecodedRows_ == 0;
     WhileBusy(busy, [this] { AfterGet(); });
     busy = false;
     lastOperation = 0;
+    if (undecodedRows_ > 0) {
+        VkSNMPError failure = *result;
+        failure.code = VK_ERR_NULL_IN_EXPRESSION;
+        failure.text = UndecodedRowsText;
+        RaiseDone(OnGetDone, &failure);
+        return;
+    }
     ReportSuccess();
     RaiseDone(OnGetDone, result);
 }

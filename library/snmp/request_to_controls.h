@@ -24,6 +24,11 @@
 // the SNMP session refused; a send the request layer did not make at all
 // (it reported why to the error callback) leaves busy false at once.
 //
+// A row whose values cannot be put into the master condition or the row
+// filter (a value the device answered with a type the list does not read)
+// is left out; the read then counts as failed, with UndecodedRowsText, not
+// the expression's own message.
+//
 // lastReadOk tells whether the last Get read every value it asked for (an
 // object the device answered it does not have counts as not read), so that a
 // page can refuse to write back values it never read.
@@ -47,6 +52,9 @@ class StatusBar;
 }  // namespace ui
 
 class VkSNMPRequest2Controls;
+
+// The failure text of a read that left out rows it could not read.
+extern const char* const UndecodedRowsText;
 
 // The completion event of an asynchronous Get or Set; the result is valid
 // during the call only.
@@ -119,6 +127,7 @@ public:
 private:
     bool IsTableKind() const;
     void HandRow(const std::string& condition);
+    bool RowMatches(const std::string& condition);
     void ReadSync(bool& ok);
     void WriteSync(bool& ok, const std::string& selection, const std::vector<std::string>* values);
     void FinishGet(VkSNMPError* result);
@@ -127,6 +136,7 @@ private:
     void ShowFailure(const std::string& message);
     VkSNMPResultCallback Completion(void (VkSNMPRequest2Controls::*handler)(VkSNMPError*));
 
+    int32_t undecodedRows_ = 0;  // rows of the current Get left out unread
     // False once destruction has begun; completions check it first.
     std::shared_ptr<bool> alive_;
 };

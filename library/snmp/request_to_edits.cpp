@@ -67,6 +67,7 @@ void VkSNMPRequest2Edits::BeforeGet() {
     if (listView != nullptr) {
         PrepareColumns();
         listView->ClearItems();
+        rowMarks_.clear();
     }
     if (OnBeforeGet) OnBeforeGet();
 }
@@ -77,6 +78,7 @@ void VkSNMPRequest2Edits::BeforeSet() {
 
 void VkSNMPRequest2Edits::AddRow() {
     if (listView == nullptr) {
+        shownMarks_ = MarksOfLastAnswer();
         ValuesToControls(-1);
         return;
     }
@@ -87,7 +89,8 @@ void VkSNMPRequest2Edits::AddRow() {
 void VkSNMPRequest2Edits::CollectValues() {
     for (int i = 0; i < request.vars.Count(); ++i) request.vars.Item(i)->value.clear();
     if (listView != nullptr) SelectedRowToValues();
-    ControlsToValues(-1);
+    for (int i = 0; i < request.vars.Count(); ++i)
+        if (request.vars.IsWritable(i) && !LeftOutOfWrite(i)) CollectVariable(i);
 }
 
 void VkSNMPRequest2Edits::AfterGet() {
@@ -245,6 +248,7 @@ void VkSNMPRequest2Edits::UnhookControl(VkControlBinding& binding, int k) {
 }
 
 void VkSNMPRequest2Edits::OnControlChange(ui::Component* sender) {
+    NotePicked(sender);
     // Copies first: a page's handler may unbind.
     std::vector<ui::NotifyEvent> handlers;
     for (const auto& binding : bindings)

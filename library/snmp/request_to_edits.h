@@ -28,6 +28,16 @@
 // After a read every constrained edit takes the shown value as its last
 // accepted text, so a rejected entry brings back the device's value.
 //
+// Values the controls cannot show are not understood: a value no entry of
+// a combo box's or radio group's list has, a check box's value that is
+// neither its first entry (unchecked) nor its second (checked), or that is
+// not a truth value, a value of another type than the variable's, a cell the
+// walked row lacks. Such a variable is left out of a write (the device keeps
+// its value) until the user picks an entry of its combo box or radio group,
+// or, for its other controls, while they still show what they showed for it;
+// a selection the program makes by itself does not count as a pick. A cell the walk did not return
+// is never written from the selected row. NotUnderstood names them.
+//
 // Change tracking: a bound combo box's change event and a check box's or
 // radio group's click event run this object's OnControlChange, which calls
 // the page's own handler (saved at binding time) and sets modified.
@@ -39,6 +49,7 @@
 // controls.
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -108,6 +119,14 @@ public:
     // the variable has no column or the row no such cell.
     std::string ListCell(const ui::ListItem& row, int item) const;
 
+    // The variables the controls show without understanding them (see above),
+    // as the last showing left them.
+    std::vector<int> NotUnderstood() const;
+    // Counts the selection of a bound combo box or radio group as the user's
+    // pick: for a page that puts what the user picked in a control of its
+    // own into the bound one.
+    void NotePicked(ui::Component* control);
+
     void HookControl(VkControlBinding& binding, int k);
     void UnhookControl(VkControlBinding& binding, int k);
     void OnControlChange(ui::Component* sender);
@@ -124,11 +143,29 @@ public:
     bool enableOnSelect = true;
 
 private:
+    // The items of a row the walk read with a mark: a cell it lacked, a
+    // value of another type.
+    struct RowMarks {
+        std::vector<int> missing;
+        std::vector<int> mistyped;
+    };
+    // A control's state when it showed a value it did not understand.
+    struct ShownState {
+        ui::Control* control;
+        std::string state;
+    };
+
     bool IsWholeValue(const VkControlBinding& binding) const;
     const VkOptionList* ListOf(const VkControlBinding& binding) const;
     void AppendBinding(std::unique_ptr<VkControlBinding> binding);
     bool IsHookedElsewhere(const ui::Control* control) const;
-    void ShowBinding(VkControlBinding& binding);
+    // Shows the binding's value; false when its control cannot show it.
+    bool ShowBinding(VkControlBinding& binding);
+    RowMarks MarksOfLastAnswer() const;
+    bool IsMarked(int item) const;
+    void NoteNotUnderstood(const VkControlBinding& binding);
+    // Whether a collected variable stays out of the write (and is left out).
+    bool LeftOutOfWrite(int item);
     std::string CollectPart(VkControlBinding& binding, const VkOptionList* list);
     void CollectVariable(int item);
 
@@ -136,4 +173,12 @@ private:
     // the selected row follow it.
     std::vector<int> columnItems_;
     bool columnsKnown_ = false;
+    // The marks of every list row, and those of the values shown now (the
+    // last read's, or the selected row's).
+    std::map<const ui::ListItem*, RowMarks> rowMarks_;
+    RowMarks shownMarks_;
+    std::map<int, std::vector<ShownState>> notUnderstood_;
+    // The variables whose combo box or radio group the user picked in since
+    // they were shown.
+    std::vector<int> picked_;
 };

@@ -4,6 +4,7 @@
 // order.
 
 #include "library/snmp/request_to_edits.h"
+#include "library/snmp/syntax_value.h"
 #include "platform/ui/list_view.h"
 
 namespace {
@@ -51,8 +52,11 @@ void VkSNMPRequest2Edits::PrepareColumns() {
 void VkSNMPRequest2Edits::AddListRow() {
     if (listView == nullptr) return;
     ui::ListItem* row = listView->AddItem();
+    rowMarks_[row] = MarksOfLastAnswer();
     for (size_t k = 0; k < columnItems_.size(); ++k) {
-        const std::string& value = request.vars.Item(columnItems_[k])->value;
+        // A cell the walk did not return shows empty.
+        const std::string value =
+            request.CellMissing(columnItems_[k]) ? std::string() : request.vars.Item(columnItems_[k])->value;
         if (k == 0)
             row->SetCaption(value);
         else
@@ -61,12 +65,17 @@ void VkSNMPRequest2Edits::AddListRow() {
 }
 
 void VkSNMPRequest2Edits::SelectedRowToValues() {
+    shownMarks_ = RowMarks();
     if (listView == nullptr || listView->Selected() == nullptr) return;
     const ui::ListItem& row = *listView->Selected();
+    auto marks = rowMarks_.find(&row);
+    if (marks != rowMarks_.end()) shownMarks_ = marks->second;
     for (size_t k = 0; k < columnItems_.size(); ++k) {
         int cell = static_cast<int>(k) - 1;
         if (cell >= row.SubItemCount()) break;
-        request.vars.Item(columnItems_[k])->value = k == 0 ? row.Caption() : row.SubItem(cell);
+        VkSNMPVarItem& variable = *request.vars.Item(columnItems_[k]);
+        variable.value = k == 0 ? row.Caption() : row.SubItem(cell);
+        if (IsMarked(columnItems_[k])) variable.value = NoValueText(variable.syntax);
     }
 }
 

@@ -1,6 +1,8 @@
 // VkSNMPRequest2Edits: showing values in the bound controls and collecting
 // them back, through the values' octet form.
 
+#include <algorithm>
+
 #include "library/common/messages.h"
 #include "library/snmp/choice_items.h"
 #include "library/snmp/multi_edit_layout.h"
@@ -55,11 +57,12 @@ std::vector<ui::Edit*> EditsOf(const VkControlBinding& binding) {
     return edits;
 }
 
-// Every entry but the first checks the box.
-bool IsCheckedEntry(const VkOptionList& list, const std::string& text) {
+// The list entry of a check box's value: every entry but the first checks
+// the box; only the first two are understood (the box writes one of them).
+int CheckEntryOf(const VkOptionList& list, const std::string& text) {
     int index = list.IndexOfText(text);
     if (index < 0) index = list.IndexOfValue(text);
-    return index > 0;
+    return index;
 }
 
 std::vector<bool> CheckedStates(const VkControlBinding& binding) {
@@ -85,16 +88,25 @@ const VkOptionList* VkSNMPRequest2Edits::ListOf(const VkControlBinding& binding)
 // ---- showing ---------------------------------------------------------------------
 
 void VkSNMPRequest2Edits::ValuesToControls(int item) {
+    if (item == -1) {
+        notUnderstood_.clear();
+        picked_.clear();
+    } else {
+        notUnderstood_.erase(item);
+        picked_.erase(std::remove(picked_.begin(), picked_.end(), item), picked_.end());
+    }
     // By index: a page's click handler run by a shown value may unbind.
     for (size_t b = 0; b < bindings.size(); ++b) {
         VkControlBinding& binding = *bindings[b];
         if (item != -1 && binding.item != item) continue;
         if (request.vars.Item(binding.item)->access & VkSNMPAccess::invalid) continue;
-        ShowBinding(binding);
+        VkControlBinding shown = binding;
+        bool understood = ShowBinding(binding);
+        if (!understood || IsMarked(shown.item)) NoteNotUnderstood(shown);
     }
 }
 
-void VkSNMPRequest2Edits::ShowBinding(VkControlBinding& binding) {
+bool VkSNMPRequest2Edits::ShowBinding(VkControlBinding& binding) {
     const VkSNMPVarItem& variable = *request.vars.Item(binding.item);
     std::string text = DeviceText(variable);
     std::string octets = TextToOctets(text, variable.syntax);
@@ -106,6 +118,7 @@ void VkSNMPRequest2Edits::ShowBinding(VkControlBinding& binding) {
     if (list != nullptr) text = list->ValueToText(text);
 
     ui::Control* first = binding.controls.front();
+    bool understood = true;
     if (auto* label = dynamic_cast<ui::Label*>(first)) {
         label->SetCaption(text);
     } else if (dynamic_cast<ui::CheckBox*>(first) != nullptr && !binding.bitList.empty()) {
@@ -113,15 +126,20 @@ void VkSNMPRequest2Edits::ShowBinding(VkControlBinding& binding) {
         for (size_t k = 0; k < bits.size(); ++k)
             if (auto* box = dynamic_cast<ui::CheckBox*>(binding.controls[k])) box->SetChecked(bits[k]);
     } else if (auto* box = dynamic_cast<ui::CheckBox*>(first)) {
-        if (list != nullptr)
-            box->SetChecked(IsCheckedEntry(*list, text));
-        else if (IsTruthSyntax(binding.partSyntax))
+        if (list != nullptr) {
+            const int entry = CheckEntryOf(*list, text);
+            understood = entry == 0 || entry == 1;
+            box->SetChecked(entry > 0);
+        } else if (IsTruthSyntax(binding.partSyntax)) {
+            understood = text == "true" || text == "false";
             box->SetChecked(text == "true");
-        else
+        } else {
             RaiseError(VK_ERR_BAD_PART_SYNTAX);
+        }
     } else if (auto* combo = dynamic_cast<ui::ComboBox*>(first)) {
         ComboBoxItems items(*combo);
         RequireList(list).SelectInComboBox(items, text);
+        understood = combo->ItemIndex() >= 0;
         if (binding.controls.size() > 1) {
             // The rest after the selected prefix (and after its dot for an OID).
             size_t cut = combo->ItemIndex() >= 0 ? combo->ItemText(combo->ItemIndex()).size() : 0;
@@ -132,6 +150,7 @@ void VkSNMPRequest2Edits::ShowBinding(VkControlBinding& binding) {
     } else if (auto* group = dynamic_cast<ui::RadioGroup*>(first)) {
         RadioGroupItems items(*group);
         RequireList(list).SelectInRadioGroup(items, text);
+        understood = group->ItemIndex() >= 0;
     } else if (dynamic_cast<ui::Edit*>(first) != nullptr) {
         std::vector<ui::Edit*> edits = EditsOf(binding);
         std::vector<std::string> texts;
@@ -148,6 +167,7 @@ void VkSNMPRequest2Edits::ShowBinding(VkControlBinding& binding) {
     } else {
         RaiseError(VK_ERR_BAD_CONTROL_TYPE);
     }
+    return understood;
 }
 
 // ---- collecting ------------------------------------------------------------------

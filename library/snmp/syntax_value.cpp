@@ -141,6 +141,32 @@ std::string BindingToText(int syntax, const VkSNMPVarBind& binding) {
     return text;
 }
 
+bool CarriesSyntax(int syntax, const VkSNMPVarBind& binding) {
+    if (!binding.HasValue()) return true;
+    const bool number = binding.IsNumber32() || binding.Type() == VkAsnType::counter64;
+    switch (syntax) {
+    case VkSNMPSyntax::boolean:
+    case VkSNMPSyntax::integer:
+    case VkSNMPSyntax::counter:
+    case VkSNMPSyntax::guage:
+    case VkSNMPSyntax::timeticks:
+    case VkSNMPSyntax::counter64:
+    case VkSNMPSyntax::uinteger: return number;
+    case VkSNMPSyntax::bitstr:
+    case VkSNMPSyntax::octetstr:
+    case VkSNMPSyntax::opaque:
+    case VkSNMPSyntax::macaddress:
+    case VkSNMPSyntax::double_:
+    case VkSNMPSyntax::datetime:
+    case VkSNMPSyntax::bcdatetime:
+    case VkSNMPSyntax::displaystr: return binding.IsOctets();
+    case VkSNMPSyntax::ipaddress:
+    case VkSNMPSyntax::nsapaddr: return binding.Type() == VkAsnType::ipAddress || binding.IsOctets();
+    case VkSNMPSyntax::objectid: return binding.Type() == VkAsnType::objectId;
+    default: return true;
+    }
+}
+
 void TextToBinding(int syntax, const std::string& text, VkSNMPVarBind& binding) {
     if (text == kNull) return binding.SetNull();
     const VkAsnType octets = VkAsnType::octetString;

@@ -18,6 +18,12 @@
 // syntax's no-value text. Raises -511 for a syntax code outside the table.
 std::string BindingToText(int syntax, const VkSNMPVarBind& binding);
 
+// Whether a binding with a value carries the kind of value the syntax reads
+// (a number for the number syntaxes, octets for the octet and text syntaxes,
+// an address, an object identifier). A binding without a value carries
+// nothing wrong and gives true; so does a syntax code outside the table.
+bool CarriesSyntax(int syntax, const VkSNMPVarBind& binding);
+
 // The value sent for a text of `syntax`: "(NULL)" sends a null whatever the
 // syntax. Raises -511 for a syntax code outside the table, -509 for an
 // address text that is neither dotted nor a resolvable host name, -417 for an

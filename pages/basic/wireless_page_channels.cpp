@@ -204,6 +204,8 @@ void TFM_Wirless::CB_BandChange(ui::Component* sender) {
 }
 
 void TFM_Wirless::CB_ApplicaitonChange(ui::Component* sender) {
+    // The application the user picks here is written through its bound list.
+    if (sender == CB_Applicaiton && ApplicationRequest != nullptr) ApplicationRequest->NotePicked(CB_App);
     // The list is rebuilt, so the device's mode is found again by its text.
     if (CB_Band->ItemIndex() == kBand5Item && CB_Applicaiton->ItemIndex() == kApplicationOutdoor)
         FillAndSelect(CB_APMode, kOutdoorModes, AtLoad.At(CB_APMode));

@@ -130,8 +130,12 @@ void PrepareWrites(TFM_Wirless& page, const WirelessSaveInput& in, const std::ve
     }
     if (Plans(plan, WirelessGroup::RemoteApDeleteAll)) page.CB_RemoveMac->SetItemIndex(kDeleteAll);
     if (Plans(plan, WirelessGroup::WifiMode)) {
+        // The mode the plan requires is written over any value the page did
+        // not understand.
+        ui::ComboBox* mode = page.WifiModeBand == kBand5Item ? page.CB_WMode2 : page.CB_WMode1;
         page.CB_WMode1->SetItemIndex(kFirstWifiMode);
         if (page.WifiModeBand == kBand5Item) page.CB_WMode2->SetItemIndex(kFirstWifiMode);
+        if (page.WifiModeRequest != nullptr) page.WifiModeRequest->NotePicked(mode);
     }
     if (Plans(plan, WirelessGroup::ApArrayStatus)) SelectText(page.CB_APArryStatus, kDisable);
 }
@@ -200,4 +204,7 @@ void TFM_Wirless::StoreAuthentication(ui::ComboBox* authentication, ui::ComboBox
     if (wpaMode->ItemIndex() < 0) wpa = wpaMode->ItemCount() > 0 ? wpaMode->ItemText(0) : std::string();
     const char* chosen = AuthenticationOf(WirelessModeOf(CB_APMode->Text()), securityMode->Text(), wpa);
     if (chosen != nullptr) SelectText(authentication, chosen);
+    // What the user picked as security mode is the user's pick of the
+    // authentication too, also over a value the page did not understand.
+    if (SecurityModePicked && SecurityRequest != nullptr) SecurityRequest->NotePicked(authentication);
 }

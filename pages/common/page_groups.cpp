@@ -8,6 +8,7 @@
 const char* const DeviceSilentText = "The device does not answer: the rest of the settings were not read.";
 const char* const DeviceKnownSilentText = "The device does not answer: the settings were not read.";
 const char* const NotReadPrefix = "Not read from the device: ";
+const char* const NotUnderstoodPrefix = "Values the module does not understand, kept unless you change them: ";
 
 struct PageGroups::Group {
     std::unique_ptr<VkSNMPRequest2Edits, Deleter> request;
@@ -19,6 +20,7 @@ struct PageGroups::Group {
 PageGroups::PageGroups(ui::Control* page) : page_(page) {}
 
 PageGroups::~PageGroups() {
+    closing_ = true;
     for (const auto& group : groups_) group->request->request.enabled = false;
     groups_.clear();
     removed_.clear();
@@ -53,6 +55,7 @@ void PageGroups::DeleteAnswered() {
 }
 
 PageGroups::Group* PageGroups::Find(const VkSNMPRequest2Controls& group) {
+    if (closing_) return nullptr;
     for (const auto& g : groups_)
         if (g->request.get() == &group) return g.get();
     return nullptr;
@@ -147,9 +150,32 @@ bool PageGroups::WasRead(const VkSNMPRequest2Controls& group) const { return !gr
 std::string PageGroups::LoadText() const {
     if (knownSilent_) return DeviceKnownSilentText;
     if (silent_) return DeviceSilentText;
-    if (unread_.empty()) return std::string();
-    std::string text = NotReadPrefix;
-    for (size_t i = 0; i < unread_.size(); ++i) text += (i > 0 ? ", " : "") + unread_[i];
+    std::string text;
+    if (!unread_.empty()) {
+        text = NotReadPrefix;
+        for (size_t i = 0; i < unread_.size(); ++i) text += (i > 0 ? ", " : "") + unread_[i];
+    }
+    const std::string unknown = NotUnderstoodText();
+    if (!unknown.empty()) text += (text.empty() ? "" : " ") + unknown;
+    return text;
+}
+
+std::string PageGroups::NotUnderstoodText() const {
+    // A request being deleted waits for its answers, and a page's completion
+    // may ask for this meanwhile: the groups are no longer there to ask.
+    if (closing_) return std::string();
+    std::vector<std::string> names;
+    for (const auto& group : groups_) {
+        const VkSNMPRequest2Edits& request = *group->request;
+        if (!WasRead(request)) continue;  // placeholders, named among the groups not read
+        for (int item : request.NotUnderstood()) {
+            const std::string& name = request.request.vars.Item(item)->name;
+            if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+        }
+    }
+    if (names.empty()) return std::string();
+    std::string text = NotUnderstoodPrefix;
+    for (size_t i = 0; i < names.size(); ++i) text += (i > 0 ? ", " : "") + names[i];
     return text;
 }
 

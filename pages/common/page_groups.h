@@ -62,6 +62,10 @@ extern const char* const DeviceSilentText;
 extern const char* const DeviceKnownSilentText;
 // Put before the names of the groups that were not read.
 extern const char* const NotReadPrefix;
+// Put before the names of the settings whose values the controls cannot show
+// (request_to_edits.h): Save keeps them as they are unless the user changes
+// them.
+extern const char* const NotUnderstoodPrefix;
 
 class PageGroups {
 public:
@@ -109,13 +113,18 @@ public:
     const std::vector<std::string>& Unread() const { return unread_; }
     // The end of a load in a status line: DeviceKnownSilentText when the load
     // read nothing for that reason, DeviceSilentText, or NotReadPrefix and
-    // the unread groups' names, or "" when all was read.
+    // the unread groups' names, followed by NotUnderstoodText when there is
+    // one; "" when all was read and understood.
     std::string LoadText() const;
     // A page's own failure text for a load, unless the load read nothing
     // because the device is known silent (DeviceKnownSilentText then).
     std::string FailureText(const std::string& pageText) const {
         return knownSilent_ ? DeviceKnownSilentText : pageText;
     }
+    // NotUnderstoodPrefix and the names of the settings (objects) of every
+    // group read that hold values the controls cannot show; "" when there are
+    // none.
+    std::string NotUnderstoodText() const;
     // The name the group was made with ("" for a request not made here).
     std::string NameOf(const VkSNMPRequest2Controls& group) const;
 
@@ -136,6 +145,7 @@ private:
     std::vector<std::string> unread_;
     bool silent_ = false;
     bool knownSilent_ = false;  // this load began with the device known silent
+    bool closing_ = false;  // the groups are being deleted
     uint64_t load_ = 0;
 };
 

@@ -19,6 +19,7 @@ ArrayNameRefusal CheckArrayName(const std::string& name);
 extern const char* const ArrayNameBlankText;
 extern const char* const ArrayNameFirstBlankText;
 extern const char* const ArrayNameEdgeBlankText;
+extern const char* const ArrayNameLengthText;
 extern const char* const ArrayNameInvalidText;
 
 // The radio group's positions 0, 1, 2 are the role values 1 "Master",

@@ -103,6 +103,25 @@ TEST(simObjectFile, ExpandsTableRowsAndTakesRowValues) {
     EXPECT_EQ("10.0.0.2", FormatValue(store.Find(row2)->def.initial)) << "a fixture value is the initial one";
 }
 
+// A fixture takes cells away (one or a column's rows) and gives objects
+// another type, which a write of that type may then change.
+TEST(simObjectFile, RemovesObjectsAndGivesThemAnotherType) {
+    std::string error;
+    ObjectStore store = Load({"col E.3.1.[1-4] integer rw 0..9 5", "txt E.4.0 string rw 0..8 \"a\"",
+                              "remove E.3.1.[2-3]", "remove E.3.1.4", "retype E.4.0 integer 77",
+                              "retype E.3.1.[1-1] string \"five\""},
+                             error);
+    ASSERT_EQ("", error);
+    std::vector<std::string> left;
+    for (const auto& [oid, entry] : store.Entries())
+        left.push_back(FormatOid(oid) + " " + SyntaxName(entry.def.syntax) + " " + FormatValue(entry.value));
+    Oid first, text;
+    ParseOid("E.3.1.1", first);
+    ParseOid("E.4.0", text);
+    EXPECT_EQ(left, (std::vector<std::string>{FormatOid(first) + " string five", FormatOid(text) + " integer 77"}));
+    EXPECT_TRUE(store.Find(text)->def.allowed.empty()) << "any value of the new type is taken";
+}
+
 TEST(simObjectFile, RejectsBadLinesNamingTheProblem) {
     struct Case {
         std::vector<std::string> lines;
@@ -118,6 +137,11 @@ TEST(simObjectFile, RejectsBadLinesNamingTheProblem) {
         {{"x E.1.0 integer rw - 0", "y E.1.0 integer rw - 0"}, "defined twice"},
         {{"E.9.0 1"}, "no such object"},
         {{"x E.1.0 ipaddress rw - 0.0.0.0", "E.1.0 1"}, "bad value"},
+        {{"remove E.9.0"}, "no such object"},
+        {{"x E.1.[1-2] integer rw - 0", "remove E.1.[2-3]"}, "no such object"},
+        {{"x E.1.0 integer rw - 0", "retype E.1.0 float 1"}, "bad syntax"},
+        {{"x E.1.0 integer rw - 0", "retype E.1.0 integer x"}, "bad value"},
+        {{"retype E.9.0 integer 1"}, "no such object"},
     };
     for (const Case& c : cases) {
         std::string error;

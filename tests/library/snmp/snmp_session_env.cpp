@@ -36,6 +36,24 @@ tPairA2 E.99.6.1.3.2.9 integer ro - 29
 tPairB1 E.99.6.1.4.1.7 string  ro 0..32 "a"
 tPairB2 E.99.6.1.4.2.9 string  ro 0..32 "b"
 tEnd    1.3.6.1.9.1.2.[1-2] integer ro - 3
+tEqualA  E.99.7.1.2.[1-3] integer ro - 10
+tEqualB  E.99.7.1.3.[1-3] string  ro - "b"
+tEqualC  E.99.7.1.4.[1-3] integer ro - 30
+tStartA  E.99.8.1.2.[1-4] integer ro - 10
+tStartB  E.99.8.1.3.[3-4] string  ro - "b"
+tStartC  E.99.8.1.4.[1-4] integer ro - 30
+tMidA    E.99.9.1.2.[1-6] integer ro - 10
+tMidB    E.99.9.1.3.[2-5] string  ro - "b"
+tMidC    E.99.9.1.4.[3-8] integer ro - 30
+tEndA    E.99.10.1.2.[1-4] integer ro - 10
+tEndB    E.99.10.1.3.[1-2] string  ro - "b"
+tEndC    E.99.10.1.4.[1-4] integer ro - 30
+tEmptyA  E.99.11.1.2.[1-3] integer ro - 10
+tEmptyC  E.99.11.1.4.[1-3] integer ro - 30
+tTypedA  E.99.12.1.2.[1-2] integer ro - 10
+tTypedB  E.99.12.1.3.[1-2] string  ro - "b"
+retype   E.99.12.1.2.2 string "1"
+retype   E.99.12.1.3.1 integer 7
 )";
 
 // The application object and the global session for every test of the

@@ -53,6 +53,9 @@ TEST(ApArrayRules, TheNameChecksRunInOrder) {
         {"caf\xe9", ArrayNameInvalidText, "Warning"},
         {"a/b", ArrayNameInvalidText, "Warning"},
         {"Array-1.lab_2@site", "", ""},
+        {"abcdefghijklmnopqrstuvwxyz012345", "", ""},
+        {"abcdefghijklmnopqrstuvwxyz0123456", ArrayNameLengthText, "Warning"},
+        {" abcdefghijklmnopqrstuvwxyz0123456", ArrayNameFirstBlankText, "Error"},
         {"x", "", ""},
     };
     for (const Case& c : cases) {
