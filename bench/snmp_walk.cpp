@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_rounds.h"
 #include "bench/bench_simulator.h"
 #include "library/snmp/global_session.h"
 #include "library/snmp/request.h"
@@ -152,16 +153,10 @@ double Timed(Walk walk, const char* who) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string first = argc > 1 ? argv[1] : "";
-    if (argc > 2 || first == "--help" || first == "-h" || (!first.empty() && std::atoi(first.c_str()) < 1)) {
-        std::fprintf(first == "--help" || first == "-h" ? stdout : stderr,
-                     "usage: %s [rounds]   (default 7, at least 1)\n"
+    const int rounds = RoundsOrExit(argc, argv,
+                                    ")\n"
                      "Walks a 1000-row table of the simulated access point with the module's requests and\n"
-                     "with net-snmp's snmptable, and prints the median time of each and their ratio.\n",
-                     argv[0]);
-        return first == "--help" || first == "-h" ? 0 : 2;
-    }
-    int rounds = argc > 1 ? std::atoi(argv[1]) : 7;
+                     "with net-snmp's snmptable, and prints the median time of each and their ratio.\n");
     setenv("MIBS", "", 1);
     // The benchmark shows no window.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

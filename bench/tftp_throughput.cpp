@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_rounds.h"
 #include "library/tftp/tftp_server.h"
 #include "platform/os/process_runner.h"
 #include "platform/os/udp_socket.h"
@@ -99,16 +100,10 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string first = argc > 1 ? argv[1] : "";
-    if (argc > 2 || first == "--help" || first == "-h" || (!first.empty() && std::atoi(first.c_str()) < 1)) {
-        std::fprintf(first == "--help" || first == "-h" ? stdout : stderr,
-                     "usage: %s [rounds]   (default 7, at least 1; needs root)\n"
+    const int rounds = RoundsOrExit(argc, argv,
+                                    "; needs root)\n"
                      "Reads a 16 MiB file with the tftp-hpa client from the module's TFTP server and from\n"
-                     "tftpd-hpa's in.tftpd, and prints the median time of each and their ratio.\n",
-                     argv[0]);
-        return first == "--help" || first == "-h" ? 0 : 2;
-    }
-    int rounds = argc > 1 ? std::atoi(argv[1]) : 7;
+                     "tftpd-hpa's in.tftpd, and prints the median time of each and their ratio.\n");
     if (::geteuid() != 0) {
         std::fprintf(stderr, "in.tftpd needs root (chroot and switching to nobody)\n");
         return 2;
