@@ -162,7 +162,7 @@ ReadmeExamples ReadReadme() {
             inSettings = true;
         } else if (line.find("vap7720-sim ") != std::string::npos && line.find("--user ") != std::string::npos) {
             examples.user = Words(line.substr(line.find("--user ") + 7)).at(0);
-        } else if (line.find("run\" -- ") != std::string::npos) {
+        } else if (line.find("run\" -- ") != std::string::npos && line.find(" /v3") != std::string::npos) {
             examples.commandLines.push_back(Words(line.substr(line.find("run\" -- ") + 8)));
         }
     }
