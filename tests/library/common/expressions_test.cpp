@@ -47,10 +47,18 @@ TEST(DayCount, CountsDaysSince30December1899) {
     EXPECT_NEAR(DayCount(2000, 1, 1, 0, 0, 0, 1), 36526 + 1.0 / 86400000, 1e-12);
 }
 
+// Read with the clock NowAsDayCount reads: time() may lag it by a tick across
+// a second's edge.
+std::time_t ClockSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec;
+}
+
 TEST(DayCount, NowIsTheLocalDateAndTime) {
-    std::time_t before = std::time(nullptr);
+    std::time_t before = ClockSeconds();
     double now = NowAsDayCount();
-    std::time_t after = std::time(nullptr);
+    std::time_t after = ClockSeconds();
     std::tm a{}, b{};
     localtime_r(&before, &a);
     localtime_r(&after, &b);
