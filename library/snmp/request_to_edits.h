@@ -118,6 +118,9 @@ public:
     // The cell of variable `item` in a row of the bound list view; "" when
     // the variable has no column or the row no such cell.
     std::string ListCell(const ui::ListItem& row, int item) const;
+    // Whether the walk returned every cell of a row of the bound list view
+    // (a row it did not add counts as whole).
+    bool RowWhole(const ui::ListItem& row) const;
 
     // The variables the controls show without understanding them (see above),
     // as the last showing left them.

@@ -89,6 +89,11 @@ std::string VkSNMPRequest2Edits::ListCell(const ui::ListItem& row, int item) con
     return std::string();
 }
 
+bool VkSNMPRequest2Edits::RowWhole(const ui::ListItem& row) const {
+    auto marks = rowMarks_.find(&row);
+    return marks == rowMarks_.end() || marks->second.missing.empty();
+}
+
 void VkSNMPRequest2Edits::OnListViewSelectItem(ui::Component* sender, ui::ListItem* item, bool selected) {
     if (savedOnSelectItem) {
         VkListSelectEvent pageHandler = savedOnSelectItem;

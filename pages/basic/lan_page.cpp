@@ -70,7 +70,7 @@ void TFM_LanCfg::FormCreate(ui::Component*) {
     try {
         ReadDevice();
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
     }
     for (ui::Edit* edit : {ED_DefGw, ED_IpAddr, ED_SubMask}) edit->SetMaxLength(kAddressLength);
     ClearNoGateway();
@@ -97,11 +97,11 @@ void TFM_LanCfg::ReadDevice() {
         for (ui::Edit* edit : {ED_IpAddr, ED_SubMask, ED_DefGw}) edit->SetText("");
     }
     if (Groups.Silent())
-        ShowStatus(Groups.FailureText(DeviceSilentText));
+        StatusBar->ShowMessage(Groups.FailureText(DeviceSilentText));
     else if (!Groups.WasRead(*AddressRequest))
-        ShowStatus(Groups.FailureText(LanNotReadText));
+        StatusBar->ShowMessage(Groups.FailureText(LanNotReadText));
     else if (!Groups.WasRead(*GetIpFromRequest) || DeviceIpFrom < 0)
-        ShowStatus(LanModeUnknownText);
+        StatusBar->ShowMessage(LanModeUnknownText);
 }
 
 void TFM_LanCfg::FormClose(ui::Component*, ui::CloseAction&) {
@@ -134,11 +134,11 @@ void TFM_LanCfg::BT_LanCfgOkClick(ui::Component*) {
 // Values the device was never read for are not written back over it.
 bool TFM_LanCfg::DeviceSettingsKnown() {
     if (AddressRequest == nullptr || !Groups.WasRead(*AddressRequest)) {
-        ShowStatus(LanNotReadText);
+        StatusBar->ShowMessage(LanNotReadText);
         return false;
     }
     if (!Groups.WasRead(*GetIpFromRequest) || (DeviceIpFrom != kStaticItem && DeviceIpFrom != kDhcpItem)) {
-        ShowStatus(LanModeUnknownText);
+        StatusBar->ShowMessage(LanModeUnknownText);
         return false;
     }
     return true;
@@ -178,11 +178,10 @@ void TFM_LanCfg::SaveDhcp() {
 
 void TFM_LanCfg::ShowWriteResult(const GroupWrites& writes) {
     if (writes.AllWritten()) DeviceIpFrom = CB_IPFrom->ItemIndex();
-    ShowStatus(writes.AllWritten() ? LanSetOkText : LanSetErrorText);
+    StatusBar->ShowMessage(writes.AllWritten() ? LanSetOkText : LanSetErrorText);
 }
 
 void TFM_LanCfg::ClearNoGateway() {
     if (ED_DefGw->Text() == kNoAddress) ED_DefGw->SetText("");
 }
 
-void TFM_LanCfg::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }

@@ -75,7 +75,6 @@ private:
     void SaveDhcp();
     void ShowWriteResult(const GroupWrites& writes);
     void ClearNoGateway();
-    void ShowStatus(const std::string& text);
 };
 
 extern TFM_LanCfg* FM_LanCfg;

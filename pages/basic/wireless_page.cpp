@@ -324,8 +324,6 @@ void TFM_Wirless::ConnectHandlers() {
     Bt_CloneScan->OnClick = on(&TFM_Wirless::Bt_CloneScanClick);
 }
 
-void TFM_Wirless::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }
-
 void TFM_Wirless::FormShow(ui::Component*) {
     if (!GroupBox5->Visible()) return;
     CB_DefaultKeyChange(this);

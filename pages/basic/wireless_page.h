@@ -302,8 +302,6 @@ public:
     int WifiModeBand = -1;
 
     // ---- the form (wireless_page.cpp) ----------------------------------------
-    // Writes status panel 0.
-    void ShowStatus(const std::string& text);
     void FormShow(ui::Component* sender);
     void Bt_CloseClick(ui::Component* sender);
 

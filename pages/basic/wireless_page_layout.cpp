@@ -299,9 +299,9 @@ void TFM_Wirless::ShowAuthentication() {
     // authentication is then not shown either.
     AuthenticationShown = view.shown;
     if (!AuthenticationShown)
-        ShowStatus(WirelessAuthenticationUnshownText);
+        StatusBar->ShowMessage(WirelessAuthenticationUnshownText);
     else if (StatusBar->PanelText(0) == WirelessAuthenticationUnshownText)
-        ShowStatus("");  // no longer true
+        StatusBar->ShowMessage("");  // no longer true
 }
 
 // ---- the page's arrangement -------------------------------------------------

@@ -12,6 +12,7 @@
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/list_view.h"
+#include "platform/ui/status_bar.h"
 #include "shell/mib_option_lists.h"
 #include "shell/mib_tables.h"
 
@@ -293,7 +294,7 @@ void TFM_Wirless::Bt_RefreshClick(ui::Component*) {
 void TFM_Wirless::ShowLoadResult() {
     const std::string text = Groups.LoadText();
     if (!text.empty())
-        ShowStatus(text);
+        StatusBar->ShowMessage(text);
     else if (!AuthenticationShown)
-        ShowStatus(WirelessAuthenticationUnshownText);
+        StatusBar->ShowMessage(WirelessAuthenticationUnshownText);
 }

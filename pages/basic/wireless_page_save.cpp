@@ -22,6 +22,7 @@
 #include "platform/ui/dialog_service.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/main_menu.h"
+#include "platform/ui/status_bar.h"
 #include "shell/main_form.h"
 #include "shell/mib_option_lists.h"
 
@@ -179,7 +180,7 @@ bool TFM_Wirless::WriteSettings() {
     // The main window's global (the form class has a MainForm of its own).
     if (::MainForm != nullptr && ::MainForm->ARPSpoofingPreventionSettings1 != nullptr)
         ::MainForm->ARPSpoofingPreventionSettings1->SetVisible(in.mode != WirelessMode::WirelessClient);
-    if (!writes.AllWritten()) ShowStatus(writes.FailureText(kErrorText));
+    if (!writes.AllWritten()) StatusBar->ShowMessage(writes.FailureText(kErrorText));
     return writes.AllWritten();
 }
 
@@ -192,7 +193,7 @@ void TFM_Wirless::Bt_ApplyClick(ui::Component*) {
     StoreAuthentication(CB_dot11Authentication, CB_SecurityMode, CB_WPAMode);
     if (!WriteSettings()) return;
     Bt_RefreshClick(this);
-    ShowStatus(kSuccessText);
+    StatusBar->ShowMessage(kSuccessText);
 }
 
 // The device's authentication from the operating mode, the Security Mode and

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "pages/basic/wireless_page.h"
+#include "platform/ui/status_bar.h"
 #include "shell/input_validators.h"
 #include "pages/basic/wireless_page_texts.h"
 #include "pages/common/control_helpers.h"
@@ -108,7 +109,7 @@ void TFM_Wirless::SiteScanClick(ui::Component*) {
     ApModeEnabledBeforeSurvey = CB_APMode->Enabled();
     ui::Control* const locked[] = {SiteScan, Bt_Apply, Bt_Refresh, Bt_Close, CB_APMode};
     for (ui::Control* control : locked) control->SetEnabled(false);
-    ShowStatus(kDetectingText);
+    StatusBar->ShowMessage(kDetectingText);
     StartScanWatch(*this);
 
     IdleScansEnded ended(*this);
@@ -120,10 +121,10 @@ void TFM_Wirless::OnSurveyRefreshDone(VkSNMPRequest2Controls*, VkSNMPError* resu
     IdleScansEnded ended(*this);
     if (result->code != 0) {
         EndSurvey();
-        ShowStatus(result->text);
+        StatusBar->ShowMessage(result->text);
         return;
     }
-    ShowStatus(kRefreshingText);
+    StatusBar->ShowMessage(kRefreshingText);
     (RunningSurvey == SurveyKind::Wds ? WdsSiteSurveyRequest : SiteSurveyRequest)->Get();
 }
 
@@ -131,7 +132,7 @@ void TFM_Wirless::OnSurveyTableDone(VkSNMPRequest2Controls*, VkSNMPError* result
     EndSurvey();
     // The library's success text only after a successful walk, which only a
     // successful refresh starts.
-    ShowStatus(result->text);
+    StatusBar->ShowMessage(result->text);
 }
 
 void TFM_Wirless::EndSurvey() {
@@ -224,7 +225,7 @@ void TFM_Wirless::Bt_CloneScanClick(ui::Component*) {
 void TFM_Wirless::EndCloneScan(bool succeeded) {
     if (!CloneScanRunning) return;
     CloneScanRunning = false;
-    ShowStatus(succeeded ? kScanSuccessText : kScanFailText);
+    StatusBar->ShowMessage(succeeded ? kScanSuccessText : kScanFailText);
     // The button as the clone controls' rules leave it.
     Bt_CloneScan->SetEnabled(Cbox_Status->ItemIndex() == 1 && Cbox_MacSource->ItemIndex() != 0);
 }

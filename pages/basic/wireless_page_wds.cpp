@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "pages/basic/wireless_page.h"
+#include "platform/ui/status_bar.h"
 #include "shell/input_validators.h"
 #include "pages/basic/wireless_page_texts.h"
 #include "pages/common/control_helpers.h"
@@ -46,7 +47,7 @@ void TFM_Wirless::LoadMacClone() {
     }
     Groups.Read(*MacCloneStatusRequest);
     Groups.Read(*MacCloneRefreshRequest);
-    ShowStatus(Groups.Read(*MacCloneRequest) ? "Get OK!" : "Get Error!");
+    StatusBar->ShowMessage(Groups.Read(*MacCloneRequest) ? "Get OK!" : "Get Error!");
     if (Ed_CloneMac->Text() == kNoMacAddress) Ed_CloneMac->SetText("");
     if (Cbox_MacSource->ItemIndex() < 0) Cbox_MacSource->SetItemIndex(0);
     if (!RequestsCreated) {

@@ -9,6 +9,7 @@
 #include "platform/ui/dialog_service.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/owned.h"
+#include "platform/ui/status_bar.h"
 #include "shell/local_address_discovery.h"
 #include "shell/main_form.h"
 #include "shell/startup_failure.h"

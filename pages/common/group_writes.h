@@ -7,7 +7,7 @@
 //   GroupWrites writes(Groups);
 //   writes.Write(*Basic, {WirelessBasicRow::Ssid, WirelessBasicRow::Channel});
 //   writes.Write(*Partners, {0, 1}, PartnerWalk);  // controls filled by another read
-//   ShowStatus(writes.AllWritten() ? "Setting Success!" : writes.FailureText("Setting error!"));
+//   StatusBar->ShowMessage(writes.AllWritten() ? "Setting Success!" : writes.FailureText("Setting error!"));
 //
 // A group whose controls do not hold the device's values (its read, or the
 // read that filled them, failed or is running) is not written: it is named

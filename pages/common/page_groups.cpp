@@ -160,6 +160,11 @@ std::string PageGroups::LoadText() const {
     return text;
 }
 
+std::string PageGroups::EndText(const std::string& okText) const {
+    const std::string text = LoadText();
+    return text.empty() ? okText : text;
+}
+
 std::string PageGroups::NotUnderstoodText() const {
     // A request being deleted waits for its answers, and a page's completion
     // may ask for this meanwhile: the groups are no longer there to ask.

@@ -12,7 +12,7 @@
 //   Groups.Read(*Basic);              // synchronous, stops once the device is silent
 //   Groups.StartRead(*Partners);      // asynchronous, its OnGetDone still runs
 //   Groups.ReadFailedAgain();         // what an earlier load could not read
-//   ShowStatus(Groups.LoadText());
+//   StatusBar->ShowMessage(Groups.LoadText());
 //
 // Reading. A load reads its groups in the page's order. Once a read got no
 // answer at all (a time-out), the device is taken to be silent: the groups
@@ -116,6 +116,10 @@ public:
     // the unread groups' names, followed by NotUnderstoodText when there is
     // one; "" when all was read and understood.
     std::string LoadText() const;
+    // The end of a load in a status line: the page's own success text when
+    // all was read and understood, LoadText otherwise, so that a later
+    // success (a walk's answer) does not hide what the load could not read.
+    std::string EndText(const std::string& okText) const;
     // A page's own failure text for a load, unless the load read nothing
     // because the device is known silent (DeviceKnownSilentText then).
     std::string FailureText(const std::string& pageText) const {

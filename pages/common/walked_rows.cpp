@@ -1,10 +1,20 @@
 #include "pages/common/walked_rows.h"
 
+#include "library/snmp/request_to_edits.h"
 #include "pages/common/control_helpers.h"
 #include "pages/common/same_value.h"
 #include "platform/ui/list_view.h"
 
 const char* const WalkRunningText = "The list is still being read: try again once it is shown.";
+
+void WalkedRows::Use(const VkSNMPRequest2Edits& group) {
+    walked_ = group.listView;
+    group_ = &group;
+}
+
+bool WalkedRows::IsFreeRow(const ui::ListItem& row) const {
+    return isFree_(row) && (group_ == nullptr || group_->RowWhole(row));
+}
 
 void WalkedRows::Show(ui::ListView& visible, const Fill& fill, const IsListed& listed) {
     visible.ClearItems();
@@ -45,7 +55,7 @@ ui::ListItem* WalkedRows::RowOfIndex(const std::string& index) const {
 ui::ListItem* WalkedRows::FirstFree() const {
     if (walked_ == nullptr) return nullptr;
     for (int i = 0; i < walked_->ItemCount(); ++i)
-        if (isFree_(*walked_->Item(i))) return walked_->Item(i);
+        if (IsFreeRow(*walked_->Item(i))) return walked_->Item(i);
     return nullptr;
 }
 

@@ -28,6 +28,7 @@ namespace ui {
 class ListItem;
 class ListView;
 }  // namespace ui
+class VkSNMPRequest2Edits;
 
 class WalkedRows {
 public:
@@ -43,6 +44,11 @@ public:
 
     // The hidden list the walk fills.
     void Use(ui::ListView* walked) { walked_ = walked; }
+    // The list of the group that walks the table (bound already): a row the
+    // walk did not return whole is never taken for a new entry, since what
+    // the device holds in it is not known; so a new entry is always written
+    // whole. Such a row is listed as the predicates say.
+    void Use(const VkSNMPRequest2Edits& group);
 
     // Replaces the visible list's items: one per listed row (and, with a
     // filter, let through by it), in walk order, made by fill; remembers the
@@ -70,7 +76,7 @@ public:
     // The rows in use, as Show listed them.
     int UsedCount() const { return static_cast<int>(indexes_.size()); }
     const std::vector<std::string>& Indexes() const { return indexes_; }
-    bool IsFreeRow(const ui::ListItem& row) const { return isFree_(row); }
+    bool IsFreeRow(const ui::ListItem& row) const;
 
 private:
     bool IsListedRow(const ui::ListItem& row) const { return isListed_ ? isListed_(row) : !isFree_(row); }
@@ -79,6 +85,7 @@ private:
     int indexColumn_ = 0;
     IsListed isListed_;
     ui::ListView* walked_ = nullptr;
+    const VkSNMPRequest2Edits* group_ = nullptr;
     std::vector<std::string> indexes_;
 };
 

@@ -208,9 +208,9 @@ void TFM_Admin2::FormCreate(ui::Component*) {
     try {
         MakeGroups();
         ReadGroups();
-        ShowStatus(Groups.LoadText());
+        StatusBar->ShowMessage(Groups.LoadText());
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
     }
     FinishOpening();
 }
@@ -302,4 +302,3 @@ void TFM_Admin2::ResetRangeInput() {
     Btn_Del->SetEnabled(false);
 }
 
-void TFM_Admin2::ShowStatus(const std::string& text) { StatusBar->SetSimpleText(text); }

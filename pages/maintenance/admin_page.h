@@ -170,7 +170,6 @@ private:
     void PoolSetDone(const VkSNMPError& result);
     void DeleteSetDone(const VkSNMPError& result);
     void WriteLimitStatus();
-    void ShowStatus(const std::string& text);
 };
 
 extern TFM_Admin2* FM_Admin2;

@@ -15,6 +15,7 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/label.h"
 #include "platform/ui/list_view.h"
+#include "platform/ui/status_bar.h"
 #include "shell/new_req2edit.h"
 
 namespace {
@@ -78,7 +79,7 @@ void TFM_Admin2::ListView_UserClick(ui::Component*) {
 void TFM_Admin2::Btn_AddClick(ui::Component*) {
     if (PoolRequest == nullptr) return;  // the groups were never made
     if (!Groups.WasRead(*PoolRequest)) {
-        ShowStatus(NotReadPrefix + Groups.NameOf(*PoolRequest));
+        StatusBar->ShowMessage(NotReadPrefix + Groups.NameOf(*PoolRequest));
         return;
     }
     const std::string from = Ed_FromIP->Text();
@@ -113,13 +114,13 @@ void TFM_Admin2::Btn_AddClick(ui::Component*) {
 // switches it on), and both lists are read again.
 void TFM_Admin2::PoolSetDone(const VkSNMPError& result) {
     if (result.code != VK_OK) {
-        ShowStatus(AdminSetErrorText);
+        StatusBar->ShowMessage(AdminSetErrorText);
         return;
     }
     WriteLimitStatus();
     Ed_FromIP->SetText("");
     Ed_ToIP->SetText("");
-    ShowStatus(AdminSetOkText);
+    StatusBar->ShowMessage(AdminSetOkText);
     RefreshRangeLists();
 }
 
@@ -160,10 +161,10 @@ void TFM_Admin2::Btn_DelClick(ui::Component*) {
 
 void TFM_Admin2::DeleteSetDone(const VkSNMPError& result) {
     if (result.code != VK_OK) {
-        ShowStatus(AdminDeleteErrorText);
+        StatusBar->ShowMessage(AdminDeleteErrorText);
         return;
     }
     ResetRangeInput();
-    ShowStatus(AdminDeleteOkText);
+    StatusBar->ShowMessage(AdminDeleteOkText);
     RefreshRangeLists();
 }

@@ -14,6 +14,7 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/list_view.h"
 #include "platform/ui/radio_button.h"
+#include "platform/ui/status_bar.h"
 
 namespace {
 
@@ -86,17 +87,17 @@ void TFM_Admin2::OKClick(ui::Component*) {
             writes.Write(*LimitRequest, {AdminLimitRow::Status});
     } catch (const os::Exception& error) {
         notice.reset();
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
         return;
     }
     notice.reset();
     if (!writes.AllWritten()) {
-        ShowStatus(writes.FailureText(AdminSetErrorText));
+        StatusBar->ShowMessage(writes.FailureText(AdminSetErrorText));
         return;
     }
     ResetRangeInput();
     Groups.Read(*ConsoleRequest);
-    ShowStatus(AdminSetOkText);
+    StatusBar->ShowMessage(AdminSetOkText);
 }
 
 // Telnet or SSH on writes that switch alone and then the time-out; the

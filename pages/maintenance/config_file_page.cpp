@@ -77,7 +77,7 @@ void TFM_CfgFile::FormCreate(ui::Component*) {
     try {
         MakeFileTransferGroups(Groups, TransferPartsOf(*this), settings, Transfer);
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
     }
     Ed_SaveFile->SetReadOnly(true);
     Ed_SaveFile->SetBackgroundColor(ui::kColorButtonFace);
@@ -130,7 +130,7 @@ void TFM_CfgFile::Bt_UploadClick(ui::Component*) {
 void TFM_CfgFile::StartTransfer(const std::string& path, VkTFTPDirection direction, int commandPosition,
                                 std::function<void()> afterTransfer) {
     ChainRunning = true;
-    ShowStatus("");
+    StatusBar->ShowMessage("");
     notice_ = std::make_unique<WaitNotice>(this, kNoticeLine1, kNoticeLine2);
     Transfer.Start(path, direction, commandPosition, [this, next = std::move(afterTransfer)](const std::string& failure) {
         if (!failure.empty()) return Fail(failure);
@@ -173,10 +173,9 @@ void TFM_CfgFile::Fail(const std::string& reason) {
     notice_.reset();
     SetEnabled(true);
     ChainRunning = false;
-    ShowStatus(reason);
+    StatusBar->ShowMessage(reason);
     ui::MessageBox(reason == CfgNotBackText ? CfgNotBackText : CfgFailText, "ERROR");
 }
 
 void TFM_CfgFile::FormCloseQuery(ui::Component*, bool& canClose) { canClose = !ChainRunning; }
 
-void TFM_CfgFile::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }

@@ -89,7 +89,6 @@ private:
     void FinishSave();
     void Succeed(const std::string& text);
     void Fail(const std::string& reason);
-    void ShowStatus(const std::string& text);
 
     std::unique_ptr<WaitNotice> notice_;
 };

@@ -139,10 +139,10 @@ void TFM_Firmware::FormCreate(ui::Component*) {
     try {
         MakeFileTransferGroups(Groups, TransferPartsOf(*this), settings, Transfer);
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
     }
     // The request layer's text for the taken Get.
-    Transfer.commandTaken = [this](const std::string& answer) { ShowStatus(answer); };
+    Transfer.commandTaken = [this](const std::string& answer) { StatusBar->ShowMessage(answer); };
     if (!TftpServer.Open()) return;
     SetUploadsEnabled(true);
     if (SslKeyRebootState == kSslKeyWaitsForReboot) ui::MessageBox(FwRebootReminderText, "Warning");
@@ -188,7 +188,7 @@ void TFM_Firmware::Upload(int operation, ui::Edit* edit) {
     Operation = operation;
     ChainRunning = true;
     SetUploadsEnabled(false);
-    ShowStatus("");
+    StatusBar->ShowMessage("");
     Transfer.Start(edit->Text(), VkTFTPDirection::DeviceFetches, kGet, [this](const std::string& failure) {
         if (!failure.empty()) return Fail(FwCantPerformText, "Warning", failure);
         if (Operation == kFirmware || Operation == kLanguagePack) ContinueFirmware();
@@ -211,7 +211,7 @@ void TFM_Firmware::RebootAfterUpdate() {
     RestartDevice(Transfer, kFwRestartSteps, [this](const RestartEnd& end) {
         if (end.refused) return InstallFailed(end.reason);
         if (!end.back) return Fail(FwNotBackText, "ERROR", FwNotBackText);
-        if (Operation == kFirmware) ShowStatus(end.version);
+        if (Operation == kFirmware) StatusBar->ShowMessage(end.version);
         SslKeyRebootState = kSslKeyRebooted;
         Finish();
         ui::MessageBox(TextsOf(Operation).success, "OK");
@@ -258,9 +258,8 @@ void TFM_Firmware::Fail(const std::string& text, const std::string& caption, con
 
 void TFM_Firmware::InstallFailed(const std::string& status) {
     Finish();
-    ShowStatus(status);
+    StatusBar->ShowMessage(status);
 }
 
 void TFM_Firmware::FormCloseQuery(ui::Component*, bool& canClose) { canClose = !ChainRunning; }
 
-void TFM_Firmware::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }

@@ -108,7 +108,6 @@ private:
     void Fail(const std::string& text, const std::string& caption, const std::string& status);
     // An install or Reboot the device refused: its text in the status line.
     void InstallFailed(const std::string& status);
-    void ShowStatus(const std::string& text);
 
     std::unique_ptr<WaitNotice> notice_;
 };

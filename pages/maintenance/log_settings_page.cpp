@@ -113,9 +113,9 @@ void TLogSetForm::FormCreate(ui::Component*) {
     try {
         MakeGroups();
         ReadGroups();
-        ShowStatus(Groups.LoadText());
+        StatusBar->ShowMessage(Groups.LoadText());
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
     }
     CheckBox_EMNotifcaClick(this);
     SetEditLimits();
@@ -250,10 +250,10 @@ void TLogSetForm::WriteGroups() {
     if (notify) writes.Write(*UserNameRequest, {SingleRow::Value});
     writes.Write(*ScheduleRequest, {SingleRow::Value});
     if (writes.AllWritten()) {
-        ShowStatus(LogSetOkText);
+        StatusBar->ShowMessage(LogSetOkText);
         Ed_Conpass->SetText(Ed_Password->Text());
     } else {
-        ShowStatus(writes.FailureText(LogSetErrorText));
+        StatusBar->ShowMessage(writes.FailureText(LogSetErrorText));
     }
 }
 
@@ -276,12 +276,11 @@ void TLogSetForm::CB_OutServerChange(ui::Component*) {
         Ed_Conpass->SetText(Ed_Password->Text());
         EmptyIf(Ed_MailServerIp, kNoAddress);
         EmptyIf(Ed_SntpPort, "0");
-        ShowStatus(Groups.LoadText());
+        StatusBar->ShowMessage(Groups.LoadText());
     } else {
-        ShowStatus(LogSetErrorText);
+        StatusBar->ShowMessage(LogSetErrorText);
     }
     UpdateSecurityBoxes();
-    if (!WritePreset(SavedServerIndex)) ShowStatus(LogSetErrorText);
+    if (!WritePreset(SavedServerIndex)) StatusBar->ShowMessage(LogSetErrorText);
 }
 
-void TLogSetForm::ShowStatus(const std::string& text) { StatusBar->SetSimpleText(text); }

@@ -104,7 +104,6 @@ private:
     void RefuseSave(const LogRefusal& refusal);
     void WriteGroups();
     bool WritePreset(int position);
-    void ShowStatus(const std::string& text);
 };
 
 extern TLogSetForm* LogSetForm;

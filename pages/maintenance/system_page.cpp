@@ -56,7 +56,7 @@ void TFM_Sytem::FormCreate(ui::Component*) {
         ActionRequest->BindComboBox(SystemActionRow::FactoryDefault, CB_Restore);
         ActionRequest->BindComboBox(SystemActionRow::LanguagePackClear, Cbox_LanguagePack);
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
     }
 }
 
@@ -64,9 +64,9 @@ bool TFM_Sytem::SendAction(int row, ui::ComboBox* combo, const char* question) {
     if (ActionRequest == nullptr) return false;
     combo->SetItemIndex(kActionPosition);
     if (ui::MessageBox(question, "Warning", ui::Buttons::OkCancel) != ui::Answer::Ok) return false;
-    ShowStatus("");
+    StatusBar->ShowMessage("");
     const VkWriteResult written = WriteRowsNow(*ActionRequest, {row});
-    if (!written.ok) ShowStatus(written.text);
+    if (!written.ok) StatusBar->ShowMessage(written.text);
     return written.ok;
 }
 
@@ -86,4 +86,3 @@ void TFM_Sytem::Bt_LanguageClearClick(ui::Component*) {
     SendAction(SystemActionRow::LanguagePackClear, Cbox_LanguagePack, "Clear the language pack ?");
 }
 
-void TFM_Sytem::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }

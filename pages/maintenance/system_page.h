@@ -46,7 +46,6 @@ private:
     // Selects the command in its combo, marks its row alone for writing, asks
     // the question and writes; true when the device took the command.
     bool SendAction(int row, ui::ComboBox* combo, const char* question);
-    void ShowStatus(const std::string& text);
 };
 
 extern TFM_Sytem* FM_Sytem;

@@ -154,9 +154,9 @@ void TFM_Time::FormCreate(ui::Component*) {
         Groups.BeginLoad();
         Groups.Read(*SntpRequest);
         Groups.Read(*ManualTimeRequest);
-        ShowStatus(Groups.LoadText());
+        StatusBar->ShowMessage(Groups.LoadText());
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
     }
     ShowPcTime();
     CB_ServerName->SetItemIndex(0);
@@ -264,7 +264,7 @@ void TFM_Time::Btn_ApplyClick(ui::Component*) {
     try {
         WriteGroups();
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
     }
     if (Ed_ServerIp->Text() == kNoAddress) Ed_ServerIp->SetText("");
     CB_ServerName->SetItemIndex(0);
@@ -288,8 +288,7 @@ void TFM_Time::WriteGroups() {
     Groups.BeginLoad();
     const bool sntpRead = Groups.Read(*SntpRequest);
     const bool manualRead = Groups.Read(*ManualTimeRequest);
-    ShowStatus(writes.AllWritten() && sntpRead && manualRead ? TimeSetOkText
+    StatusBar->ShowMessage(writes.AllWritten() && sntpRead && manualRead ? TimeSetOkText
                                                               : writes.FailureText(TimeSetErrorText));
 }
 
-void TFM_Time::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }

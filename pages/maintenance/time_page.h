@@ -101,7 +101,6 @@ private:
     void ApplyEnabling();
     bool CheckSave();
     void WriteGroups();
-    void ShowStatus(const std::string& text);
 };
 
 extern TFM_Time* FM_Time;

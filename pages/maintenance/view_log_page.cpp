@@ -95,19 +95,19 @@ void TLogForm::FormCreate(ui::Component*) {
         for (VkSNMPRequest2Edits* group : {TransferRequest, GetLogRequest, ClearLogRequest})
             group->SetStatusMemo(StatusBar1, 0);
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar1->ShowMessage(error.Message());
     }
     TftpRoot = ::MainForm != nullptr ? ::MainForm->LogDir : LogFolderPath();
     LogFilePath = JoinPath(TftpRoot, LogFileName);
     if (!TftpServer.Open()) return;
-    ShowStatus("Refresh...");
+    StatusBar1->ShowMessage("Refresh...");
     GetBtnClick(this);
 }
 
 void TLogForm::GetBtnClick(ui::Component*) {
     if (!GetFinished || TransferRequest == nullptr) return;
     EnableControls({GetBtn, Clear_Btn}, false);
-    ShowStatus("Refresh...!");
+    StatusBar1->ShowMessage("Refresh...!");
     FileNameEdit->SetText(LogFileName);
     ServerEdit->SetText("");
     std::string pcAddress;
@@ -144,7 +144,7 @@ void TLogForm::UploadEnded(const VkTFTPTransferEnd& end) {
 void TLogForm::FinishFetch(const std::string& status) {
     fetch_.Cancel();
     TftpServer.Disarm();
-    ShowStatus(status);
+    StatusBar1->ShowMessage(status);
     GetFinished = true;
     EnableControls({GetBtn, Clear_Btn}, true);
 }
@@ -174,7 +174,7 @@ void TLogForm::Clear_BtnClick(ui::Component*) {
     Bt_Clear->SetItemIndex(kCommandPosition);
     const VkWriteResult cleared = WriteNow(*ClearLogRequest);
     if (cleared.ok) return ViewListView->ClearItems();
-    ShowStatus(cleared.text);
+    StatusBar1->ShowMessage(cleared.text);
 }
 
 void TLogForm::CloseBtnClick(ui::Component*) { Close(); }
@@ -183,4 +183,3 @@ void TLogForm::SetBtnClick(ui::Component*) { OpenPage(LogSetForm); }
 
 void TLogForm::FormCloseQuery(ui::Component*, bool& canClose) { canClose = GetFinished; }
 
-void TLogForm::ShowStatus(const std::string& text) { StatusBar1->SetPanelText(0, text); }

@@ -75,7 +75,6 @@ private:
     void BuildControls();
     void UploadEnded(const VkTFTPTransferEnd& end);
     void FinishFetch(const std::string& status);
-    void ShowStatus(const std::string& text);
 
     TransferJoin fetch_;
 };

@@ -127,9 +127,9 @@ void TFM_ARPSpoofing::FormCreate(ui::Component*) {
         Groups.Read(*ArpModeRequest);
         Groups.Read(*ArpStatusRequest);
         Groups.StartRead(*ArpListRequest);
-        ShowStatus(Groups.LoadText());
+        StatusBar1->ShowMessage(Groups.LoadText());
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar1->ShowMessage(error.Message());
     }
     if (CB_ApMode->ItemIndex() == kWirelessClientItem) {
         CB_APPstatus->SetItemIndex(kDisableItem);
@@ -235,7 +235,7 @@ void TFM_ARPSpoofing::Btn_DelClick(ui::Component*) {
 // Deletes every listed gateway, one write each; refused while the walk is
 // still filling the list, which would leave the gateways not yet listed.
 void TFM_ARPSpoofing::Btn_DelallClick(ui::Component*) {
-    if (ArpListRequest->busy) return ShowStatus(WalkRunningText);
+    if (ArpListRequest->busy) return StatusBar1->ShowMessage(WalkRunningText);
     if (ui::MessageBox("Are you sure delete all the rules?", "Warning", ui::Buttons::OkCancel) != ui::Answer::Ok)
         return;
     CB_Action->SetItemIndex(kDeleteItem);
@@ -246,24 +246,24 @@ void TFM_ARPSpoofing::Btn_DelallClick(ui::Component*) {
     }
     Btn_ClearClick(this);
     AddMode = true;
-    if (LV_ListViewUser->ItemCount() > 0) ShowStatus(allDeleted ? kSetOk : kSetError);
+    if (LV_ListViewUser->ItemCount() > 0) StatusBar1->ShowMessage(allDeleted ? kSetOk : kSetError);
     Groups.StartRead(*ArpListRequest);
 }
 
 void TFM_ARPSpoofing::Btn_SaveClick(ui::Component*) {
     GroupWrites writes(Groups);
     writes.Write(*ArpStatusRequest, {SingleRow::Value});
-    ShowStatus(writes.AllWritten() ? kSaveOk : writes.FailureText(kSaveError));
+    StatusBar1->ShowMessage(writes.AllWritten() ? kSaveOk : writes.FailureText(kSaveError));
 }
 
 void TFM_ARPSpoofing::ArpEntrySetDone(VkSNMPError* result) {
     Btn_ClearClick(this);
     AddMode = true;
     if (result->code != VK_OK) {
-        ShowStatus(kSetError);
+        StatusBar1->ShowMessage(kSetError);
         return;
     }
-    ShowStatus(result->text);
+    StatusBar1->ShowMessage(result->text);
     Groups.StartRead(*ArpListRequest);
 }
 
@@ -277,12 +277,11 @@ void TFM_ARPSpoofing::ListChanged() {
 void TFM_ARPSpoofing::ArpListGetDone(VkSNMPError* result) {
     if (result->code == VK_OK) ListRead = true;
     ListChanged();
-    if (result->code != VK_OK) ShowStatus(result->text);
+    if (result->code != VK_OK) StatusBar1->ShowMessage(result->text);
 }
 
 void TFM_ARPSpoofing::ArpListSetDone(VkSNMPError* result) {
     ListChanged();
-    ShowStatus(result->code == VK_OK ? kSetOk : result->text);
+    StatusBar1->ShowMessage(result->code == VK_OK ? kSetOk : result->text);
 }
 
-void TFM_ARPSpoofing::ShowStatus(const std::string& text) { StatusBar1->SetSimpleText(text); }

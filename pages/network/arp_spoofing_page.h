@@ -92,7 +92,6 @@ private:
     void AddGateway();
     void RewriteGateway(ui::ListItem& row);
     void ListChanged();
-    void ShowStatus(const std::string& text);
 };
 
 extern TFM_ARPSpoofing* FM_ARPSpoofing;

@@ -1,5 +1,6 @@
 #include "pages/network/dhcp_page.h"
 
+#include "library/common/edit_constraint_rule.h"
 #include "pages/common/control_helpers.h"
 #include "pages/common/group_writes.h"
 #include "pages/common/input_refusal.h"
@@ -117,7 +118,9 @@ void TFM_DHCP::ShowPoolRange() {
     if (!PoolShowableAsRange(Ed_IPAF->Text(), end)) {
         // Shown as a range it would be another pool; the user enters one.
         Ed_PoolRan->SetText("");
-        StatusBar1->SetSimpleText("The pool ends at " + end + ", which is no range of its start: enter the range.");
+        StatusBar1->ShowMessage(IsPlaceholderText(end) ? std::string(kPoolEndUnread)
+                                                       : "The pool ends at " + end +
+                                                             ", which is no range of its start: enter the range.");
         return;
     }
     if (auto range = ConvertPoolRange(Ed_IPAF->Text(), end, false)) Ed_PoolRan->SetText(*range);
@@ -188,7 +191,7 @@ void TFM_DHCP::Bt_ApplyClick(ui::Component*) {
     GroupWrites writes(Groups);
     if (CB_Fuction1->ItemIndex() != kEnableItem) {
         writes.Write(*ServerControlRequest, {SingleRow::Value});
-        ShowStatus(writes.AllWritten() ? kSetSuccess : writes.FailureText(kSetError));
+        StatusBar1->ShowMessage(writes.AllWritten() ? kSetSuccess : writes.FailureText(kSetError));
         return;
     }
     const PoolInput input{Ed_IPAF->Text(), Ed_PoolRan->Text(), Ed_SubMask->Text(), Ed_Gateway->Text(),
@@ -211,10 +214,10 @@ void TFM_DHCP::Bt_ApplyClick(ui::Component*) {
     if (!writes.AllWritten()) {
         Ed_PoolRan->SetText(range);
         EmptyNoAddress({Ed_Gateway, Ed_Wins, Ed_DNS});
-        ShowStatus(writes.FailureText(kSetError));
+        StatusBar1->ShowMessage(writes.FailureText(kSetError));
         return;
     }
-    ShowStatus(kSetSuccess);
+    StatusBar1->ShowMessage(kSetSuccess);
     Groups.BeginLoad();
     if (Groups.Read(*DynamicPoolRequest)) {
         ShowPoolRange();
@@ -229,9 +232,8 @@ void TFM_DHCP::Bt_ApplyClick(ui::Component*) {
 void TFM_DHCP::ShowLoadEnd() {
     const std::string loadText = Groups.LoadText();
     if (!loadText.empty())
-        ShowStatus(loadText);
+        StatusBar1->ShowMessage(loadText);
     else if (StatusBar1->SimpleText() == kListing)
-        ShowStatus(kGetOk);
+        StatusBar1->ShowMessage(kGetOk);
 }
 
-void TFM_DHCP::ShowStatus(const std::string& text) { StatusBar1->SetSimpleText(text); }

@@ -150,7 +150,6 @@ private:
     void ChooseFreeRow();
     void FillStaticPoolUserList();
     void EnableStaticEntry(bool enabled);
-    void ShowStatus(const std::string& text);
 };
 
 extern TFM_DHCP* FM_DHCP;

@@ -29,7 +29,7 @@ void TFM_DHCP::MakeStaticRequests() {
     VkSNMPRequest2Edits& pool =
         Groups.Make(StaticPoolRequest, {"static pool", VarsDhcpStaticTable, MVT_UMV, 1, kTimeout, true});
     pool.BindListView(LV_StaticPoolSet, true);
-    StaticRows.Use(LV_StaticPoolSet);
+    StaticRows.Use(pool);
     pool.BindEdits(DhcpStaticRow::Index, "%s", Lb_Index);
     pool.BindComboBox(DhcpStaticRow::Status, CB_StaticStatus);
     pool.BindEdits(DhcpStaticRow::HostName, "%s", ED_StaticHostName);
@@ -90,8 +90,7 @@ void TFM_DHCP::OnStaticPoolGetDone(VkSNMPError* result) {
     EnableStaticEntry(true);
     Btn_Del->SetEnabled(false);
     ApplyDhcpEnableRules();
-    const std::string loadText = Groups.LoadText();
-    StatusBar2->SetSimpleText(loadText.empty() ? kGetOk : loadText);
+    StatusBar2->ShowMessage(Groups.EndText(kGetOk));
 }
 
 // The used rows, each with its walked index kept for choosing it again.

@@ -24,5 +24,7 @@ constexpr char kListing[] = "Listing data ... ";
 constexpr char kGetOk[] = "Get OK!";
 constexpr char kSetSuccess[] = "Setting Success!";
 constexpr char kSetError[] = "Setting error!";
+// The pool's end as the device answered it is no address.
+constexpr char kPoolEndUnread[] = "The pool's end could not be read: enter the range.";
 
 }  // namespace dhcp

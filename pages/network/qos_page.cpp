@@ -51,7 +51,7 @@ void TFM_QosSetting::MakeRuleGroup() {
     VkSNMPRequest2Edits& rules =
         Groups.Make(QosRulesRequest, {kRulesGroupName, VarsQosRules, MVT_UMV, 1, kTimeout, true});
     rules.BindListView(LV_QosRules, true);
-    RuleRows.Use(LV_QosRules);
+    RuleRows.Use(rules);
     rules.BindLabel(QosRuleRow::Index, LB_Index);
     rules.BindComboBox(QosRuleRow::State, CB_QosRulesState);
     rules.BindEdits(QosRuleRow::Name, "%s", Ed_QosName);
@@ -88,10 +88,10 @@ void TFM_QosSetting::FormCreate(ui::Component*) {
         // Until the walk ends the page cannot close; a walk that never
         // started leaves nothing to wait for.
         FirstReadDone = !Groups.StartRead(*QosRulesRequest);
-        ShowStatus(Groups.LoadText());
+        StatusBar->ShowMessage(Groups.LoadText());
     } catch (const os::Exception& error) {
         FirstReadDone = true;
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
     }
     Ed_ProtocolName->SetMaxLength(3);
     for (ui::Edit* port : {Ed_PortFrom1, Ed_PortTo1, Ed_PortFrom2, Ed_PortTo2}) port->SetMaxLength(5);
@@ -105,7 +105,7 @@ void TFM_QosSetting::FormCloseQuery(ui::Component*, bool& canClose) { canClose =
 bool TFM_QosSetting::StartRuleRead() {
     Groups.BeginLoad();
     if (!Groups.StartRead(*QosRulesRequest)) {
-        ShowStatus(afterRead_.empty() ? Groups.LoadText() : afterRead_);
+        StatusBar->ShowMessage(afterRead_.empty() ? Groups.LoadText() : afterRead_);
         afterRead_.clear();
         return false;
     }
@@ -119,15 +119,14 @@ void TFM_QosSetting::QosRulesGetDone(VkSNMPError* result) {
     Btn_Apply->SetEnabled(true);
     std::string failure = std::exchange(afterRead_, {});
     if (result->code != VK_OK) {
-        ShowStatus(failure.empty() ? result->text : failure + " " + result->text);
+        StatusBar->ShowMessage(failure.empty() ? result->text : failure + " " + result->text);
         return;
     }
     EditMode = QosEditMode::NewRule;
     FillQosRuleList();
     Btn_ClearClick(this);
     ApplyApModeLimit();
-    const std::string loadText = Groups.LoadText();
-    ShowStatus(!failure.empty() ? failure : loadText.empty() ? kGetOk : loadText);
+    StatusBar->ShowMessage(!failure.empty() ? failure : Groups.EndText(kGetOk));
 }
 
 // The named rows of the hidden list, each with its check box and its cells;
@@ -191,4 +190,3 @@ void TFM_QosSetting::SetRuleEditMode(int mode) {
     Btn_Del->SetEnabled(buttons->del);
 }
 
-void TFM_QosSetting::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }

@@ -129,7 +129,6 @@ private:
     bool ApplyRulePlan(const QosRulePlan& plan);
     void WriteRule(const std::vector<int>& rows);
     bool SaveRuleStates(std::string& failure);
-    void ShowStatus(const std::string& text);
 
     // The notice over the page while a rule write is on its way.
     std::unique_ptr<WaitNotice> notice_;

@@ -21,6 +21,7 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/label.h"
 #include "platform/ui/list_view.h"
+#include "platform/ui/status_bar.h"
 #include "shell/mib_tables.h"
 
 using namespace qos;
@@ -104,7 +105,7 @@ void TFM_QosSetting::Btn_AddClick(ui::Component*) {
     if (QosRulesRequest == nullptr || QosRulesRequest->busy || notice_) return;
     const ui::ListItem* target = TargetRow();
     if (target == nullptr) {
-        ShowStatus(kNoTarget);
+        StatusBar->ShowMessage(kNoTarget);
         return;
     }
     const QosRuleInput input{Ed_QosName->Text(), CB_Protocol->ItemIndex(), Ed_ProtocolName->Text(),
@@ -121,10 +122,10 @@ void TFM_QosSetting::Btn_AddClick(ui::Component*) {
     GroupWrites writes(Groups);
     if (!writes.Write(*QosStatusRequest, {SingleRow::Value})) {
         notice_.reset();
-        ShowStatus(writes.FailureText(kSetError));
+        StatusBar->ShowMessage(writes.FailureText(kSetError));
         return;
     }
-    ShowStatus("Adding QOS!");
+    StatusBar->ShowMessage("Adding QOS!");
     WriteRule(rows);
 }
 
@@ -137,7 +138,7 @@ void TFM_QosSetting::WriteRule(const std::vector<int>& rows) {
 void TFM_QosSetting::QosRuleSetDone(VkSNMPError* result) {
     notice_.reset();
     if (result->code != VK_OK) {
-        ShowStatus(result->text);
+        StatusBar->ShowMessage(result->text);
         return;
     }
     StartRuleRead();
@@ -154,9 +155,9 @@ void TFM_QosSetting::Btn_DelClick(ui::Component*) {
     Ed_QosRuleDel->SetText(index);
     GroupWrites writes(Groups);
     if (!writes.Write(*RuleDeleteRequest, {SingleRow::Value}, QosRulesRequest)) {
-        ShowStatus(writes.FailureText("Delete Fail!"));
+        StatusBar->ShowMessage(writes.FailureText("Delete Fail!"));
         return;
     }
-    ShowStatus("Delete OK!");
+    StatusBar->ShowMessage("Delete OK!");
     StartRuleRead();
 }

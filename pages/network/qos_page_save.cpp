@@ -18,6 +18,7 @@
 #include "platform/ui/dialog_service.h"
 #include "platform/ui/label.h"
 #include "platform/ui/list_view.h"
+#include "platform/ui/status_bar.h"
 #include "shell/mib_tables.h"
 
 using namespace qos;
@@ -62,14 +63,14 @@ void TFM_QosSetting::Btn_ApplyClick(ui::Component*) {
         GroupWrites writes(Groups);
         if (!QosEnabled()) {
             writes.Write(*QosStatusRequest, {SingleRow::Value});
-            ShowStatus(writes.AllWritten() ? kSetOk : writes.FailureText(kSetError));
+            StatusBar->ShowMessage(writes.AllWritten() ? kSetOk : writes.FailureText(kSetError));
             return;
         }
         std::vector<QosRuleState> probe;
         for (const std::string& index : RuleRows.Indexes()) probe.push_back({index, false});
         std::string failure;
         if (!probe.empty() && !ReadQosRuleStates(probe, kTimeout, failure)) {
-            ShowStatus(failure);  // the device did not answer for them: nothing is written
+            StatusBar->ShowMessage(failure);  // the device did not answer for them: nothing is written
             return;
         }
         {
@@ -80,7 +81,7 @@ void TFM_QosSetting::Btn_ApplyClick(ui::Component*) {
         }
         const std::string text =
             writes.AllWritten() ? kSetOk : writes.FailureText(kSetError) + (failure.empty() ? "" : " " + failure);
-        ShowStatus(text);
+        StatusBar->ShowMessage(text);
         if (EditMode == QosEditMode::RuleSelected) {
             KeptStateIndex = LB_Index->Caption();  // its next Add leaves the state Save wrote
         } else {

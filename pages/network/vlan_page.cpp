@@ -64,7 +64,7 @@ void TFM_VlanSetting::MakeRequests() {
     VkSNMPRequest2Edits& list =
         Groups.Make(VlanListRequest, {"VLAN list", VarsVlanGroupList, MVT_UMV, 1, kTimeout, true});
     list.BindListView(LV_VlanList, true);
-    VlanRows.Use(LV_VlanList);
+    VlanRows.Use(list);
     list.BindEdits(VlanGroupRow::Index, "%s", LB_Index);
     list.BindEdits(VlanGroupRow::Vid, "%u", Ed_VlanID);
     list.BindEdits(VlanGroupRow::Name, "%s", Ed_VlanName);
@@ -105,7 +105,7 @@ void TFM_VlanSetting::FormCreate(ui::Component*) {
     Ed_VlanID->SetMaxLength(kIdLength);
     for (ui::Edit* edit : Ed_Pvid) edit->SetMaxLength(kIdLength);
     FirstChange = true;
-    if (!Groups.LoadText().empty()) ShowStatus(Groups.LoadText());
+    if (!Groups.LoadText().empty()) StatusBar->ShowMessage(Groups.LoadText());
 }
 
 // Asks the device to rebuild its port list; false when it did not (or
@@ -120,17 +120,17 @@ bool TFM_VlanSetting::WritePortListRefresh() {
 
 void TFM_VlanSetting::StartPortListWalk() {
     if (PortListRequest->busy) MakePortListRequest();
-    if (!Groups.StartRead(*PortListRequest)) ShowStatus(Groups.LoadText());
+    if (!Groups.StartRead(*PortListRequest)) StatusBar->ShowMessage(Groups.LoadText());
 }
 
 void TFM_VlanSetting::StartVlanWalk() {
     VlanListRead = false;
-    if (!Groups.StartRead(*VlanListRequest)) ShowStatus(Groups.LoadText());
+    if (!Groups.StartRead(*VlanListRequest)) StatusBar->ShowMessage(Groups.LoadText());
 }
 
 void TFM_VlanSetting::PortListGetDone(VkSNMPError* result) {
     if (result->code != VK_OK) {
-        ShowStatus(result->text);
+        StatusBar->ShowMessage(result->text);
         return;
     }
     FillPortList();
@@ -141,7 +141,7 @@ void TFM_VlanSetting::PortListGetDone(VkSNMPError* result) {
 void TFM_VlanSetting::VlanListGetDone(VkSNMPError* result) {
     if (result->code != VK_OK) {
         EnableControls({Btn_VlanEdit, Btn_VlanDelete}, false);
-        ShowStatus(result->text);
+        StatusBar->ShowMessage(result->text);
         return;
     }
     VlanListRead = true;
@@ -156,8 +156,7 @@ void TFM_VlanSetting::VlanListGetDone(VkSNMPError* result) {
 // The end of a walk: "Get OK!" only when its load read every group; what
 // the load could not read stays in the status line.
 void TFM_VlanSetting::ShowReadEnd() {
-    const std::string loadText = Groups.LoadText();
-    ShowStatus(loadText.empty() ? kGetOk : loadText);
+    StatusBar->ShowMessage(Groups.EndText(kGetOk));
 }
 
 void TFM_VlanSetting::FillVlanList() {
@@ -241,7 +240,7 @@ void TFM_VlanSetting::Btn_SaveClick(ui::Component*) {
 bool TFM_VlanSetting::WriteStatus() {
     GroupWrites writes(Groups);
     if (writes.Write(*StatusRequest, {VlanStatusRow::Status})) ShowArpEntryForClient();
-    ShowStatus(writes.AllWritten() ? kSetOk : writes.FailureText(kSetError));
+    StatusBar->ShowMessage(writes.AllWritten() ? kSetOk : writes.FailureText(kSetError));
     return writes.AllWritten();
 }
 
@@ -279,4 +278,3 @@ bool TFM_VlanSetting::VlanOn() const { return CB_VlanStatus->ItemIndex() == kEna
 
 bool TFM_VlanSetting::DynamicMode() const { return CB_VlanMode->Text() == "dynamic"; }
 
-void TFM_VlanSetting::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }

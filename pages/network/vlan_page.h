@@ -153,7 +153,6 @@ private:
     bool VlanOn() const;
     bool DynamicMode() const;
     void ShowReadEnd();
-    void ShowStatus(const std::string& text);
 };
 
 extern TFM_VlanSetting* FM_VlanSetting;

@@ -17,6 +17,7 @@
 #include "platform/ui/list_view.h"
 #include "platform/ui/page_control.h"
 #include "platform/ui/radio_button.h"
+#include "platform/ui/status_bar.h"
 
 using namespace vlan;
 
@@ -147,10 +148,10 @@ void TFM_VlanSetting::Btn_VlanDeleteClick(ui::Component*) {
 
 void TFM_VlanSetting::VlanListSetDone(VkSNMPError* result) {
     if (result->code != VK_OK) {
-        ShowStatus(std::string(kSetError) + " " + result->text);
+        StatusBar->ShowMessage(std::string(kSetError) + " " + result->text);
         return;
     }
-    ShowStatus(kSetOk);
+    StatusBar->ShowMessage(kSetOk);
     Groups.BeginLoad();
     StartVlanWalk();
 }

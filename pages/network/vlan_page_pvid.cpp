@@ -8,6 +8,7 @@
 #include "pages/network/vlan_page_vars.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
+#include "platform/ui/status_bar.h"
 
 using namespace vlan;
 
@@ -20,7 +21,7 @@ void TFM_VlanSetting::Btn_PvidApplyClick(ui::Component*) {
     GroupWrites writes(Groups);
     if (!VlanOn()) {
         writes.Write(*StatusRequest, {VlanStatusRow::Status});
-        ShowStatus(writes.AllWritten() ? kSetOk : writes.FailureText(kSetError));
+        StatusBar->ShowMessage(writes.AllWritten() ? kSetOk : writes.FailureText(kSetError));
         if (writes.AllWritten()) ReturnToVlanList();
         return;
     }
@@ -48,9 +49,9 @@ void TFM_VlanSetting::Btn_PvidApplyClick(ui::Component*) {
             Groups.Read(*PvidRequest);
             FillPortListPvids();
         }
-        ShowStatus(kSetOk);
+        StatusBar->ShowMessage(kSetOk);
     } else {
-        ShowStatus(writes.FailureText(kSetError));
+        StatusBar->ShowMessage(writes.FailureText(kSetError));
     }
     ReturnToVlanList();
 }

@@ -107,7 +107,7 @@ void TFM_WebRedirection::MakeGroups() {
     VkSNMPRequest2Edits& list =
         Groups.Make(WebListRequest, {"account list", VarsWebRedirectionAccountList, MVT_UMV, 1, kTimeout, true});
     list.BindListView(LV_AccountGet, true);
-    AccountRows.Use(LV_AccountGet);
+    AccountRows.Use(list);
     list.BindEdits(WebListRow::Index, "%s", Ed_Index);
     list.BindEdits(WebListRow::Name, "%s", Ed_Username);
     list.BindEdits(WebListRow::Password, "%s", Ed_Password);
@@ -123,9 +123,9 @@ void TFM_WebRedirection::FormCreate(ui::Component*) {
         Groups.Read(*WebStatusRequest);
         SavedStatus = Ckb_Status->Checked();
         Groups.StartRead(*WebListRequest);
-        ShowStatus(Groups.LoadText());
+        StatusBar1->ShowMessage(Groups.LoadText());
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar1->ShowMessage(error.Message());
     }
     CB_AccountStatus->SetItemIndex(kEnableItem);
     EnableControls({Btn_Edit, Btn_Del}, false);
@@ -237,7 +237,7 @@ void TFM_WebRedirection::RewriteAccount() {
                              ? WriteSelectedRow({WebListRow::Name, WebListRow::Status})
                              : WriteSelectedRow({WebListRow::Name, WebListRow::Password, WebListRow::Status});
     if (!written) {
-        ShowStatus("Error!");
+        StatusBar1->ShowMessage("Error!");
         return;
     }
     ReadList();
@@ -271,7 +271,7 @@ void TFM_WebRedirection::Btn_DelClick(ui::Component*) {
 // into its own row; refused while the walk is still filling the list (the
 // visible rows and their indexes are not all there yet).
 void TFM_WebRedirection::Btn_SaveClick(ui::Component*) {
-    if (WebListRequest->busy) return ShowStatus(WalkRunningText);
+    if (WebListRequest->busy) return StatusBar1->ShowMessage(WalkRunningText);
     std::vector<bool> enabled;
     for (int i = 0; i < LV_AccountToUser->ItemCount(); ++i) enabled.push_back(LV_AccountToUser->Item(i)->Checked());
     if (Refused(CheckSave(Ckb_Status->Checked(), enabled))) return;
@@ -286,7 +286,7 @@ void TFM_WebRedirection::Btn_SaveClick(ui::Component*) {
         saved = WriteSelectedRow({WebListRow::Status});
     }
     const std::string text = saved && writes.AllWritten() ? "Save Ok!" : writes.FailureText("Save Error!");
-    ShowStatus(text);
+    StatusBar1->ShowMessage(text);
     if (text != "Save Ok!") afterRead_ = text;
     ReadList();
 }
@@ -295,10 +295,10 @@ void TFM_WebRedirection::Btn_SaveClick(ui::Component*) {
 
 void TFM_WebRedirection::WebAccountSetDone(VkSNMPError* result) {
     if (result->code != VK_OK) {
-        ShowStatus("Error!");
+        StatusBar1->ShowMessage("Error!");
         return;
     }
-    ShowStatus(result->text);
+    StatusBar1->ShowMessage(result->text);
     ReadList();
 }
 
@@ -308,13 +308,11 @@ void TFM_WebRedirection::WebListGetDone(VkSNMPError* result) {
     FillWebAccountList();
     EnableControls({Btn_Edit, Btn_Del}, false);
     if (result->code != VK_OK) {
-        ShowStatus("Get Error!");
+        StatusBar1->ShowMessage("Get Error!");
     } else {
         // What a load could not read stays in view: the walk alone is no "OK".
-        const std::string loadText = Groups.LoadText();
-        ShowStatus(!afterRead_.empty() ? afterRead_ : loadText.empty() ? "Get OK!" : loadText);
+        StatusBar1->ShowMessage(!afterRead_.empty() ? afterRead_ : Groups.EndText("Get OK!"));
     }
     afterRead_.clear();
 }
 
-void TFM_WebRedirection::ShowStatus(const std::string& text) { StatusBar1->SetSimpleText(text); }

@@ -104,7 +104,6 @@ private:
     bool WriteSelectedRow(std::initializer_list<int> rows);
     void SendAccountAction(int action, std::initializer_list<int> rows);
     void ReadList();
-    void ShowStatus(const std::string& text);
 
     // Shown by the next list read in place of its own success text.
     std::string afterRead_;

@@ -219,10 +219,10 @@ void TFM_APArray::FormCreate(ui::Component*) {
         RoleToRadio();
         Groups.Read(*SwitchesRequest);
         ReadScanCommand();
-        ShowStatus(Groups.LoadText());
+        StatusBar1->ShowMessage(Groups.LoadText());
         StartListReads();
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar1->ShowMessage(error.Message());
     }
     EnableArrayControls(*this);
 }
@@ -268,4 +268,3 @@ void EnableArrayControls(TFM_APArray& page) {
     page.Bt_Scan->SetEnabled(on && page.CB_ScanStatus->ItemIndex() == kScanEnabled);
 }
 
-void TFM_APArray::ShowStatus(const std::string& text) { StatusBar1->SetPanelText(0, text); }

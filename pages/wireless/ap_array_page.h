@@ -93,8 +93,6 @@ public:
     void Bt_ArraySaveClick(ui::Component* sender);
     void Btn_ClearallClick(ui::Component* sender);
 
-    void ShowStatus(const std::string& text);
-
 private:
     void BuildControls();
     void BuildSwitchTabs();

@@ -15,6 +15,7 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/label.h"
 #include "platform/ui/list_view.h"
+#include "platform/ui/status_bar.h"
 #include "shell/new_req2edit.h"
 
 const char* const ApArraySaveOkText = "Save OK!";
@@ -44,7 +45,7 @@ void TFM_APArray::Bt_ScanClick(ui::Component*) {
 // Once the device has scanned, both lists are walked again.
 void TFM_APArray::OnArrayScanDone(VkSNMPError* result) {
     if (result->code != VK_OK) {
-        ShowStatus(result->text);
+        StatusBar1->ShowMessage(result->text);
         return;
     }
     Groups.BeginLoad();
@@ -55,10 +56,10 @@ void TFM_APArray::StartListReads() {
     LV_CurrentMem->ClearItems();
     MembersRequest->RowNumber = 1;
     if (!Groups.StartRead(*MembersRequest)) {
-        ShowStatus(Groups.LoadText());
+        StatusBar1->ShowMessage(Groups.LoadText());
         ShowConnection();
     }
-    if (!Groups.StartRead(*ScanListRequest)) ShowStatus(Groups.LoadText());
+    if (!Groups.StartRead(*ScanListRequest)) StatusBar1->ShowMessage(Groups.LoadText());
 }
 
 void TFM_APArray::OnArrayScanListDone(VkSNMPError* result) {
@@ -86,11 +87,10 @@ void TFM_APArray::ShowConnection() {
 
 void TFM_APArray::ShowReadEnd(const VkSNMPError& result) {
     if (result.code != VK_OK) {
-        ShowStatus(result.text);
+        StatusBar1->ShowMessage(result.text);
         return;
     }
-    const std::string missed = Groups.LoadText();
-    ShowStatus(missed.empty() ? kGetOk : missed);
+    StatusBar1->ShowMessage(Groups.EndText(kGetOk));
 }
 
 // ---- Clear all and Save -----------------------------------------------------
@@ -120,7 +120,7 @@ void TFM_APArray::Bt_ArraySaveClick(ui::Component*) {
     // A group not read is refused by its write, which names it.
     if (bothRead || !Groups.WasRead(*SettingsRequest)) writes.Write(*SettingsRequest, settings);
     if (bothRead || !Groups.WasRead(*SwitchesRequest)) writes.Write(*SwitchesRequest, AllSwitches());
-    ShowStatus(writes.AllWritten() ? ApArraySaveOkText : writes.FailureText(ApArraySaveFailText));
+    StatusBar1->ShowMessage(writes.AllWritten() ? ApArraySaveOkText : writes.FailureText(ApArraySaveFailText));
     Groups.BeginLoad();
     if (Groups.Read(*SettingsRequest) && Groups.WasRead(*ApModeRequest)) ApplyApModeRule();
     RoleToRadio();

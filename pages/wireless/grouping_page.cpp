@@ -72,7 +72,7 @@ void TFM_Group::FormCreate(ui::Component*) {
         ReadGroups();
         Ed_UsrL->SetMaxLength(2);
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
     }
     UpdateGroupingControls(*this);
 }
@@ -81,7 +81,7 @@ void TFM_Group::ReadGroups() {
     Groups.BeginLoad();
     Groups.Read(*UserLimitRequest);
     Groups.Read(*ApModeRequest);
-    ShowStatus(Groups.LoadText());
+    StatusBar->ShowMessage(Groups.LoadText());
 }
 
 void UpdateGroupingControls(TFM_Group& page) {
@@ -127,7 +127,6 @@ void TFM_Group::Bt_ApplyClick(ui::Component*) {
         WaitNotice notice(this, "Please wait...", "The settings are saving now.");
         writes.Write(*UserLimitRequest, rows);
     }
-    ShowStatus(writes.AllWritten() ? GroupingSetOkText : writes.FailureText(GroupingSetErrorText));
+    StatusBar->ShowMessage(writes.AllWritten() ? GroupingSetOkText : writes.FailureText(GroupingSetErrorText));
 }
 
-void TFM_Group::ShowStatus(const std::string& text) { StatusBar->SetSimpleText(text); }

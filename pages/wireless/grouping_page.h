@@ -49,8 +49,6 @@ public:
     void Bt_CancelClick(ui::Component* sender);
     void Bt_ApplyClick(ui::Component* sender);
 
-    void ShowStatus(const std::string& text);
-
 private:
     void BuildControls();
     void ReadGroups();

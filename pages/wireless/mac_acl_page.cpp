@@ -194,7 +194,7 @@ void TFM_FilterMACACL::FormCreate(ui::Component*) {
         CB_Band->SetEnabled(false);
         LV_ClientUserClick(this);
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar1->ShowMessage(error.Message());
         EndListChange();
     }
     MakeTransferGroups();
@@ -312,7 +312,7 @@ bool TFM_FilterMACACL::WriteAccessMode(int item) {
         return true;
     }
     CB_AccessControl->SetItemIndex(shown);
-    ShowStatus(writes.FailureText(kSaveFail));
+    StatusBar1->ShowMessage(writes.FailureText(kSaveFail));
     return false;
 }
 
@@ -328,26 +328,26 @@ void TFM_FilterMACACL::EndListChange() {
 }
 
 void TFM_FilterMACACL::ReadList() {
-    ShowStatus(kRefreshing);
+    StatusBar1->ShowMessage(kRefreshing);
     Groups.Read(*HiddenListRequest);
     ListRequest->RowNumber = 1;
     ListRequest->SkipValue = kNoMac;
     if (!Groups.StartRead(*ListRequest)) {
         // Nothing was sent: no answer will end the walk.
         EndListChange();
-        ShowStatus(Groups.LoadText());
+        StatusBar1->ShowMessage(Groups.LoadText());
     }
 }
 
 void TFM_FilterMACACL::OnAclListGetDone(VkSNMPError* result) {
     EndListChange();
-    ShowCompletion(*ListRequest, *result, kGetOk);
+    ShowCompletion(*ListRequest, *result, Groups.EndText(kGetOk));
 }
 
 void TFM_FilterMACACL::OnAclListSetDone(VkSNMPError* result) {
     if (result->code != 0) {
         EndListChange();
-        ShowStatus(result->text);
+        StatusBar1->ShowMessage(result->text);
         return;
     }
     Groups.BeginLoad();
@@ -358,15 +358,15 @@ void TFM_FilterMACACL::OnAclListSetDone(VkSNMPError* result) {
 
 void TFM_FilterMACACL::OnAclClientRefreshDone(VkSNMPError* result) {
     if (result->code != 0) {
-        ShowStatus("Detect timed out!" + result->text);
+        StatusBar1->ShowMessage("Detect timed out!" + result->text);
         return;
     }
-    ShowStatus("Get Client info...!");
-    if (!Groups.StartRead(*ClientTableRequest)) ShowStatus("Detect timed out!" + Groups.LoadText());
+    StatusBar1->ShowMessage("Get Client info...!");
+    if (!Groups.StartRead(*ClientTableRequest)) StatusBar1->ShowMessage("Detect timed out!" + Groups.LoadText());
 }
 
 void TFM_FilterMACACL::OnAclClientTableDone(VkSNMPError* result) {
-    ShowStatus(result->text);
+    StatusBar1->ShowMessage(result->text);
     if (result->code == 0) FillAclClientList();
 }
 
@@ -392,9 +392,8 @@ void TFM_FilterMACACL::Bt_ApplyClick(ui::Component*) {
     // The "Disable" the page shows by itself is not written; a mode never
     // read is named as not read.
     if (accessModeFromDevice_ || !Groups.WasRead(*ModeRequest)) writes.Write(*ModeRequest, {SingleRow::Value});
-    ShowStatus(writes.AllWritten() ? kSaveOk : writes.FailureText(kSaveFail));
+    StatusBar1->ShowMessage(writes.AllWritten() ? kSaveOk : writes.FailureText(kSaveFail));
 }
 
 void TFM_FilterMACACL::FormCloseQuery(ui::Component*, bool& canClose) { canClose = ListReady && !ChainRunning; }
 
-void TFM_FilterMACACL::ShowStatus(const std::string& text) { StatusBar1->SetPanelText(0, text); }

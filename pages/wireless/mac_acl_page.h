@@ -122,7 +122,6 @@ public:
     void OnAclClientTableDone(VkSNMPError* result);
     void FillAclClientList();
 
-    void ShowStatus(const std::string& text);
     // The addresses the hidden list (every row walked) and the visible list
     // hold, in their order.
     std::vector<std::string> WalkedMacs() const;

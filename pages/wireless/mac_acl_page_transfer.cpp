@@ -68,7 +68,7 @@ void TFM_FilterMACACL::MakeTransferGroups() {
     try {
         MakeFileTransferGroups(Groups, TransferPartsOf(*this), settings, Transfer);
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar1->ShowMessage(error.Message());
     }
     TftpServer.Open();
 }
@@ -92,7 +92,7 @@ void TFM_FilterMACACL::Btn_UploadClick(ui::Component*) {
     if (!TftpServer.PrepareFor(path, Ed_TfpSrv)) return;
     ChainRunning = true;
     EnableControls({Btn_Browse, Btn_Upload, Btn_Download}, false);
-    ShowStatus("");
+    StatusBar1->ShowMessage("");
     Transfer.Start(path, VkTFTPDirection::DeviceFetches, kGet, [this](const std::string& failure) {
         if (!failure.empty()) return TransferFailed(failure);
         // Only a list the device has whole is the one it takes.
@@ -107,7 +107,7 @@ void TFM_FilterMACACL::AdoptUploadedList() {
     RunWaitingDialog(kAclUpdateSteps, {"", "", kUpdating});
     TransferSucceeded(AclUpdateOkText);
     Groups.BeginLoad();
-    ShowStatus("Refresh...");
+    StatusBar1->ShowMessage("Refresh...");
     if (Groups.Read(*ModeRequest)) accessModeFromDevice_ = true;
     BeginListChange();
     ReadList();
@@ -127,7 +127,7 @@ void TFM_FilterMACACL::Btn_DownloadClick(ui::Component*) {
     if (!TftpServer.PrepareFor(chosen, Ed_TfpSrv)) return;
     ChainRunning = true;
     EnableControls({Btn_Browse, Btn_Upload, Btn_Download}, false);
-    ShowStatus("");
+    StatusBar1->ShowMessage("");
     const std::string path = JoinPath(FolderOf(chosen), AclDownloadName(FileNameOf(chosen)));
     Transfer.Start(path, VkTFTPDirection::DeviceSends, kPutAcl, [this](const std::string& failure) {
         if (!failure.empty()) return TransferFailed(failure);
@@ -142,7 +142,7 @@ void TFM_FilterMACACL::Btn_DownloadClick(ui::Component*) {
 void TFM_FilterMACACL::TransferFailed(const std::string& reason) {
     ChainRunning = false;
     EnableControls({Btn_Browse, Btn_Upload, Btn_Download}, true);
-    ShowStatus(reason);
+    StatusBar1->ShowMessage(reason);
     ui::MessageBox(AclFailText, "ERROR");
 }
 

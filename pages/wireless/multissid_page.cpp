@@ -206,9 +206,9 @@ void TFM_MultiSSIDNewForm::FormCreate(ui::Component*) {
         radius.BindEdits(MultiSsidRadiusRow::Secret, "%s", Edt_RadiusSecret);
         radius.BindEdits(MultiSsidRadiusRow::KeyUpdateInterval, "%u", Ed_KeyUpdate);
         Groups.Read(radius);
-        if (!Groups.Unread().empty()) ShowStatus(Groups.LoadText());
+        if (!Groups.Unread().empty()) StatusBar->ShowMessage(Groups.LoadText());
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
     }
     CB_Index->SetEnabled(IfEnabMuSSID->Checked());
     EnableMssidControls(false);
@@ -229,7 +229,7 @@ void TFM_MultiSSIDNewForm::OnMssidTableGetDone(VkSNMPError* result) {
         return;
     }
     if (CB_ApMode->ItemIndex() < 0 && ApModeRequest != nullptr) Groups.Read(*ApModeRequest);
-    ShowStatus(kGetOkText);
+    StatusBar->ShowMessage(Groups.EndText(kGetOkText));
     const std::string primary = MssidEntryIndex(0);
     for (int i = 0; i < MulSSIDListView->ItemCount(); ++i) {
         const ui::ListItem& row = *MulSSIDListView->Item(i);
@@ -321,7 +321,7 @@ void TFM_MultiSSIDNewForm::CB_IndexChange(ui::Component*) {
     const int authentication = CB_dot11Authentication->ItemIndex();
     const int writeMode = ApMode() >= MssidApMode::Wds ? MssidApMode::AccessPoint : ApMode();
     SecurityShowable = p == 0 || MssidSecurityShowable(ApMode(), writeMode, authentication);
-    if (!SecurityShowable) ShowStatus(kSecurityNotShownText);
+    if (!SecurityShowable) StatusBar->ShowMessage(kSecurityNotShownText);
 }
 
 void TFM_MultiSSIDNewForm::LV_MultiSSID_UserClick(ui::Component*) {
@@ -401,7 +401,7 @@ void TFM_MultiSSIDNewForm::ApplyBtnClick(ui::Component*) {
         writes.Write(*MssidStateRequest, {MultiSsidStateRow::State, MultiSsidStateRow::PriorityState});
         text = writes.AllWritten() ? kSaveOkText : writes.FailureText(kSaveFailText);
     }
-    ShowStatus(text);
+    StatusBar->ShowMessage(text);
     NewKeyNoticePending = false;
     if (MssidTableRequest == nullptr) {
         ApplyBtn->SetEnabled(true);
@@ -418,7 +418,7 @@ void TFM_MultiSSIDNewForm::DelButtonClick(ui::Component*) {
     // The state goes to the chosen SSID's own row, nowhere else.
     if (Ssids.SelectedIf(index) == nullptr) return;
     CB_IdvState->SetItemIndex(0);
-    ShowStatus(kDeletingText);
+    StatusBar->ShowMessage(kDeletingText);
     WriteTable({MssidRow::IndividualState}, 1, false);
 }
 
@@ -430,4 +430,3 @@ int TFM_MultiSSIDNewForm::ApMode() const { return CB_ApMode->ItemIndex(); }
 
 int TFM_MultiSSIDNewForm::FormHeight() const { return ClientHeight() + kWindowFrame; }
 
-void TFM_MultiSSIDNewForm::ShowStatus(const std::string& text) { StatusBar->SetSimpleText(text); }

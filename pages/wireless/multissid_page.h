@@ -180,7 +180,6 @@ public:
     int SecurityMode() const;
     // The form's outer height (the designed form heights count the frame).
     int FormHeight() const;
-    void ShowStatus(const std::string& text);
 
 private:
     void BuildControls();

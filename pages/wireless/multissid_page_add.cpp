@@ -21,6 +21,7 @@
 #include "platform/ui/dialog_service.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/list_view.h"
+#include "platform/ui/status_bar.h"
 #include "shell/main_form.h"
 #include "shell/mib_tables.h"
 
@@ -50,7 +51,7 @@ int NumberIn(const ui::Edit* edit) {
 void TFM_MultiSSIDNewForm::AddButtonClick(ui::Component*) {
     // The write goes to the row of the SSID the Index combo shows, or nowhere.
     if (MssidTableRequest == nullptr || TargetSsidRow() == nullptr) {
-        ShowStatus(kSaveFailText);
+        StatusBar->ShowMessage(kSaveFailText);
         return;
     }
     DisabledWhile busy(this);
@@ -66,10 +67,10 @@ void TFM_MultiSSIDNewForm::AddPrimary() {
         return;
     }
     if (!SwitchToAccessPoint()) {
-        ShowStatus(kSaveFailText);
+        StatusBar->ShowMessage(kSaveFailText);
         return;
     }
-    ShowStatus(kSaveSsidText);
+    StatusBar->ShowMessage(kSaveSsidText);
     WriteTable({MssidRow::Priority}, 1, true);
     os::Sleep(kPriorityPause);
 }
@@ -170,7 +171,7 @@ void TFM_MultiSSIDNewForm::AddSsid() {
     }
     const int shownMode = ApMode();
     if (!SwitchToAccessPoint()) {
-        ShowStatus(kSaveFailText);
+        StatusBar->ShowMessage(kSaveFailText);
         return;
     }
     std::vector<int> rows = {MssidRow::IndividualState, MssidRow::Ssid, MssidRow::Suppress, MssidRow::Wmm};
@@ -185,18 +186,18 @@ void TFM_MultiSSIDNewForm::AddSsid() {
         bool radius = false;
         for (int row : SecurityRows(twice, radius)) rows.push_back(row);
         if (radius && !SaveMssidRadius()) {
-            ShowStatus(kRadiusNotSavedText);
+            StatusBar->ShowMessage(kRadiusNotSavedText);
             return;
         }
         times = twice ? 2 : 1;
     }
     CB_IdvState->SetItemIndex(kEnabledState);
-    ShowStatus(kSaveSsidText);
+    StatusBar->ShowMessage(kSaveSsidText);
     WriteTable(rows, times, false);
     if (!securityKept && s == MssidSecurity::Dot1x) {
         GroupWrites writes(Groups);
         writes.Write(*MssidStateRequest, {MultiSsidStateRow::State, MultiSsidStateRow::PriorityState});
-        if (!writes.AllWritten()) ShowStatus(writes.FailureText(kSaveFailText));
+        if (!writes.AllWritten()) StatusBar->ShowMessage(writes.FailureText(kSaveFailText));
     }
 }
 
@@ -263,7 +264,7 @@ void TFM_MultiSSIDNewForm::BT_TestClick(ui::Component*) {
         RadiusRows.empty() ? std::vector<int>{MultiSsidRadiusRow::Server, MultiSsidRadiusRow::Port} : RadiusRows;
     GroupWrites writes(Groups);
     if (!writes.Write(*RadiusRequest, rows)) {
-        ShowStatus(writes.FailureText(kRadiusNotSavedText));
+        StatusBar->ShowMessage(writes.FailureText(kRadiusNotSavedText));
         return;
     }
     Groups.Read(*RadiusRequest);

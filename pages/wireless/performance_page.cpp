@@ -133,12 +133,12 @@ void TFM_Performace::FormCreate(ui::Component*) {
         // A device silent at the band read is not asked again at once:
         // Refresh tries again.
         if (Groups.Silent()) {
-            ShowStatus(Groups.LoadText());
+            StatusBar->ShowMessage(Groups.LoadText());
             return;
         }
         Bt_Refresh_aClick(this);
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
     }
 }
 
@@ -219,8 +219,7 @@ void TFM_Performace::Bt_Refresh_aClick(ui::Component*) {
     ShowBand();
     ArrangePerformanceControls();
     TakeShownValues();
-    const std::string problems = Groups.LoadText();
-    ShowStatus(problems.empty() ? PerformanceGetOkText : problems);
+    StatusBar->ShowMessage(Groups.EndText(PerformanceGetOkText));
 }
 
 void TFM_Performace::TakeReadValues() { AtRead.Take({CB_WMode1, CB_WMode2, CB_ShortGI, Ed_TRate, Ed_RateGBand, Ed_RateABand}); }
@@ -404,4 +403,3 @@ void TFM_Performace::CB_RateBandChange(ui::Component*) {
     if (CB_RateBand->Text() != kDisable) SelectText(CB_IGMPSnooping, kDisable);
 }
 
-void TFM_Performace::ShowStatus(const std::string& text) { StatusBar->SetSimpleText(text); }

@@ -143,7 +143,6 @@ public:
     ui::ComboBox* ModeCombo() const;
     bool IsLegacyByPosition() const;
     bool IsLegacyByText() const;
-    void ShowStatus(const std::string& text);
 
 private:
     void BuildControls();

@@ -14,6 +14,7 @@
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
+#include "platform/ui/status_bar.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ void TFM_Performace::Bt_Apply_aClick(ui::Component*) {
         TakeReadValues();
         TakeShownValues();
     }
-    ShowStatus(writes.AllWritten() ? PerformanceSaveOkText : writes.FailureText(PerformanceSetErrorText));
+    StatusBar->ShowMessage(writes.AllWritten() ? PerformanceSaveOkText : writes.FailureText(PerformanceSetErrorText));
 }
 
 // Only the radio switch is written, then the page is read again; the
@@ -69,7 +70,7 @@ void TFM_Performace::SaveRadioOff() {
             writes.Write(*RadioRequest, RadioOffRows());
     }
     Bt_Refresh_aClick(this);
-    ShowStatus(writes.AllWritten() ? PerformanceSaveOkText : writes.FailureText(PerformanceSetErrorText));
+    StatusBar->ShowMessage(writes.AllWritten() ? PerformanceSaveOkText : writes.FailureText(PerformanceSetErrorText));
 }
 
 bool TFM_Performace::CheckInput() {
@@ -103,7 +104,7 @@ bool TFM_Performace::SettingsRead(const std::vector<const VkSNMPRequest2Controls
         missing += (missing.empty() ? "" : ", ") + name;
     }
     if (missing.empty()) return true;
-    ShowStatus(std::string(PerformanceSetErrorText) + " " + NotReadPrefix + missing);
+    StatusBar->ShowMessage(std::string(PerformanceSetErrorText) + " " + NotReadPrefix + missing);
     return false;
 }
 

@@ -62,7 +62,6 @@ void TFM_LRADIUSSer::BuildControls() {
     LV_RadiusAccountList = NewListView(this, "LV_RadiusAccountList", 0, 0, 10, 10);
     LV_RadiusAccountList->SetVisible(false);
     Cbox_RadAction = NewHiddenComboBox(this, "Cbox_RadAction");
-    Accounts.Use(LV_RadiusAccountList);
 
     LV_RadiusAccountListUser->OnClick = [this](ui::Component* sender) { LV_RadiusAccountListUserClick(sender); };
     Bt_RadiusAdd->OnClick = [this](ui::Component* sender) { Bt_RadiusAddClick(sender); };
@@ -82,6 +81,7 @@ void TFM_LRADIUSSer::MakeGroups() {
     VkSNMPRequest2Edits& list =
         Groups.Make(RadiusListRequest, {"RADIUS accounts", VarsRadiusUserList, MVT_UMV, 1, kTimeout, true});
     list.BindListView(LV_RadiusAccountList, false);
+    Accounts.Use(list);
     list.SetStatusMemo(StatusBar1, 0);
     list.OnGetDone = [this](VkSNMPRequest2Controls*, VkSNMPError* result) { RadiusListGetDone(result); };
 }
@@ -91,9 +91,9 @@ void TFM_LRADIUSSer::FormCreate(ui::Component*) {
         MakeGroups();
         Groups.BeginLoad();
         Groups.StartRead(*RadiusListRequest);
-        ShowStatus(Groups.LoadText());
+        StatusBar1->ShowMessage(Groups.LoadText());
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar1->ShowMessage(error.Message());
     }
     Cbox_Status->SetItemIndex(kEnableItem);
     Ed_Name->SetMaxLength(kNameLength);
@@ -228,7 +228,7 @@ void TFM_LRADIUSSer::ReadList(const std::string& outcome) {
     afterRead_ = outcome;
     Groups.BeginLoad();
     if (!Groups.StartRead(*RadiusListRequest)) {
-        ShowStatus(afterRead_);
+        StatusBar1->ShowMessage(afterRead_);
         afterRead_.clear();
     }
 }
@@ -241,7 +241,6 @@ void TFM_LRADIUSSer::RadiusListGetDone(VkSNMPError* result) {
         return;
     }
     FillRadiusAccountList();
-    if (!outcome.empty()) ShowStatus(outcome);
+    if (!outcome.empty()) StatusBar1->ShowMessage(outcome);
 }
 
-void TFM_LRADIUSSer::ShowStatus(const std::string& text) { StatusBar1->SetPanelText(0, text); }

@@ -86,7 +86,6 @@ private:
     ui::ListItem* LoadedRow() const;
     void SendUser(UserWrite kind, int action, const std::vector<int>& rows);
     void ReadList(const std::string& outcome);
-    void ShowStatus(const std::string& text);
 
     UserWrite userWrite_ = UserWrite::None;
     // The account a replacement deleted, while its new values are added.

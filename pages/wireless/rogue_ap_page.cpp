@@ -165,12 +165,12 @@ void TFM_RogueAP::FormCreate(ui::Component*) {
     try {
         MakeGroups();
         Groups.BeginLoad();
-        ShowStatus(kRefreshing);
+        StatusBar->ShowMessage(kRefreshing);
         Btn_Detect->SetEnabled(false);
         if (!Groups.StartRead(*SurveyRequest)) EndScan(Groups.LoadText());
         for (VkSNMPRequest2Edits* group : {AddToValidRequest, AddToNeighborRequest, AddToRogueRequest, AddToNewRequest})
             Groups.Read(*group);
-        if (!SurveyRequest->busy && !Groups.LoadText().empty()) ShowStatus(Groups.LoadText());
+        if (!SurveyRequest->busy && !Groups.LoadText().empty()) StatusBar->ShowMessage(Groups.LoadText());
     } catch (const os::Exception& error) {
         EndScan(error.Message());
     }
@@ -292,7 +292,7 @@ void TFM_RogueAP::OnRogueRefreshDone(VkSNMPError* result) {
         EndScan(result->text);
         return;
     }
-    ShowStatus(kRefreshSent);
+    StatusBar->ShowMessage(kRefreshSent);
     if (!Groups.StartRead(*SurveyRequest)) EndScan(Groups.LoadText());
 }
 
@@ -313,7 +313,7 @@ void TFM_RogueAP::EndScan(const std::string& status) {
     ReclassifyFailure.clear();
     RogueSurveyDone = true;
     EnableSurveyControls(true);
-    ShowStatus(status);
+    StatusBar->ShowMessage(status);
 }
 
 // Detect waits for a survey walk still running: a second walk would only
@@ -327,4 +327,3 @@ void TFM_RogueAP::EnableSurveyControls(bool enabled) {
     CheckBox_SelectAll->SetEnabled(enabled && AP_UserListView->ItemCount() > 0);
 }
 
-void TFM_RogueAP::ShowStatus(const std::string& text) { StatusBar->SetPanelText(0, text); }

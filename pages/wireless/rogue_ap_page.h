@@ -103,7 +103,6 @@ public:
     void FillSurveyList(const std::string& filter);
     // The number of ticked rows of the visible list.
     int AnyEntryChecked() const;
-    void ShowStatus(const std::string& text);
 
 private:
     void BuildControls();

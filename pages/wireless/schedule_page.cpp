@@ -77,7 +77,6 @@ void TFM_Scheduling::BuildControls() {
     for (int k = 0; k < kScheduleNodeCount; ++k)
         CB_NoteStatus[k] = NewHiddenComboBox(this, "CB_NoteStatus" + std::to_string(k + 1));
     ShowControls({Schedule_ListView, LV_SSID}, false);
-    Rules.Use(Schedule_ListView);
 }
 
 void TFM_Scheduling::BuildRuleControls() {
@@ -194,6 +193,7 @@ void TFM_Scheduling::MakeGroups() {
 
     VkSNMPRequest2Edits& list = Groups.Make(ListRequest, {"schedule rules", VarsScheduleList, MVT_UMV, 1, Seconds(500), true});
     list.BindListView(Schedule_ListView, false);
+    Rules.Use(list);
     list.SetStatusMemo(StatusBar1, 0);
     list.OnGetDone = [this](VkSNMPRequest2Controls*, VkSNMPError* result) { ScheduleListGetDone(result); };
 
@@ -213,9 +213,9 @@ void TFM_Scheduling::FormCreate(ui::Component*) {
         Cbox_SchIndex->SetItemIndex(0);
         Groups.Read(*StatusRequest);
         Groups.StartRead(*ListRequest);
-        ShowStatus(Groups.LoadText());
+        StatusBar1->ShowMessage(Groups.LoadText());
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar1->ShowMessage(error.Message());
     }
     CB_Wireless->SetItemIndex(0);
     Ed_ScheduleName->SetMaxLength(kNameLength);
@@ -404,4 +404,3 @@ void TFM_Scheduling::LoadRule(const ui::ListItem& walked) {
     chk_Over->SetChecked(overnight);
 }
 
-void TFM_Scheduling::ShowStatus(const std::string& text) { StatusBar1->SetPanelText(0, text); }

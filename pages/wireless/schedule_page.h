@@ -165,7 +165,6 @@ private:
     void SendAdd(RuleWrite kind);
     bool WriteRule(const std::vector<int>& rows, int action, bool wait);
     void ReadList(const std::string& outcome);
-    void ShowStatus(const std::string& text);
 
     LoadedRule loaded_;
     RuleWrite ruleWrite_ = RuleWrite::None;

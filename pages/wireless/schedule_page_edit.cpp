@@ -168,7 +168,7 @@ void TFM_Scheduling::Btn_ApplyClick(ui::Component* sender) {
     if (enabled)
         ReadList(text);
     else
-        ShowStatus(text);
+        StatusBar1->ShowMessage(text);
     Btn_ClearClick(sender);
 }
 
@@ -178,7 +178,7 @@ void TFM_Scheduling::ReadList(const std::string& outcome) {
     afterRead_ = outcome;
     Groups.BeginLoad();
     if (!Groups.StartRead(*ListRequest)) {
-        ShowStatus(afterRead_.empty() ? "Get Fail!" : afterRead_);
+        StatusBar1->ShowMessage(afterRead_.empty() ? "Get Fail!" : afterRead_);
         afterRead_.clear();
     }
 }
@@ -203,12 +203,12 @@ void TFM_Scheduling::ScheduleListGetDone(VkSNMPError* result) {
     Ed_SchSsid->SetEnabled(false);
     const std::string outcome = std::exchange(afterRead_, std::string());
     if (result->code != VK_OK) {
-        ShowStatus("Get Fail!");
+        StatusBar1->ShowMessage("Get Fail!");
         return;
     }
     FillScheduleList();
     RowCount = User_ListView->ItemCount();
     loaded_ = LoadedRule{};
     SetEditMode(0);
-    ShowStatus(outcome.empty() ? "Get OK!" : outcome);
+    StatusBar1->ShowMessage(outcome.empty() ? Groups.EndText("Get OK!") : outcome);
 }

@@ -106,7 +106,7 @@ void TFM_WLANPart::FormCreate(ui::Component*) {
     try {
         ReadGroups();
     } catch (const os::Exception& error) {
-        ShowStatus(error.Message());
+        StatusBar->ShowMessage(error.Message());
     }
     Chkbox_MulssidStatusClick(this);
     ApplyApModeRule();
@@ -138,7 +138,7 @@ void TFM_WLANPart::ReadGroups() {
     ShowStationConnections();
     Groups.Make(ApplyRequest, {"apply", VarsDeviceSettingApply, SVT_SV, 0, Seconds(100), true})
         .BindComboBox(SingleRow::Value, CB_DeviceApplySetting);
-    if (!Groups.LoadText().empty()) ShowStatus(Groups.LoadText());
+    if (!Groups.LoadText().empty()) StatusBar->ShowMessage(Groups.LoadText());
 }
 
 // Hidden combo position k is radio item k; no position on one side leaves
@@ -192,7 +192,7 @@ void TFM_WLANPart::Btn_ApplyClick(ui::Component*) {
     else
         writes.Write(*PartitionRequest, {EthernetToWlanAccess, PrimarySsid, MultiSsid1, MultiSsid2, MultiSsid3,
                                          MultiSsid4, MultiSsid5, MultiSsid6, MultiSsid7, LinkIntegrate});
-    ShowStatus(writes.AllWritten() ? PartitionSetOkText : writes.FailureText(PartitionSetErrorText));
+    StatusBar->ShowMessage(writes.AllWritten() ? PartitionSetOkText : writes.FailureText(PartitionSetErrorText));
 }
 
 // Reads the partition settings into the hidden combos only.
@@ -204,4 +204,3 @@ void TFM_WLANPart::Btn_RefreshClick(ui::Component*) {
 
 void TFM_WLANPart::Btn_CloseClick(ui::Component*) { Close(); }
 
-void TFM_WLANPart::ShowStatus(const std::string& text) { StatusBar->SetSimpleText(text); }

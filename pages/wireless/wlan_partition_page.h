@@ -69,8 +69,6 @@ public:
     void Btn_RefreshClick(ui::Component* sender);
     void Btn_CloseClick(ui::Component* sender);
 
-    void ShowStatus(const std::string& text);
-
 private:
     void BuildControls();
     void BuildHiddenHolders();

@@ -86,4 +86,14 @@ StatusPanel* StatusBar::Panel(int index) const {
 std::string StatusBar::PanelText(int index) const { return FromQt(Panel(index)->text()); }
 void StatusBar::SetPanelText(int index, const std::string& text) { Panel(index)->SetPanelText(ToQt(text)); }
 
+std::string StatusBar::Message() const { return ShowsSimpleText() ? SimpleText() : PanelText(0); }
+
+void StatusBar::ShowMessage(const std::string& text) {
+    if (ShowsSimpleText()) {
+        SetSimpleText(text);
+    } else {
+        SetPanelText(0, text);
+    }
+}
+
 }  // namespace ui

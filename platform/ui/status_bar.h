@@ -29,7 +29,13 @@ public:
     std::string PanelText(int index) const;
     void SetPanelText(int index, const std::string& text);
 
+    // The line a form reports its outcomes on: the simple text while the bar
+    // shows it or has no panels, otherwise the first panel.
+    std::string Message() const;
+    void ShowMessage(const std::string& text);
+
 private:
+    bool ShowsSimpleText() const { return simple_ || panels_.empty(); }
     StatusPanel* Panel(int index) const;
 
     StatusPanel* simpleLabel_;

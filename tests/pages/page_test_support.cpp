@@ -16,6 +16,7 @@
 #include "platform/os/clock.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/list_view.h"
+#include "platform/ui/status_bar.h"
 #include "shell/mib_root.h"
 
 namespace pagetest {
@@ -154,6 +155,27 @@ std::vector<std::string> PageTest::Logged(const std::string& type) {
         pdus.push_back(at == std::string::npos ? std::string() : line.substr(at + 1));
     }
     return pdus;
+}
+
+namespace {
+// The first status bar among the components owned below `owner`, depth first.
+const ui::StatusBar* FirstStatusBar(const ui::Component& owner) {
+    for (int i = 0; i < owner.ComponentCount(); ++i) {
+        const ui::Component* component = owner.ComponentAt(i);
+        if (const auto* bar = dynamic_cast<const ui::StatusBar*>(component)) return bar;
+        if (const ui::StatusBar* bar = FirstStatusBar(*component)) return bar;
+    }
+    return nullptr;
+}
+}  // namespace
+
+std::string PageTest::Status(const ui::Form& page) {
+    const ui::StatusBar* bar = FirstStatusBar(page);
+    if (bar == nullptr) {
+        ADD_FAILURE() << "the page has no status bar";
+        return "";
+    }
+    return bar->Message();
 }
 
 void PageTest::SavePicture(ui::Form& form, const std::string& name) {

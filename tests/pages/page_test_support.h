@@ -69,6 +69,9 @@ protected:
     // VAP_PAGE_PICTURE_DIR names (nothing without it): how a page is looked
     // at beside its designed places.
     void SavePicture(ui::Form& form, const std::string& name);
+    // The message the page shows on its status bar (the first bar it owns,
+    // for pages with one per tab).
+    static std::string Status(const ui::Form& page);
 
 private:
     void StartSim();

@@ -27,7 +27,6 @@ constexpr char kLocation[] = "1.3.6.1.2.1.1.6.0";
 
 class InformationPageTest : public pagetest::PageTest {
 protected:
-    static std::string Status(TFM_Information& page) { return page.StatusBar->SimpleText(); }
     bool WaitForStatus(TFM_Information& page, const std::string& text) {
         return RunUntil([&] { return Status(page) == text; });
     }

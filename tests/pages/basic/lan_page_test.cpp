@@ -49,7 +49,6 @@ protected:
         page.ED_SubMask->SetText(mask);
         page.ED_DefGw->SetText(gateway);
     }
-    static std::string Status(TFM_LanCfg& page) { return page.StatusBar->PanelText(0); }
     static bool AddressFieldsShown(TFM_LanCfg& page) {
         ui::Control* const fields[] = {page.LA_IPAddress, page.ED_IpAddr, page.LA_SubnetMask,
                                        page.ED_SubMask,   page.LA_DefGW,  page.ED_DefGw};

@@ -90,7 +90,7 @@ protected:
         Select(page.CB_WMode1, only ? "802.11n Only" : "Mixed 802.11n,802.11g and 802.11b");
     }
     void SetMultiSsid(bool on) { Select(page.CB_MultEnable, on ? "Enable" : "Disable"); }
-    std::string Status() { return page.StatusBar->PanelText(0); }
+    std::string Status() { return page.StatusBar->Message(); }
 
     TFM_Wirless page{nullptr};
 };
@@ -245,7 +245,7 @@ TEST_F(WirelessLayoutAuthenticationTest, SelectsWhatExpressesTheDeviceValueOrSay
                 Set11nOnly(only == 1);
                 Select(page.CB_dot11Authentication, c.auth);
                 page.AuthenticationShown = !c.shown;
-                page.ShowStatus(otherStatus);
+                page.StatusBar->ShowMessage(otherStatus);
                 page.ShowAuthentication();
                 EXPECT_EQ(page.CB_SecurityMode->Text(), c.security);
                 EXPECT_EQ(page.CB_WPAMode->Text(), c.wpa);

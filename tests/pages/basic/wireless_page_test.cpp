@@ -50,7 +50,6 @@ protected:
     bool WdsWalkDone(TFM_Wirless& page) {
         return RunUntil([&] { return page.RemoteApTableRequest && !page.RemoteApTableRequest->busy; });
     }
-    static std::string Status(TFM_Wirless& page) { return page.StatusBar->PanelText(0); }
     static void TypeWdsSettingsAndSave(TFM_Wirless& page) {
         page.Ed_ReMAddra[0]->SetText("001122334455");
         page.Ed_Passphrase->SetText("wdsphrase1");

@@ -138,7 +138,6 @@ protected:
                 if (object == name) value = written;
         return value;
     }
-    static std::string Status(TFM_Wirless& page) { return page.StatusBar->PanelText(0); }
 };
 
 // As the user picks an entry: the selection, then the combo's change event.

@@ -53,7 +53,6 @@ protected:
         for (const std::string& name : names) arguments.insert(arguments.end(), {"--fixture", FixtureFile(name)});
         RestartSim(arguments);
     }
-    static std::string Status(TFM_Wirless& page) { return page.StatusBar->PanelText(0); }
     static Locks LocksOf(TFM_Wirless& page) {
         return {page.SiteScan->Enabled(), page.Bt_Apply->Enabled(), page.Bt_Refresh->Enabled(),
                 page.Bt_Close->Enabled(), page.CB_APMode->Enabled()};

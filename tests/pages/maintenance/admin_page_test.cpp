@@ -68,7 +68,6 @@ protected:
             return !page.PoolRequest->busy && !page.PoolListRequest->busy && !page.DeleteRequest->busy;
         });
     }
-    std::string Status(TFM_Admin2& page) { return page.StatusBar->SimpleText(); }
     void Save(TFM_Admin2& page) {
         Control("clearlog");
         page.OK->Click();

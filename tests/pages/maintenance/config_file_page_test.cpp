@@ -63,7 +63,6 @@ protected:
         ASSERT_TRUE(RunChain(page, page.Bt_OK));
     }
 
-    std::string Status(TFM_CfgFile& page) { return page.StatusBar->PanelText(0); }
 };
 
 TEST_F(ConfigFilePageTest, SaveThenRestoreMovesTheConfigurationWhole) {

@@ -53,7 +53,6 @@ protected:
         return RunUntil([&] { return !page.ChainRunning; }, 60000);
     }
 
-    std::string Status(TFM_Firmware& page) { return page.StatusBar->PanelText(0); }
 };
 
 TEST_F(FirmwarePageTest, FirmwareIsFetchedWholeInstalledAndTheNewVersionShown) {

@@ -54,7 +54,6 @@ protected:
         Control("clearlog");
         page.Bt_Apply->Click();
     }
-    std::string Status(TLogSetForm& page) { return page.StatusBar->SimpleText(); }
 
     // The e-mail group's rows as Save writes them with notification on.
     std::string MailRows(const std::string& to, const std::string& password = "") {

@@ -61,7 +61,6 @@ protected:
         (page.*command.button)->Click();
     }
 
-    std::string Status(TFM_Sytem& page) { return page.StatusBar->PanelText(0); }
 
     std::string caption;
     std::string label3;

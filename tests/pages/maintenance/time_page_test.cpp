@@ -37,7 +37,6 @@ protected:
         Control("clearlog");
         page.Btn_Apply->Click();
     }
-    std::string Status(TFM_Time& page) { return page.StatusBar->PanelText(0); }
 };
 
 TEST_F(TimePageTest, OpeningShowsTheDeviceAndThePcClockWithTheEnablingRules) {

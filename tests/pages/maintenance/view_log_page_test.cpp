@@ -52,7 +52,6 @@ protected:
     ~ViewLogPageTest() override { unsetenv("APPDATA"); }
 
     bool Fetched(TLogForm& page) { return RunUntil([&] { return page.GetFinished; }, 30000); }
-    std::string Status(TLogForm& page) { return page.StatusBar1->PanelText(0); }
     std::vector<std::string> Rows(TLogForm& page) {
         std::vector<std::string> rows;
         for (int i = 0; i < page.ViewListView->ItemCount(); ++i) {

@@ -77,7 +77,6 @@ protected:
         page.Ed_IpAddress->SetText(ip);
         page.Ed_MacAddress->SetText(mac);
     }
-    static std::string Status(const TFM_ARPSpoofing& page) { return page.StatusBar1->SimpleText(); }
     void Act(TFM_ARPSpoofing& page, ui::Button* button) {
         Control("clearlog");
         button->Click();

@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "library/snmp/global_session.h"
 #include "pages/network/dhcp_page.h"
+#include "pages/network/dhcp_page_texts.h"
 #include "pages/network/network_pages.h"
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
@@ -21,6 +23,7 @@
 #include "shell/new_req2edit.h"
 #include "shell/page_openers.h"
 #include "tests/pages/page_test_support.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -78,7 +81,6 @@ protected:
         page.ED_StaticAssignMAC->SetText(mac);
         page.ED_StaticSubMask->SetText("255.255.255.0");
     }
-    static std::string Status(const TFM_DHCP& page) { return page.StatusBar1->SimpleText(); }
     static std::string StaticStatus(const TFM_DHCP& page) { return page.StatusBar2->SimpleText(); }
     // The static tab opened with the gap fixture and its server switch on.
     void OpenStaticTab(OpenedPage<TFM_DHCP>& page) {
@@ -219,6 +221,22 @@ TEST_F(DhcpPageTest, APoolThatIsNoRangeOfItsStartIsShownAsSuchAndNotRewrittenSil
     Dialogs().ExpectBox("Warning", "Invalid IP range!", ui::Answer::Ok);
     Act(*page, page->Bt_Apply);
     EXPECT_TRUE(Logged("SET").empty());
+}
+
+// An end the device answers as no address at all is not named by the
+// library's placeholder: the page says it could not read it.
+TEST_F(DhcpPageTest, APoolEndThatIsNoAddressIsSaidToBeUnreadable) {
+    ASSERT_TRUE(Started());
+    support::TempFolder folder;
+    const std::string fixture = folder.Path() + "/pool_end_text.txt";
+    std::ofstream(fixture) << "retype " << kPoolEnd << " string \"1\"\n";
+    RestartSim({"--fixture", fixture});
+    SetValue(kServer, "1");
+    OpenedPage<TFM_DHCP> page(FM_DHCP);
+    Open(page);
+    EXPECT_EQ(page->Ed_PoolRan->Text(), "");
+    EXPECT_EQ(Status(*page).find("(NULL)"), std::string::npos) << Status(*page);
+    EXPECT_EQ(Status(*page).rfind(dhcp::kPoolEndUnread, 0), 0u) << Status(*page);
 }
 
 TEST_F(DhcpPageTest, AnUnreadServerControlIsNotWrittenBack) {

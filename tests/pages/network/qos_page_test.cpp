@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "platform/ui/status_bar.h"
 #include "shell/page_openers.h"
 #include "tests/pages/page_test_support.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -73,7 +75,6 @@ protected:
         page.Ed_QosName->SetText(name);
         page.Ed_IpFrom1->SetText(ip);
     }
-    static std::string Status(const TFM_QosSetting& page) { return page.StatusBar->PanelText(0); }
     // The rule PDU of an Add: the varbinds' OIDs below the rule table's row.
     static bool Writes(const std::string& pdu, int column, int row, const std::string& value) {
         return pdu.find(DeviceOid(RuleCell(column, row)) + "=") != std::string::npos &&
@@ -184,6 +185,29 @@ TEST_F(QosPageTest, AddWritesTheFreeRowBetweenRulesWithTheMarkedRowsOnly) {
     EXPECT_EQ(page->LB_Index->Caption(), "4") << "the next free row";
     EXPECT_EQ(Status(*page), "Get OK!");
     EXPECT_TRUE(page->Enabled());
+}
+
+// A free-looking row the device did not return whole (a cell missing) may
+// hold something: a new rule goes to the next whole free row, written whole.
+TEST_F(QosPageTest, AddSkipsAFreeRowWithACellMissing) {
+    ASSERT_TRUE(Started());
+    support::TempFolder folder;
+    const std::string fixture = folder.Path() + "/qos_gap_missing.txt";
+    std::ofstream(fixture) << "remove " << RuleCell(5, 2) << "\n";  // the protocol
+    RestartSim({"--fixture", kFixtures + "/qos_gap.txt", "--fixture", fixture});
+    SetValue(kStatus, "1");
+    OpenedPage<TFM_QosSetting> page(FM_QosSetting);
+    Open(page);
+    EXPECT_EQ(page->LV_QosRulesUser->ItemCount(), 2) << "the half row is no rule";
+    EXPECT_EQ(page->LB_Index->Caption(), "4") << "the first whole free row";
+    TypeRule(*page, "ftp", "192.168.0.70");
+    Act(*page, page->Btn_Add);
+    const Texts sets = Logged("SET");
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_TRUE(Writes(sets[1], kNameColumn, 4, "string:\"ftp\"") || Writes(sets[1], kNameColumn, 4, "string:ftp"))
+        << sets[1];
+    EXPECT_TRUE(Writes(sets[1], 5, 4, "integer:256")) << "protocol Any: " << sets[1];
+    EXPECT_FALSE(WritesColumn(sets[1], kNameColumn, 2)) << sets[1];
 }
 
 TEST_F(QosPageTest, AnEditedRuleAfterTheGapIsRewrittenInItsOwnRow) {

@@ -86,7 +86,6 @@ protected:
         page.LV_VlanListUser->OnClick(page.LV_VlanListUser);
     }
     static Texts Rows(const ui::ListView& view) { return pagetest::ListRows(view, "|"); }
-    static std::string Status(const TFM_VlanSetting& page) { return page.StatusBar->PanelText(0); }
     // The walks of the VLAN table since the log was cleared: each starts at
     // the VID column itself.
     int VlanWalks() {

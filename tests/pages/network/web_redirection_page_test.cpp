@@ -67,7 +67,6 @@ protected:
         page.Ed_Username->SetText(name);
         page.Ed_Password->SetText(password);
     }
-    static std::string Status(const TFM_WebRedirection& page) { return page.StatusBar1->SimpleText(); }
     void Act(TFM_WebRedirection& page, ui::Button* button) {
         Control("clearlog");
         button->Click();

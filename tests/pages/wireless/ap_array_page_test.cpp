@@ -59,7 +59,6 @@ std::string SwitchesSet(const std::string& value) {
 
 class ApArrayPageTest : public pagetest::PageTest {
 protected:
-    static std::string Status(TFM_APArray& page) { return page.StatusBar1->PanelText(0); }
     // Waits for the member and scan-list walks.
     bool Settle(TFM_APArray& page) {
         return RunUntil([&] { return !page.MembersRequest->busy && !page.ScanListRequest->busy; });

@@ -31,7 +31,6 @@ std::string Fixture(const std::string& name) { return std::string(VAP_ADVANCED_F
 
 class GroupingPageTest : public pagetest::PageTest {
 protected:
-    static std::string Status(TFM_Group& page) { return page.StatusBar->SimpleText(); }
     void Apply(TFM_Group& page) {
         Control("clearlog");
         page.Bt_Apply->Click();

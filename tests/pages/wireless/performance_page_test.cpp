@@ -55,7 +55,6 @@ const std::string kPowerWmm = "dot11TransmitPower=1 dot11Wmm=1 ";
 
 class PerformancePageTest : public pagetest::PageTest {
 protected:
-    static std::string Status(TFM_Performace& page) { return page.StatusBar->SimpleText(); }
     void Save(TFM_Performace& page) {
         Control("clearlog");
         page.Bt_Apply_a->Click();

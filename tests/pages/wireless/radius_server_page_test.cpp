@@ -62,7 +62,6 @@ protected:
         page.Ed_Name->SetText(name);
         page.Ed_PWD->SetText(password);
     }
-    static std::string Status(const TFM_LRADIUSSer& page) { return page.StatusBar1->PanelText(0); }
     void Act(TFM_LRADIUSSer& page, ui::Button* button) {
         Control("clearlog");
         button->Click();

@@ -35,7 +35,6 @@ constexpr int kGenErr = -105;  // the device's genErr as the request layer codes
 
 class RoguePageTest : public pagetest::PageTest {
 protected:
-    static std::string Status(TFM_RogueAP& page) { return page.StatusBar->PanelText(0); }
     // Waits for the survey answer that ends the opening or a scan.
     bool Settle(TFM_RogueAP& page) {
         return RunUntil([&] { return page.RogueSurveyDone && page.Enabled() && !page.SurveyRequest->busy; });

@@ -68,7 +68,6 @@ protected:
         page.Ed_EndHour->SetText(eh);
         page.Ed_EndMinute->SetText(em);
     }
-    static std::string Status(const TFM_Scheduling& page) { return page.StatusBar1->PanelText(0); }
     void Act(TFM_Scheduling& page, ui::Button* button) {
         Control("clearlog");
         button->Click();

@@ -41,7 +41,6 @@ std::string PartitionSet(int access, const std::vector<int>& ssids, int link) {
 
 class WlanPartitionPageTest : public pagetest::PageTest {
 protected:
-    static std::string Status(TFM_WLANPart& page) { return page.StatusBar->SimpleText(); }
     void Save(TFM_WLANPart& page) {
         Control("clearlog");
         page.Btn_Apply->Click();

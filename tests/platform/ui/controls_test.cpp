@@ -208,6 +208,30 @@ TEST_F(uiControls, StatusBarShowsSimpleTextOrPanels) {
     EXPECT_EQ(bar->SimpleText(), "Get Error!");
 }
 
+// A form's message line is the simple text while the bar shows it or has no
+// panels, and the first panel otherwise; the other place stays untouched.
+TEST_F(uiControls, StatusBarMessageGoesWhereTheBarShowsIt) {
+    auto* bare = new ui::StatusBar(&form_);
+    bare->ShowMessage("Get OK!");
+    EXPECT_EQ(bare->SimpleText(), "Get OK!");
+    EXPECT_EQ(bare->Message(), "Get OK!");
+
+    auto* bar = new ui::StatusBar(&form_);
+    bar->AddPanel(120);
+    bar->AddPanel(80);
+    bar->ShowMessage("Setting Success!");
+    EXPECT_EQ(bar->PanelText(0), "Setting Success!");
+    EXPECT_EQ(bar->PanelText(1), "");
+    EXPECT_EQ(bar->SimpleText(), "");
+    EXPECT_EQ(bar->Message(), "Setting Success!");
+
+    bar->SetSimplePanel(true);
+    bar->ShowMessage("Get Error!");
+    EXPECT_EQ(bar->SimpleText(), "Get Error!");
+    EXPECT_EQ(bar->PanelText(0), "Setting Success!");
+    EXPECT_EQ(bar->Message(), "Get Error!");
+}
+
 // A status text too long for its panel shows whole as the panel's tool tip,
 // in a simple bar and in a panel alike, and only while it is cut.
 TEST_F(uiControls, AStatusTextTooLongForItsPanelIsItsToolTip) {
