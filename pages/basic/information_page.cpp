@@ -109,6 +109,8 @@ bool TFM_Information::ValidInput() {
     return true;
 }
 
-void TFM_Information::OnGetDone(VkSNMPError* result) { ShowCompletion(*SystemRequest, *result, InformationGetOkText); }
+void TFM_Information::OnGetDone(VkSNMPError* result) {
+    ShowCompletion(*SystemRequest, *result, Groups.EndText(InformationGetOkText));
+}
 
 void TFM_Information::OnSetDone(VkSNMPError* result) { ShowCompletion(*SystemRequest, *result, InformationSaveOkText); }

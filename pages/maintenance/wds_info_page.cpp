@@ -107,6 +107,8 @@ void TFM_WDSInfo::StartDetection() {
 void TFM_WDSInfo::Btn_RefreshClick(ui::Component*) {
     if (RefreshRequest == nullptr || !Btn_Refresh->Enabled()) return;
     StatusBar1->SetSimpleText(kRefreshing);
+    Groups.BeginLoad();
+    Groups.ReadFailedAgain();  // the channel, when the opening could not read it
     StartDetection();
 }
 
@@ -118,7 +120,6 @@ void TFM_WDSInfo::WdsRefreshSetDone(VkSNMPError* result) {
         Btn_Refresh->SetEnabled(true);
         return;
     }
-    Groups.BeginLoad();
     if (!Groups.StartRead(*TableRequest)) {
         StatusBar1->SetSimpleText(Groups.LoadText());
         Btn_Refresh->SetEnabled(true);
@@ -131,7 +132,7 @@ void TFM_WDSInfo::WdsListGetDone(VkSNMPError* result) {
     StatusBar1->SetSimpleText(result->text);
     if (result->code == VK_OK) {
         FillWdsClientList();
-        StatusBar1->SetSimpleText(kListed);
+        StatusBar1->SetSimpleText(Groups.EndText(kListed));
     }
     Btn_Refresh->SetEnabled(true);
 }

@@ -8,7 +8,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
 #include <QPointer>
 #include <QStatusBar>
 #include <QWidget>
@@ -23,20 +22,13 @@
 #include "pages/common/page_groups.h"
 #include "shell/device_liveness.h"
 #include "shell/page_openers.h"
+#include "tests/pages/menu_visit.h"
 #include "tests/pages/file_page_test_support.h"
 
 namespace {
 
 // Pages that read nothing when they open: they only have to open at once.
 const std::set<std::string> kNoOpeningReads = {"Firmware1", "tSystem2", "tUpdate2"};
-
-// The texts of every status line of the page.
-std::vector<std::string> StatusTexts(QWidget& page) {
-    std::vector<std::string> texts;
-    for (QStatusBar* bar : page.findChildren<QStatusBar*>())
-        for (QLabel* label : bar->findChildren<QLabel*>()) texts.push_back(label->text().toStdString());
-    return texts;
-}
 
 bool Shows(const std::vector<std::string>& texts, const std::string& text) {
     for (const std::string& shown : texts)
@@ -92,40 +84,16 @@ protected:
     Seen Visit(const std::string& entry, bool refreshOnceUp) {
         Seen seen;
         const uint64_t before = Requested();
-        WhenModal(200, [&](QPointer<QWidget> page) {
+        pagetest::WhenModal(200, [&](QPointer<QWidget> page) {
             seen.opened = true;
             seen.sentAtOpening = Requested() - before;
-            seen.status = StatusTexts(*page);
+            seen.status = pagetest::StatusTexts(*page);
             seen.buttonsOverStatusLine = ButtonsOverStatusLine(*page);
             if (refreshOnceUp) RefreshOnceUp(*page, seen);
-            CloseWhenAllowed(page, 500, seen);
+            pagetest::CloseWhenAllowed(page, 500, seen.refusedToClose);
         });
         EXPECT_TRUE(OpenRegisteredPage(entry));
         return seen;
-    }
-
-    // Runs `look` from the message loop once a page is modal (a page may run
-    // the loop while it opens, before it is shown).
-    static void WhenModal(int triesLeft, std::function<void(QPointer<QWidget>)> look) {
-        Later(20, [triesLeft, look] {
-            QPointer<QWidget> page = QApplication::activeModalWidget();
-            if (page != nullptr) return look(page);
-            if (triesLeft > 0) WhenModal(triesLeft - 1, look);
-        });
-    }
-
-    // Asks the page to close as its close box does, again while it refuses
-    // (an exchange of its own still running); hidden in the end so that the
-    // test goes on.
-    static void CloseWhenAllowed(QPointer<QWidget> page, int triesLeft, Seen& seen) {
-        if (page == nullptr || !page->isVisible()) return;
-        if (triesLeft == 0) {
-            seen.refusedToClose = true;
-            page->hide();
-            return;
-        }
-        page->close();
-        Later(20, [page, triesLeft, &seen] { CloseWhenAllowed(page, triesLeft - 1, seen); });
     }
 
     void RefreshOnceUp(QWidget& page, Seen& seen) {
@@ -138,7 +106,7 @@ protected:
         RunUntil([] { return !snmpengine::HasPendingWork() && snmpengine::OutstandingCount() == 0; });
         seen.refreshed = true;
         seen.answeredByRefresh = Answered() - before;
-        seen.statusAfterRefresh = StatusTexts(page);
+        seen.statusAfterRefresh = pagetest::StatusTexts(page);
         Control("down");
         NoteProbeOutcome(false);
     }

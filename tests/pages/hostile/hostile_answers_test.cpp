@@ -4,7 +4,8 @@
 // may then see no SET of a value it did not hold (a value not read, or read
 // and changed, or a cell it does not have); only the commands pages send at
 // opening to have the device act are left aside. No message box may show a
-// text of the request layer's own.
+// text of the request layer's own. Where every number is one no list has,
+// the page names those settings in its status line once it has loaded.
 
 #include <gtest/gtest.h>
 
@@ -24,10 +25,12 @@
 
 #include "library/snmp/netsnmp_engine.h"
 #include "pages/all_pages.h"
+#include "pages/common/page_groups.h"
 #include "platform/ui/dialog_service.h"
 #include "shell/mib_root.h"
 #include "shell/page_openers.h"
 #include "tests/pages/hostile/hostile_fixtures.h"
+#include "tests/pages/menu_visit.h"
 #include "tests/pages/page_test_support.h"
 #include "tests/support/temp_folder.h"
 
@@ -35,24 +38,27 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The page each menu entry opens, its Save buttons, pressed in order, and
-// the objects its Save writes from what it shows of the PC rather than of
-// the device ("E" stands for the device root).
+// The page each menu entry opens, its Save buttons, pressed in order, the
+// objects its Save writes from what it shows of the PC rather than of the
+// device ("E" stands for the device root), and whether it shows settings
+// from option lists or switches (then a number none of them has is named in
+// its status line).
 struct Stop {
     const char* entry;
     std::vector<const char*> saves;
     std::vector<const char*> fromThePc = {};
+    bool showsListedNumbers = true;
 };
 const Stop kStops[] = {
-    {"Information1", {"Btn_Sa"}},
+    {"Information1", {"Btn_Sa"}, {}, false},
     {"hWirelessBand1", {"Bt_Apply"}},
-    {"hLan1", {"BT_LanCfgOk"}},
+    {"hLan1", {"BT_LanCfgOk"}, {}, false},  // its own rule: an unknown address mode stops Save
     {"adPerformance1", {"Bt_Apply_a"}},
     {"Mac1", {"Bt_Apply"}},
     {"WLANPartition1", {"Btn_Apply"}},
     {"Ad_MultiSSID", {"ApplyBtn"}},
     {"DHCPServer1", {"Bt_Apply"}},
-    {"Intrusion1", {"Btn_Apply"}},
+    {"Intrusion1", {"Btn_Apply"}, {}, false},
     {"Scheduling1", {"Btn_Apply"}},
     {"QosSetting1", {"Btn_Apply"}},
     {"VlanSetting1", {"Btn_Save", "Btn_PvidApply"}},
@@ -134,6 +140,7 @@ protected:
         std::map<std::string, std::string> before;  // every object before Save, by OID
         std::vector<std::string> sets;              // the SET lines after it
         std::vector<std::string> boxes;
+        std::string loadStatus;  // the page's status lines once its load was over
         bool over = false;  // the page closed: the visit's steps end
     };
 
@@ -201,6 +208,8 @@ protected:
                  QPointer<QWidget> page = QApplication::activeModalWidget();
                  When(Quiet(),
                       [this, stop, visit, page] {
+                          if (page != nullptr)
+                              for (const std::string& text : pagetest::StatusTexts(*page)) visit->loadStatus += text + "\n";
                           visit->before = DeviceValues();
                           Sim().Control("clearlog");
                           PressSaves(page, stop, 0, visit);
@@ -227,6 +236,8 @@ TEST_P(HostileAnswers, SaveWithoutTypingWritesOnlyValuesReadUnchanged) {
         ASSERT_TRUE(Started());
         const Visit visit = VisitPage(stop);
         EXPECT_EQ(visit.problems, std::vector<std::string>{});
+        if (GetParam().numbersOutsideLists && stop.showsListedNumbers)
+            EXPECT_NE(visit.loadStatus.find(NotUnderstoodPrefix), std::string::npos) << visit.loadStatus;
         for (const std::string& set : visit.sets) {
             for (const std::string& binding : Bindings(set)) {
                 const std::string oid = binding.substr(0, binding.find('='));

@@ -103,9 +103,9 @@ std::vector<Fixture> MakeFixtures(const std::string& objectFolder) {
         }
     };
     return {
-        {"numbers outside every option list", ValueLines(all, "integer", "99")},
-        {"negative numbers", ValueLines(all, "integer", "-1")},
-        {"switches neither on nor off", ValueLines(all, "integer", "2147483647")},
+        {"numbers outside every option list", ValueLines(all, "integer", "99"), true},
+        {"negative numbers", ValueLines(all, "integer", "-1"), true},
+        {"switches neither on nor off", ValueLines(all, "integer", "2147483647"), true},
         {"texts where numbers belong", RetypeLines(all, "integer", "string", "\"1\"")},
         {"numbers where texts belong", RetypeLines(all, "string", "integer", "1")},
         {"texts where addresses belong", RetypeLines(all, "ipaddress", "string", "\"1\"")},

@@ -15,6 +15,7 @@ namespace hostile {
 struct Fixture {
     std::string name;
     std::string lines;
+    bool numbersOutsideLists = false;  // every number is one no option list or switch has
 };
 
 // How test output names a fixture.
