@@ -209,7 +209,8 @@ protected:
                  When(Quiet(),
                       [this, stop, visit, page] {
                           if (page != nullptr)
-                              for (const std::string& text : pagetest::StatusTexts(*page)) visit->loadStatus += text + "\n";
+                              for (const std::string& text : pagetest::StatusTexts(*page))
+                                  visit->loadStatus += text + "\n";
                           visit->before = DeviceValues();
                           Sim().Control("clearlog");
                           PressSaves(page, stop, 0, visit);
