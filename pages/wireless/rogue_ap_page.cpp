@@ -303,8 +303,7 @@ void TFM_RogueAP::OnRogueSurveyDone(VkSNMPError* result) {
     }
     FillSurveyList("all");
     RB_MarkAllValid->SetChecked(true);
-    std::string status = ReclassifyFailure.empty() ? Groups.LoadText() : ReclassifyFailure;
-    EndScan(status.empty() ? kGetOk : status);
+    EndScan(ReclassifyFailure.empty() ? Groups.EndText(kGetOk) : ReclassifyFailure);
     CheckBox_SelectAll->SetChecked(false);
 }
 

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -86,21 +87,22 @@ protected:
     // Opens the page as its menu entry does, lets everything it started end,
     // and gives what its status lines show.
     Seen StatusOnceLoaded(const std::string& entry) {
-        Seen seen;
-        bool refused = false;
-        pagetest::WhenModal(200, [&](QPointer<QWidget> page) {
-            pagetest::WhenSnmpQuiet(500, [&, page](bool quiet) {
+        // Shared with the calls the page's loop makes, which may outlive this
+        // frame if the page closes by itself.
+        auto seen = std::make_shared<Seen>();
+        auto refused = std::make_shared<bool>(false);
+        pagetest::WhenModal(200, [seen, refused](QPointer<QWidget> page) {
+            pagetest::WhenSnmpQuiet(500, [seen, refused, page](bool quiet) {
                 EXPECT_TRUE(quiet) << "the page kept reading";
-                if (page != nullptr) {
-                    seen.texts = pagetest::StatusTexts(*page);
-                    seen.lines = static_cast<int>(page->findChildren<QStatusBar*>().size());
-                }
-                pagetest::CloseWhenAllowed(page, 500, refused);
+                if (page == nullptr) return;
+                seen->texts = pagetest::StatusTexts(*page);
+                seen->lines = static_cast<int>(page->findChildren<QStatusBar*>().size());
+                pagetest::CloseWhenAllowed(page, 500, *refused);
             });
         });
         EXPECT_TRUE(OpenRegisteredPage(entry));
-        EXPECT_FALSE(refused);
-        return seen;
+        EXPECT_FALSE(*refused);
+        return *seen;
     }
 };
 

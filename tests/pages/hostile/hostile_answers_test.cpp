@@ -23,7 +23,6 @@
 #include <string>
 #include <vector>
 
-#include "library/snmp/netsnmp_engine.h"
 #include "pages/all_pages.h"
 #include "pages/common/page_groups.h"
 #include "platform/ui/dialog_service.h"
@@ -93,8 +92,6 @@ bool FromThePc(const Stop& stop, const std::string& oid) {
     return false;
 }
 
-bool SnmpIdle() { return !snmpengine::HasPendingWork() && snmpengine::OutstandingCount() == 0; }
-
 // Answers every box as its first button would (OK, Yes) and records it;
 // file dialogs are cancelled.
 class AnsweringDialogs : public ui::DialogService {
@@ -152,8 +149,8 @@ protected:
     }
 
     // Runs `then` once `ready` has held, checked every 20 ms; after 60 s
-    // (a loaded machine) without it, notes `what` and runs `then`. Nothing runs once the visit
-    // is over (its page closed).
+    // (a loaded machine) without it, notes `what` and runs `then`. Nothing
+    // runs once the visit is over (its page closed).
     static void When(std::function<bool()> ready, std::function<void()> then, std::string what,
                      std::shared_ptr<Visit> visit, Clock::time_point started = Clock::now()) {
         Later(20, [=] {
@@ -167,15 +164,17 @@ protected:
         });
     }
 
-    // Nothing exchanged for a while: the page's reads (or writes) are over.
-    // The while is long: a synchronous walk lets timers run between its
-    // steps, and a Save pressed there would run inside the page's load.
-    static std::function<bool()> Quiet() {
-        auto since = std::make_shared<Clock::time_point>(Clock::now());
-        return [since] {
-            if (!SnmpIdle()) *since = Clock::now();
-            return Clock::now() - *since >= std::chrono::milliseconds(1500);
-        };
+    // Runs `then` once nothing has been exchanged for a while: the page's
+    // reads (or writes) are over. The while is long: a synchronous walk lets
+    // timers run between its steps, and a Save pressed there would run inside
+    // the page's load. After a minute without such a pause, notes `what` and
+    // runs `then`. Nothing runs once the visit is over (its page closed).
+    static void WhenQuiet(std::function<void()> then, std::string what, std::shared_ptr<Visit> visit) {
+        pagetest::WhenSnmpQuiet(1500, [=](bool quiet) {
+            if (visit->over) return;
+            if (!quiet) visit->problems.push_back(what);
+            then();
+        });
     }
 
     void PressSaves(QPointer<QWidget> page, const Stop& stop, size_t next, std::shared_ptr<Visit> visit) {
@@ -183,7 +182,7 @@ protected:
         auto* button = page->findChild<QAbstractButton*>(stop.saves[next]);
         if (button == nullptr) visit->problems.push_back(std::string("no button ") + stop.saves[next]);
         if (button != nullptr && button->isEnabled()) button->click();
-        When(Quiet(), [=] { PressSaves(page, stop, next + 1, visit); }, "a Save kept writing", visit);
+        WhenQuiet([=] { PressSaves(page, stop, next + 1, visit); }, "a Save kept writing", visit);
     }
 
     void CloseAfterSaves(QPointer<QWidget> page, std::shared_ptr<Visit> visit) {
@@ -206,16 +205,16 @@ protected:
         When([] { return QApplication::activeModalWidget() != nullptr; },
              [this, stop, visit] {
                  QPointer<QWidget> page = QApplication::activeModalWidget();
-                 When(Quiet(),
-                      [this, stop, visit, page] {
-                          if (page != nullptr)
-                              for (const std::string& text : pagetest::StatusTexts(*page))
-                                  visit->loadStatus += text + "\n";
-                          visit->before = DeviceValues();
-                          Sim().Control("clearlog");
-                          PressSaves(page, stop, 0, visit);
-                      },
-                      "the page kept reading", visit);
+                 WhenQuiet(
+                     [this, stop, visit, page] {
+                         if (page != nullptr)
+                             for (const std::string& text : pagetest::StatusTexts(*page))
+                                 visit->loadStatus += text + "\n";
+                         visit->before = DeviceValues();
+                         Sim().Control("clearlog");
+                         PressSaves(page, stop, 0, visit);
+                     },
+                     "the page kept reading", visit);
              },
              "the page did not open", visit);
         if (!OpenRegisteredPage(stop.entry)) visit->problems.push_back("no page registered");
