@@ -69,8 +69,11 @@ TEST_F(GenericWindowTest, EachOpenerGivesItsWindowItsTimeOutAndWidths) {
         (main.*c.handler)(nullptr);
         EXPECT_EQ(main.TableTitle, c.title);
         EXPECT_EQ(timeout, c.timeout == kDefault ? GlobalSNMPTimeout : c.timeout);
-        if (c.wide) EXPECT_EQ(width, 500);
-        if (!c.wide) EXPECT_LT(width, 500);
+        if (c.wide) {
+            EXPECT_EQ(width, 500);
+        } else {
+            EXPECT_LT(width, 500);
+        }
         EXPECT_EQ(editWidth, c.editWidth);
         EXPECT_EQ(main.ConfigWindow, nullptr) << "gone with its modal run";
     }

@@ -229,7 +229,9 @@ TEST_F(UnknownValues, ARowTheFilterCannotReadIsLeftOutAndTheReadFails) {
             finished = true;
         };
         group->Get();
-        if (async) ASSERT_TRUE(snmptest::RunUntil([&] { return finished; }));
+        if (async) {
+            ASSERT_TRUE(snmptest::RunUntil([&] { return finished; }));
+        }
         EXPECT_EQ(view_->ItemCount(), 2);
         EXPECT_FALSE(group->lastReadOk);
         if (async) {

@@ -125,7 +125,9 @@ TEST_F(LoadStatusTest, APageWhoseFirstObjectIsMissingNeverEndsOnASuccess) {
         const Seen seen = StatusOnceLoaded(entry);
         bool reported = false;
         for (const std::string& text : seen.texts) {
-            if (seen.lines == 1) EXPECT_FALSE(IsSuccess(text)) << object << " missing: " << text;
+            if (seen.lines == 1) {
+                EXPECT_FALSE(IsSuccess(text)) << object << " missing: " << text;
+            }
             reported = reported || (!text.empty() && !IsSuccess(text));
         }
         EXPECT_TRUE(reported) << object << " missing: " << testing::PrintToString(seen.texts);

@@ -236,8 +236,9 @@ TEST_P(HostileAnswers, SaveWithoutTypingWritesOnlyValuesReadUnchanged) {
         ASSERT_TRUE(Started());
         const Visit visit = VisitPage(stop);
         EXPECT_EQ(visit.problems, std::vector<std::string>{});
-        if (GetParam().numbersOutsideLists && stop.showsListedNumbers)
+        if (GetParam().numbersOutsideLists && stop.showsListedNumbers) {
             EXPECT_NE(visit.loadStatus.find(NotUnderstoodPrefix), std::string::npos) << visit.loadStatus;
+        }
         for (const std::string& set : visit.sets) {
             for (const std::string& binding : Bindings(set)) {
                 const std::string oid = binding.substr(0, binding.find('='));
