@@ -36,16 +36,6 @@ constexpr char kNoticeLine2[] = "The settings are saving now.";
 constexpr int kManualTop = 300;
 constexpr int kComboWidth = 56;
 
-// The numbers from first to last, two digits each.
-void FillNumbers(ui::ComboBox* combo, int first, int last) {
-    combo->ClearItems();
-    for (int n = first; n <= last; ++n) {
-        char text[8];
-        std::snprintf(text, sizeof text, "%02d", n);
-        combo->AddItem(text);
-    }
-}
-
 std::tm PcNow() {
     std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -53,10 +43,17 @@ std::tm PcNow() {
     return local;
 }
 
+// At least two digits ("07"); the buffer holds any int.
 std::string TwoDigits(int n) {
-    char text[8];
+    char text[16];
     std::snprintf(text, sizeof text, "%02d", n);
     return text;
+}
+
+// The numbers from first to last, two digits each.
+void FillNumbers(ui::ComboBox* combo, int first, int last) {
+    combo->ClearItems();
+    for (int n = first; n <= last; ++n) combo->AddItem(TwoDigits(n));
 }
 
 }  // namespace
